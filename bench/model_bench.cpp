@@ -1,0 +1,79 @@
+// One frame's evaluation: from the table of point-spread values with noise off and with
+// noise on at level 30, and the literal evaluation that computes every SourceIntensity
+// anew. The table is warm after the first frame, as it is while the user watches.
+// Also a whole sweep of 121 steps with 5 trials each, as `brenvik-cli sweep` runs it.
+
+#include "model/fp_environment.h"
+#include "model/frame.h"
+#include "model/sweep_experiment.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace brenvik;
+
+namespace {
+
+TFrameInputs separatedSources()
+{
+    TFrameInputs in;
+    in.T1X = -12;
+    in.T1Y = 4;
+    in.T2X = 14;
+    in.T2Y = -6;
+    return in;
+}
+
+void frameBenchmark(benchmark::State& state, NoiseSettings noise, bool literal)
+{
+    setModelFloatingPointEnvironment();
+    const TFrameInputs in = separatedSources();
+    NoiseGenerator generator;
+    FrameEvaluator evaluator;
+    SurfaceSamples samples;
+    for (auto _ : state) {
+        const FrameResult r = literal ? evaluateFrameLiteral(in, noise, generator, &samples)
+                                      : evaluator.evaluate(in, noise, generator, &samples);
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(samples.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kSampleCount);
+}
+
+void BM_FrameNoiseOff(benchmark::State& state) { frameBenchmark(state, NoiseSettings{false, 0}, false); }
+void BM_FrameNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, false); }
+void BM_FrameLiteralNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, true); }
+
+void BM_FrameNewWidthEveryFrame(benchmark::State& state)
+{
+    // The worst case: the width changes on every frame, so the table starts cold each time.
+    setModelFloatingPointEnvironment();
+    TFrameInputs in = separatedSources();
+    NoiseGenerator generator;
+    FrameEvaluator evaluator;
+    float q = 9.0f;
+    for (auto _ : state) {
+        q = q == 9.0f ? 9.5f : 9.0f;
+        in.Q = q;
+        benchmark::DoNotOptimize(evaluator.evaluate(in, NoiseSettings{true, 30}, generator));
+    }
+}
+
+void BM_SweepFiveTrialsPerStep(benchmark::State& state)
+{
+    setModelFloatingPointEnvironment();
+    SweepSettings settings;
+    settings.vary = {true, true, true};
+    for (auto _ : state) {
+        long long resolved = 0;
+        runSweep(settings, [&](const SweepStepResult& r) { resolved += r.resolved; });
+        benchmark::DoNotOptimize(resolved);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FrameNoiseOff)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameNoiseOn30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameLiteralNoiseOn30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameNewWidthEveryFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SweepFiveTrialsPerStep)->Unit(benchmark::kMillisecond);

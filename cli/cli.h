@@ -1,0 +1,17 @@
+#pragma once
+// brenvik-cli: the resolution model without a window, for lab reports and scripts.
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace brenvik::cli {
+
+/// Exit status for a command line or a number text that cannot be used.
+inline constexpr int kUsageError = 2;
+
+/// Runs the tool with its arguments (without the program name). CSV goes to `out`,
+/// messages to `err`; when the arguments cannot be used nothing is written to `out`.
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+} // namespace brenvik::cli

@@ -1,0 +1,100 @@
+#include "cli/help.h"
+
+namespace brenvik::cli {
+
+namespace {
+
+constexpr std::string_view kModelOptions = R"(Model options (defaults are the main window's initial values):
+  --q TEXT          width Q of the point-spread function (9)
+  --threshold TEXT  resolution threshold (0.27)
+  --t1 X,Y          position of source T1, each -60..60 (0,0)
+  --t2 X,Y          position of source T2, each -60..60 (0,0)
+  --noise LEVEL     white noise on at level 0..30 (off when absent)
+Decimal numbers take "." or "," as separator; output always uses ".".
+)";
+
+constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution model without a window.
+
+Usage:
+  brenvik-cli trials [model options] [--tests TEXT] [--frames N]
+  brenvik-cli sweep  [model options] [--vary LIST] [--tests N]
+  brenvik-cli COMMAND --help
+
+Commands:
+  trials  run consecutive frames from the program's start state, one trial each
+  sweep   sweep T2's position, the noise level and/or the threshold over 121 steps
+
+Output is CSV on standard output. A bad number or option is reported on standard
+error with exit status 2, and nothing is printed then.
+)";
+
+constexpr std::string_view kTrialsHead = R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
+
+Usage: brenvik-cli trials [model options] [--tests TEXT] [--frames N]
+
+Starts from the program's start state (noise generator at 0, empty batch) and runs
+N frames, one resolution trial each, counted in batches as the main window does.
+  --tests TEXT  trials per batch, read as the box "Кол-во тестов:" is: a 32-bit
+                integer of which the low 8 bits count (5; 300 makes batches of 44,
+                0 and 256 make batches of 256)
+  --frames N    number of frames, 0 or more (default: one batch)
+
+)";
+
+constexpr std::string_view kTrialsTail = R"(
+Columns: frame,peak1,peak2,cell_mean,resolved,probability
+  frame        1, 2, ...
+  peak1/peak2  illumination at T1 and at T2, noise included
+  cell_mean    mean illumination over the sensor cell under the midpoint
+  resolved     1 or 0
+  probability  empty unless the frame completed a batch; then the text the
+               probability box would show, with "."
+)";
+
+constexpr std::string_view kSweepHead = R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
+
+Usage: brenvik-cli sweep [model options] [--vary LIST] [--tests N]
+
+For each step s = 0..120 the varied parameters are set as the main window's sweep
+sets them, and N trials are made with those parameters alone, counted exactly.
+All noise comes from one generator that starts at 0.
+  --vary LIST  comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),
+               threshold (the text of t/100, t = s/1.2 truncated); "none" varies
+               nothing (default: position)
+  --tests N    trials per step, 1..1000000 (5)
+
+)";
+
+constexpr std::string_view kSweepTail = R"(
+Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high
+  noise            the level, or "off"
+  probability      resolved / trials
+  ci_low/ci_high   95 % Wilson score interval of that share
+)";
+
+std::string joined(std::string_view a, std::string_view b, std::string_view c)
+{
+    std::string text(a);
+    text += b;
+    text += c;
+    return text;
+}
+
+} // namespace
+
+std::string_view helpText(Command command)
+{
+    static const std::string trials = joined(kTrialsHead, kModelOptions, kTrialsTail);
+    static const std::string sweep = joined(kSweepHead, kModelOptions, kSweepTail);
+    switch (command) {
+    case Command::Trials:
+        return trials;
+    case Command::Sweep:
+        return sweep;
+    case Command::Help:
+        break;
+    }
+    return kToolHelp;
+}
+
+} // namespace brenvik::cli

@@ -1,0 +1,17 @@
+#include "cli/cli.h"
+#include "model/fp_environment.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    brenvik::setModelFloatingPointEnvironment();
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const int status = brenvik::cli::run(args, std::cout, std::cerr);
+    if (status == 1)
+        std::cerr << "brenvik-cli: could not write the output.\n";
+    return status;
+}

@@ -1,0 +1,153 @@
+#include "cli/options.h"
+
+#include "model/extended.h"
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace brenvik::cli {
+
+namespace {
+
+constexpr std::int32_t kPositionLimit = 60;
+constexpr std::int32_t kNoiseLimit = 30;
+constexpr std::int64_t kMaxTrialsPerStep = 1'000'000;
+
+// Either decimal separator may be typed on the command line; the message names the
+// text as it was given.
+float realArgument(std::string_view text)
+{
+    std::string dotted(text);
+    std::replace(dotted.begin(), dotted.end(), ',', '.');
+    if (auto value = parseReal(dotted, '.'))
+        return toSingle(*value);
+    return toSingle(textToReal(text, '.'));  // throws with the original text
+}
+
+std::int32_t integerInRange(std::string_view option, std::string_view text, std::int64_t low,
+                            std::int64_t high)
+{
+    const std::int32_t value = textToInteger(text);
+    if (value < low || value > high) {
+        throw UsageError(std::string(option) + ": " + std::to_string(value) + " is outside " +
+                         std::to_string(low) + ".." + std::to_string(high) + ".");
+    }
+    return value;
+}
+
+void positionArgument(std::string_view option, std::string_view text, std::int8_t& x, std::int8_t& y)
+{
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos) {
+        throw UsageError(std::string(option) + " takes X,Y (for example " + std::string(option) +
+                         " -20,0), not '" + std::string(text) + "'.");
+    }
+    x = static_cast<std::int8_t>(
+        integerInRange(option, text.substr(0, comma), -kPositionLimit, kPositionLimit));
+    y = static_cast<std::int8_t>(
+        integerInRange(option, text.substr(comma + 1), -kPositionLimit, kPositionLimit));
+}
+
+SweptParameters varyArgument(std::string_view list)
+{
+    SweptParameters vary{false, false, false};
+    if (list == "none")
+        return vary;
+    while (!list.empty()) {
+        const auto comma = list.find(',');
+        const std::string_view word = list.substr(0, comma);
+        if (word == "position")
+            vary.position = true;
+        else if (word == "noise")
+            vary.noise = true;
+        else if (word == "threshold")
+            vary.threshold = true;
+        else
+            throw UsageError("--vary: '" + std::string(word) +
+                             "' is not one of position, noise, threshold.");
+        if (comma == std::string_view::npos)
+            break;
+        list.remove_prefix(comma + 1);
+    }
+    return vary;
+}
+
+std::optional<Command> commandNamed(std::string_view word)
+{
+    if (word == "trials")
+        return Command::Trials;
+    if (word == "sweep")
+        return Command::Sweep;
+    return std::nullopt;
+}
+
+bool isHelp(std::string_view word) { return word == "--help" || word == "-h"; }
+
+} // namespace
+
+Options parseOptions(std::span<const std::string_view> args)
+{
+    Options options;
+    if (args.empty())
+        throw UsageError("brenvik-cli: no command given. See 'brenvik-cli --help'.");
+    if (isHelp(args[0]))
+        return options;
+    const auto command = commandNamed(args[0]);
+    if (!command) {
+        throw UsageError("brenvik-cli: unknown command '" + std::string(args[0]) +
+                         "'. See 'brenvik-cli --help'.");
+    }
+    options.command = *command;
+
+    // Validate everything first: nothing runs while one argument is wrong.
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        std::string_view name = args[i];
+        if (isHelp(name)) {
+            options.helpFor = *command;
+            options.command = Command::Help;
+            return options;
+        }
+        std::optional<std::string_view> inlineValue;
+        if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string_view::npos) {
+            inlineValue = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        auto value = [&]() -> std::string_view {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= args.size())
+                throw UsageError(std::string(name) + " needs a value. See 'brenvik-cli " +
+                                 std::string(args[0]) + " --help'.");
+            return args[++i];
+        };
+
+        if (name == "--q") {
+            options.inputs.Q = realArgument(value());
+        } else if (name == "--threshold") {
+            options.inputs.Threshold = realArgument(value());
+        } else if (name == "--t1") {
+            positionArgument(name, value(), options.inputs.T1X, options.inputs.T1Y);
+        } else if (name == "--t2") {
+            positionArgument(name, value(), options.inputs.T2X, options.inputs.T2Y);
+        } else if (name == "--noise") {
+            options.noise = {true, integerInRange(name, value(), 0, kNoiseLimit)};
+        } else if (name == "--tests" && *command == Command::Trials) {
+            // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
+            options.inputs.BatchSize = static_cast<std::uint8_t>(textToInteger(value()));
+        } else if (name == "--tests" && *command == Command::Sweep) {
+            options.trialsPerStep = integerInRange(name, value(), 1, kMaxTrialsPerStep);
+        } else if (name == "--frames" && *command == Command::Trials) {
+            options.frames = integerInRange(name, value(), 0, INT32_MAX);
+        } else if (name == "--vary" && *command == Command::Sweep) {
+            options.vary = varyArgument(value());
+        } else {
+            throw UsageError("brenvik-cli " + std::string(args[0]) + ": unknown option '" +
+                             std::string(args[i]) + "'. See 'brenvik-cli " + std::string(args[0]) +
+                             " --help'.");
+        }
+    }
+    return options;
+}
+
+} // namespace brenvik::cli

@@ -1,0 +1,38 @@
+#pragma once
+// The command line of brenvik-cli, parsed and checked before anything runs.
+
+#include "model/frame.h"
+#include "model/sweep_experiment.h"
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace brenvik::cli {
+
+/// A command line that cannot be used; the message is shown as it stands.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Command { Help, Trials, Sweep };
+
+struct Options {
+    Command command = Command::Help;
+    /// Help was asked for this command (Help alone: the tool's overview).
+    Command helpFor = Command::Help;
+    TFrameInputs inputs;        ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0)
+    NoiseSettings noise;        ///< off unless --noise
+    std::int64_t frames = -1;   ///< trials: -1 means one batch
+    SweptParameters vary;       ///< sweep: position unless --vary
+    std::int64_t trialsPerStep = 5;
+};
+
+/// Parses the arguments (without the program name). Throws UsageError, or
+/// ConversionError for a number text that does not convert.
+Options parseOptions(std::span<const std::string_view> args);
+
+} // namespace brenvik::cli

@@ -1,0 +1,36 @@
+#pragma once
+// The model's state that the program holds once: the noise generator, the batch under
+// way and the evaluator with its cached point-spread values. A test makes its own and
+// starts from the program's start state.
+
+#include "model/frame.h"
+#include "model/noise.h"
+#include "model/trials.h"
+
+#include <optional>
+
+namespace brenvik {
+
+struct FrameOutcome {
+    FrameResult frame;
+    /// Set when this frame completed a batch.
+    std::optional<float> Probability;
+};
+
+class ResolutionModel {
+public:
+    /// One frame and its trial, counted toward the current batch.
+    FrameOutcome runFrame(const TFrameInputs& inputs, const NoiseSettings& noise,
+                          SurfaceSamples* samples = nullptr);
+
+    NoiseGenerator& noise() { return m_noise; }
+    TrialCounter& trials() { return m_trials; }
+    const TrialCounter& trials() const { return m_trials; }
+
+private:
+    NoiseGenerator m_noise;
+    TrialCounter m_trials;
+    FrameEvaluator m_evaluator;
+};
+
+} // namespace brenvik

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the Debian packages the build needs (only those
+# that are missing), then configures and builds into build/.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    g++ cmake ninja-build pkg-config   # toolchain
+    libgtest-dev libbenchmark-dev      # tests and benchmarks
+    xvfb xauth                         # a display for the GUI tests
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} > 0)); then
+    echo "setup: installing missing Debian packages: ${missing[*]}"
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "setup: need root or sudo to install: ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+else
+    echo "setup: all required Debian packages are installed"
+fi
+
+generator=()
+if [ ! -f build/CMakeCache.txt ]; then
+    generator=(-G Ninja)
+fi
+cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"

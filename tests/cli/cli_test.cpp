@@ -1,0 +1,202 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(std::vector<std::string_view> args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = brenvik::cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+std::vector<std::string> fields(const std::string& line)
+{
+    std::vector<std::string> result;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');)
+        result.push_back(field);
+    if (!line.empty() && line.back() == ',')
+        result.emplace_back();
+    return result;
+}
+
+TEST(CliTrials, DefaultRunsOneBatchFromTheStartState)
+{
+    const CliRun r = runCli({"trials"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0], "frame,peak1,peak2,cell_mean,resolved,probability");
+    EXPECT_EQ(fields(rows[1]), (std::vector<std::string>{"1", "106.384605", "106.384605", "101.304825", "0", ""}));
+    EXPECT_EQ(fields(rows[4]).back(), "");
+    EXPECT_EQ(fields(rows[5]), (std::vector<std::string>{"5", "106.384605", "106.384605", "101.304825", "0", "0"}));
+}
+
+TEST(CliTrials, SeparatedSourcesWithEitherDecimalSeparator)
+{
+    for (std::string_view threshold : {"0,27", "0.27"}) {
+        const CliRun r = runCli({"trials", "--t1", "-20,0", "--t2=20,0", "--threshold", threshold, "--frames", "5"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto last = fields(lines(r.out).back());
+        EXPECT_EQ(last[4], "1");
+        EXPECT_EQ(last[5], "1");
+    }
+}
+
+TEST(CliTrials, BatchSizeIsReadInEightBits)
+{
+    const CliRun r = runCli({"trials", "--tests", "300"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 45u);  // a batch of 44 plus the header
+    EXPECT_EQ(fields(rows[44]).back(), "0");
+
+    const CliRun wrapped = runCli({"trials", "--tests", "256"});
+    EXPECT_EQ(lines(wrapped.out).size(), 257u);
+}
+
+TEST(CliTrials, NoiseMakesPeaksDiffer)
+{
+    const CliRun r = runCli({"trials", "--noise", "30", "--frames", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto first = fields(lines(r.out)[1]);
+    const auto second = fields(lines(r.out)[2]);
+    EXPECT_NE(first[1], "106.384605");
+    EXPECT_NE(first[1], second[1]);
+}
+
+TEST(CliTrials, ProbabilityUsesAPoint)
+{
+    // Width 4.5 at (-6,0)/(6,0) resolves some trials under noise but not all.
+    const CliRun r = runCli({"trials", "--q", "4,5", "--t1", "-6,0", "--t2", "6,0", "--noise", "30", "--tests", "20"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string probability = fields(lines(r.out).back()).back();
+    EXPECT_FALSE(probability.empty());
+    EXPECT_EQ(probability.find(','), std::string::npos);
+}
+
+TEST(CliSweep, OneRowPerStepWithWilsonBounds)
+{
+    const CliRun r = runCli({"sweep", "--tests", "4"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 122u);
+    EXPECT_EQ(rows[0], "step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high");
+    EXPECT_EQ(fields(rows[1]), (std::vector<std::string>{"0", "-60", "-60", "off", "0.27", "4", "4", "1",
+                                                         "0.5101091635454027", "1"}));
+    const auto middle = fields(rows[61]);
+    EXPECT_EQ(middle[1], "0");
+    EXPECT_EQ(middle[5], "0");
+    EXPECT_EQ(middle[7], "0");
+}
+
+TEST(CliSweep, VaryNoiseAndThreshold)
+{
+    const CliRun r = runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t2", "10,10"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    const auto step18 = fields(rows[19]);
+    EXPECT_EQ(step18[1], "10");
+    EXPECT_EQ(step18[3], "4");
+    EXPECT_EQ(step18[4], "0.14");
+    const auto step120 = fields(rows[121]);
+    EXPECT_EQ(step120[3], "30");
+    EXPECT_EQ(step120[4], "0.99");
+}
+
+TEST(CliSweep, NothingVariedKeepsTheParameters)
+{
+    const CliRun r = runCli({"sweep", "--vary", "none", "--tests", "1", "--noise", "7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto step50 = fields(lines(r.out)[51]);
+    EXPECT_EQ(step50[1], "0");
+    EXPECT_EQ(step50[3], "7");
+}
+
+struct BadCase {
+    const char* name;
+    std::vector<std::string_view> args;
+    std::string message;
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
+class CliRefuses : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(CliRefuses, WithAMessageAndStatus2AndNoOutput)
+{
+    const auto& c = GetParam();
+    const CliRun r = runCli(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, c.message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliRefuses,
+    ::testing::Values(
+        BadCase{"bad_q", {"trials", "--q", "abc"}, "'abc' is not a valid floating point value."},
+        BadCase{"empty_q", {"trials", "--q", ""}, "'' is not a valid floating point value."},
+        BadCase{"two_separators", {"sweep", "--threshold", "0,2.7"}, "'0,2.7' is not a valid floating point value."},
+        BadCase{"bad_batch", {"trials", "--tests", "5,5"}, "'5,5' is not a valid integer value."},
+        BadCase{"batch_beyond_32_bits", {"trials", "--tests", "4294967296"},
+                "'4294967296' is not a valid integer value."},
+        BadCase{"bad_position", {"trials", "--t1", "x,0"}, "'x' is not a valid integer value."},
+        BadCase{"position_out_of_range", {"trials", "--t2", "0,61"}, "--t2: 61 is outside -60..60."},
+        BadCase{"position_without_comma", {"trials", "--t1", "5"},
+                "--t1 takes X,Y (for example --t1 -20,0), not '5'."},
+        BadCase{"noise_out_of_range", {"trials", "--noise", "31"}, "--noise: 31 is outside 0..30."},
+        BadCase{"negative_frames", {"trials", "--frames", "-1"}, "--frames: -1 is outside 0..2147483647."},
+        BadCase{"sweep_tests_zero", {"sweep", "--tests", "0"}, "--tests: 0 is outside 1..1000000."},
+        BadCase{"sweep_tests_too_many", {"sweep", "--tests", "1000001"}, "--tests: 1000001 is outside 1..1000000."},
+        BadCase{"unknown_vary", {"sweep", "--vary", "position,colour"},
+                "--vary: 'colour' is not one of position, noise, threshold."},
+        BadCase{"frames_in_sweep", {"sweep", "--frames", "3"},
+                "brenvik-cli sweep: unknown option '--frames'. See 'brenvik-cli sweep --help'."},
+        BadCase{"missing_value", {"trials", "--q"}, "--q needs a value. See 'brenvik-cli trials --help'."},
+        BadCase{"no_command", {}, "brenvik-cli: no command given. See 'brenvik-cli --help'."},
+        BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CliHelp, ToolAndEachCommand)
+{
+    const CliRun tool = runCli({"--help"});
+    EXPECT_EQ(tool.status, 0);
+    EXPECT_NE(tool.out.find("brenvik-cli trials"), std::string::npos);
+    EXPECT_NE(tool.out.find("brenvik-cli sweep"), std::string::npos);
+
+    const CliRun trials = runCli({"trials", "--q", "7", "--help"});
+    EXPECT_EQ(trials.status, 0);
+    EXPECT_NE(trials.out.find("--frames N"), std::string::npos);
+    EXPECT_NE(trials.out.find("--t1 X,Y"), std::string::npos);
+
+    const CliRun sweep = runCli({"sweep", "-h"});
+    EXPECT_EQ(sweep.status, 0);
+    EXPECT_NE(sweep.out.find("--vary LIST"), std::string::npos);
+    EXPECT_NE(sweep.out.find("Wilson"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+#include "model/number_text.h"
+#include "model/statistics.h"
+#include "model/sweep_experiment.h"
+#include "model/sweep_steps.h"
+#include "significant.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace brenvik;
+
+namespace {
+
+TEST(SweepSteps, ThresholdHundredthsFallOneShortAtSevenSteps)
+{
+    const std::set<int> shortSteps = {18, 30, 36, 60, 66, 72, 120};
+    for (int s = 0; s <= kSweepLastParameterStep; ++s) {
+        const int exact = s * 10 / 12;
+        const int expected = shortSteps.count(s) ? exact - 1 : exact;
+        EXPECT_EQ(sweepThresholdHundredths(s), expected) << "step " << s;
+    }
+}
+
+TEST(SweepSteps, ThresholdTextsInTheGeneralFormat)
+{
+    EXPECT_EQ(sweepThresholdText(0, ','), "0");
+    EXPECT_EQ(sweepThresholdText(1, ','), "0");
+    EXPECT_EQ(sweepThresholdText(2, ','), "0,01");
+    EXPECT_EQ(sweepThresholdText(12, ','), "0,1");
+    EXPECT_EQ(sweepThresholdText(17, ','), "0,14");
+    EXPECT_EQ(sweepThresholdText(18, ','), "0,14");
+    EXPECT_EQ(sweepThresholdText(120, ','), "0,99");
+    EXPECT_EQ(sweepThresholdText(120, '.'), "0.99");
+}
+
+TEST(SweepSteps, PositionAndNoiseLevel)
+{
+    EXPECT_EQ(sweepPosition(0), -60);
+    EXPECT_EQ(sweepPosition(60), 0);
+    EXPECT_EQ(sweepPosition(120), 60);
+    EXPECT_EQ(sweepNoiseLevel(3), 0);
+    EXPECT_EQ(sweepNoiseLevel(4), 1);
+    EXPECT_EQ(sweepNoiseLevel(119), 29);
+    EXPECT_EQ(sweepNoiseLevel(120), 30);
+}
+
+TEST(SweepSteps, CurveHeightOfEveryProbabilityText)
+{
+    for (int k = 0; k <= 100; ++k) {
+        const std::string text = realToText(static_cast<long double>(k) / 100, ',');
+        const int expected = k == 53 ? 105 : k == 59 ? 117 : 2 * k;
+        EXPECT_EQ(curveHeight(textToReal(text, ',')), expected) << text;
+    }
+}
+
+TEST(Statistics, WilsonIntervalKnownValues)
+{
+    const Interval half = wilsonInterval(5, 10);
+    EXPECT_TRUE(matchesDigits(half.low, 0.236593, 6));
+    EXPECT_TRUE(matchesDigits(half.high, 0.763407, 6));
+
+    // At p̂ = 0 and 1 the interval is one-sided but not empty.
+    const Interval none = wilsonInterval(0, 5);
+    EXPECT_EQ(none.low, 0.0);
+    EXPECT_TRUE(matchesDigits(none.high, 0.434482, 6));
+    const Interval all = wilsonInterval(5, 5);
+    EXPECT_TRUE(matchesDigits(all.low, 0.565518, 6));
+    EXPECT_EQ(all.high, 1.0);
+}
+
+TEST(SweepExperiment, StepsSetTheVariedParametersOnly)
+{
+    SweepSettings settings;
+    settings.base.T1X = -20;
+    settings.base.Threshold = 0.5f;
+    settings.vary = {true, true, true};
+    settings.trialsPerStep = 1;
+    std::vector<SweepStepResult> steps;
+    runSweep(settings, [&](const SweepStepResult& r) { steps.push_back(r); });
+
+    ASSERT_EQ(steps.size(), 121u);
+    for (const SweepStepResult& r : steps) {
+        EXPECT_EQ(r.inputs.T2X, r.step - 60);
+        EXPECT_EQ(r.inputs.T2Y, r.step - 60);
+        EXPECT_EQ(r.inputs.T1X, -20);
+        EXPECT_TRUE(r.noise.enabled);
+        EXPECT_EQ(r.noise.level, r.step / 4);
+        EXPECT_EQ(r.trials, 1);
+    }
+    EXPECT_EQ(steps[18].inputs.Threshold, 0.14f);
+    EXPECT_EQ(steps[120].inputs.Threshold, 0.99f);
+
+    settings.vary = {false, false, false};
+    settings.noise = {};
+    steps.clear();
+    runSweep(settings, [&](const SweepStepResult& r) { steps.push_back(r); });
+    EXPECT_EQ(steps[100].inputs.T2X, 0);
+    EXPECT_FALSE(steps[100].noise.enabled);
+    EXPECT_EQ(steps[100].inputs.Threshold, 0.5f);
+}
+
+TEST(SweepExperiment, PositionSweepResolvesOnceT2IsFarFromT1)
+{
+    SweepSettings settings;
+    settings.trialsPerStep = 3;
+    std::vector<SweepStepResult> steps;
+    runSweep(settings, [&](const SweepStepResult& r) { steps.push_back(r); });
+    // T1 stays at the centre; T2 crosses it at step 60.
+    EXPECT_EQ(steps[60].resolved, 0);
+    EXPECT_EQ(steps[0].resolved, 3);
+    EXPECT_EQ(steps[120].resolved, 3);
+}
+
+} // namespace
