@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
-# Until the main window exists, the program is the command-line tool.
-if (($# == 0)); then
-    set -- --help
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "run: there is no display to show the program on; on a machine without one try: xvfb-run -a ./run.sh" >&2
+    exit 1
 fi
-exec build/cli/brenvik-cli "$@"
+exec build/ui/brenvik "$@"

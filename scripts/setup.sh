@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     g++ cmake ninja-build pkg-config   # toolchain
     libgtest-dev libbenchmark-dev      # tests and benchmarks
+    qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
+    libgl1-mesa-dri libglu1-mesa-dev   # fixed-function OpenGL, software rendering
+    fonts-liberation fonts-dejavu-core # Arial's metric twin and a fallback
     xvfb xauth                         # a display for the GUI tests
 )
 

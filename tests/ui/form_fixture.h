@@ -1,0 +1,82 @@
+#pragma once
+// A fresh main window for each test, with the program's once-only state of its own and
+// the frame timer stopped: tests drive ticks by calling the handler.
+
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/decimal_separator.h"
+#include "ui/failure_report.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace brenvik::testing {
+
+struct FormFixture {
+    DecimalSeparator separator;
+    FailureReport report;
+    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);
+    TAboutBox aboutBox;
+    TForm3 graph;
+
+    FormFixture()
+    {
+        form->frameTimer().stop();
+        form->attachWindows(&aboutBox, &graph);
+    }
+
+    template <class T>
+    T* child(const char* name) const
+    {
+        T* widget = form->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* edit(const char* name) const { return child<QLineEdit>(name); }
+    QSlider* slider(const char* name) const { return child<QSlider>(name); }
+    QCheckBox* checkBox(const char* name) const { return child<QCheckBox>(name); }
+    QLabel* label(const char* name) const { return child<QLabel>(name); }
+
+    /// Shows the window and makes it the active one (there may be no window manager).
+    void showActive()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            form->Timer1Timer();
+    }
+
+    /// Text of the open failure report, closing it; empty when none is open.
+    QString takeReport()
+    {
+        QMessageBox* box = report.openBox();
+        if (!box)
+            return {};
+        const QString text = box->text();
+        box->close();
+        return text;
+    }
+
+    QChar sep() const { return QChar(separator.value()); }
+    /// A text written with "," as separator, in the locale's separator.
+    QString local(QString text) const { return text.replace(QLatin1Char(','), sep()); }
+};
+
+} // namespace brenvik::testing

@@ -1,0 +1,336 @@
+// The main window: initial state, read-outs, the frame timer, the failure report and
+// the end of the program. Run once under a "." locale and once under a "," locale.
+
+#include "form_fixture.h"
+
+using namespace brenvik;
+using brenvik::testing::FormFixture;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        // A report left open by a failed check must not leak into the next test.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->close();
+    }
+
+    void separatorComesFromTheLocaleOfTheRun()
+    {
+        // Each run of this test names its locale; the program must pick up its separator.
+        const QByteArray locale = qgetenv("LC_ALL");
+        DecimalSeparator separator;
+        if (locale.startsWith("ru"))
+            QCOMPARE(separator.value(), ',');
+        else if (locale == "C")
+            QCOMPARE(separator.value(), '.');
+        else
+            QSKIP("run without a known locale");
+    }
+
+    void initialState()
+    {
+        FormFixture f;
+        if (f.sep() != QLatin1Char(','))
+            f.takeReport();  // the default threshold "0,27" does not convert here
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Brenvik v 1.0"));
+        QCOMPARE(f.form->size(), QSize(617, 443));
+        for (const char* name : {"Label9", "Label11", "Label12", "Label13"})
+            QCOMPARE(f.label(name)->text(), QStringLiteral("0"));
+        QCOMPARE(f.edit("Edit1")->text(), QStringLiteral("9"));
+        QCOMPARE(f.edit("Edit2")->text(), QStringLiteral("5"));
+        QCOMPARE(f.edit("Edit3")->text(), QStringLiteral("0,27"));
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("---"));
+        QVERIFY(f.edit("Edit4")->isReadOnly());
+        QVERIFY(!f.slider("TrackBar5")->isEnabled());
+        QCOMPARE(f.slider("TrackBar5")->value(), 0);
+        QVERIFY(f.checkBox("CheckBox2")->isChecked());
+        QVERIFY(!f.checkBox("CheckBox1")->isChecked());
+        QVERIFY(!f.checkBox("CheckBox3")->isChecked());
+        QVERIFY(!f.checkBox("CheckBox4")->isChecked());
+        QCOMPARE(f.child<QPushButton>("Button1")->text(), QStringLiteral("Старт!"));
+        QCOMPARE(f.form->model().trials().TestCount(), 0);
+        QVERIFY(!f.form->sweep().SweepActive);
+    }
+
+    void slidersHaveTheirRangesAndSteps_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        for (const char* name : {"TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4"})
+            QTest::newRow(name) << QString::fromLatin1(name) << -60 << 60;
+        QTest::newRow("TrackBar5") << QStringLiteral("TrackBar5") << 0 << 30;
+        for (const char* name : {"TrackBar6", "TrackBar7", "TrackBar8"})
+            QTest::newRow(name) << QString::fromLatin1(name) << -180 << 180;
+    }
+
+    void slidersHaveTheirRangesAndSteps()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        FormFixture f;
+        f.takeReport();
+        QSlider* slider = f.form->findChild<QSlider*>(name);
+        QVERIFY(slider);
+        QCOMPARE(slider->minimum(), minimum);
+        QCOMPARE(slider->maximum(), maximum);
+        QCOMPARE(slider->value(), 0);
+        QCOMPARE(slider->singleStep(), 1);
+        QCOMPARE(slider->pageStep(), 2);
+        QCOMPARE(slider->tickInterval(), 1);
+        QCOMPARE(slider->tickPosition(), QSlider::TicksBelow);
+    }
+
+    void positionReadOuts_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("T1 X") << "TrackBar1" << "Label9";
+        QTest::newRow("T1 Y") << "TrackBar2" << "Label11";
+        QTest::newRow("T2 X") << "TrackBar3" << "Label12";
+        QTest::newRow("T2 Y") << "TrackBar4" << "Label13";
+    }
+
+    void positionReadOuts()
+    {
+        QFETCH(QString, slider);
+        QFETCH(QString, label);
+        FormFixture f;
+        f.takeReport();
+        QSlider* s = f.form->findChild<QSlider*>(slider);
+        QLabel* l = f.form->findChild<QLabel*>(label);
+        s->setFocus();
+        QTest::keyClick(s, Qt::Key_Home);
+        QCOMPARE(l->text(), QStringLiteral("-60"));
+        QTest::keyClick(s, Qt::Key_End);
+        QCOMPARE(l->text(), QStringLiteral("60"));
+        QTest::keyClick(s, Qt::Key_PageDown);
+        QCOMPARE(l->text(), QStringLiteral("58"));
+        QTest::keyClick(s, Qt::Key_Left);
+        QCOMPARE(l->text(), QStringLiteral("57"));
+        s->setValue(7);
+        QCOMPARE(l->text(), QStringLiteral("7"));
+        // A position outside the range is clamped before the read-out shows it.
+        s->setValue(-500);
+        QCOMPARE(l->text(), QStringLiteral("-60"));
+        QVERIFY(l->width() >= l->sizeHint().width());  // "-60" is not clipped
+        // Setting the position it holds runs nothing.
+        l->setText(QStringLiteral("untouched"));
+        s->setValue(-60);
+        QCOMPARE(l->text(), QStringLiteral("untouched"));
+    }
+
+    void whiteNoiseEnablesItsLevel()
+    {
+        FormFixture f;
+        f.takeReport();
+        QSlider* level = f.slider("TrackBar5");
+        QCheckBox* noise = f.checkBox("CheckBox1");
+        QTest::mouseClick(noise, Qt::LeftButton);
+        QVERIFY(noise->isChecked());
+        QVERIFY(level->isEnabled());
+        level->setValue(12);
+        QTest::mouseClick(noise, Qt::LeftButton);
+        QVERIFY(!level->isEnabled());
+        QCOMPARE(level->value(), 12);
+        noise->setChecked(true);  // set by the program, as a noise sweep does
+        QVERIFY(level->isEnabled());
+    }
+
+    void batchAtTheStartStateShowsZero()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.ticks(4);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("---"));
+        QCOMPARE(f.form->model().trials().TestCount(), 4);
+        f.ticks(1);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("0"));
+        QCOMPARE(f.form->model().trials().TestCount(), 0);
+    }
+
+    void separatedSourcesShowOne()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.slider("TrackBar1")->setValue(-20);
+        f.slider("TrackBar3")->setValue(20);
+        f.ticks(5);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("1"));
+        // The frame hands its samples on: the one under T1 carries T1's peak.
+        const TGridSample& underT1 = f.form->lastSamples()[(-20 + 60) * kFieldSide + 60];
+        QCOMPARE(int{underT1.X}, -20);
+        QVERIFY(underT1.Intensity1 > 53.0f && underT1.Intensity1 < 53.3f);
+    }
+
+    void thresholdDefaultFollowsTheLocale()
+    {
+        FormFixture f;
+        if (f.sep() == QLatin1Char(',')) {
+            QVERIFY(!f.report.isOpen());
+            return;
+        }
+        // Under a "." locale "0,27" is no number: the first frame reports it once.
+        QMessageBox* box = f.report.openBox();
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("'0,27' is not a valid floating point value."));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Brenvik"));
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(box->isModal());
+        box->close();
+        f.ticks(5);
+        QVERIFY(!f.report.isOpen());
+        QCOMPARE(f.form->model().trials().TestCount(), 0);
+        f.edit("Edit3")->setText(QStringLiteral("0.27"));
+        f.ticks(5);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("0"));
+    }
+
+    void clearedBoxIsReportedOnceAndFramesResume()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.ticks(7);
+        QCOMPARE(f.form->model().trials().TestCount(), 2);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("0"));
+
+        f.edit("Edit1")->clear();
+        f.ticks(1);
+        QCOMPARE(f.report.openBox()->text(), QStringLiteral("'' is not a valid floating point value."));
+        f.ticks(10);  // frames go on failing while the report is open
+        QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid floating point value."));
+        f.ticks(10);  // the same failure is not reported again
+        QVERIFY(!f.report.isOpen());
+        QCOMPARE(f.form->model().trials().TestCount(), 2);
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("0"));
+
+        f.edit("Edit1")->setText(QStringLiteral("9"));
+        f.ticks(3);
+        QVERIFY(!f.report.isOpen());
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("0"));
+        QCOMPARE(f.form->model().trials().TestCount(), 0);  // 2 + 3 made the batch of 5
+
+        // After a frame succeeded the same failure is news again.
+        f.edit("Edit2")->setText(f.local("5,"));
+        f.ticks(1);
+        QCOMPARE(f.takeReport(), QString(QStringLiteral("'") + f.local("5,") + QStringLiteral("' is not a valid integer value.")));
+    }
+
+    void onlyOneReportIsEverOpen()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.edit("Edit1")->clear();
+        f.ticks(1);
+        QVERIFY(f.report.isOpen());
+        f.edit("Edit1")->setText(QStringLiteral("9"));
+        f.edit("Edit2")->setText(QStringLiteral("x"));
+        f.ticks(3);
+        int open = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            open += qobject_cast<QMessageBox*>(w) && w->isVisible();
+        QCOMPARE(open, 1);
+        QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid floating point value."));
+        f.ticks(1);
+        QCOMPARE(f.takeReport(), QStringLiteral("'x' is not a valid integer value."));
+    }
+
+    void aboutButtonShowsTheAboutBoxWithoutModality()
+    {
+        FormFixture f;
+        f.takeReport();
+        auto* help = f.child<QToolButton>("SpeedButton1");
+        QCOMPARE(help->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(help->toolTip(), QStringLiteral("ПА-МА-ГИ-ТЕ !!!"));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(f.aboutBox.isVisible());
+        QVERIFY(!f.aboutBox.isModal());
+        QVERIFY(f.form->isEnabled());
+        f.aboutBox.hide();
+    }
+
+    void exitButtonEndsTheProgram()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.showActive();
+        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QTest::mouseClick(f.child<QPushButton>("BitBtn1"), Qt::LeftButton);
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!f.form->isVisible());
+        QVERIFY(!f.form->frameTimer().isActive());
+        // A tick still dispatched after the close makes no frame.
+        const std::uint8_t before = f.form->model().trials().TestCount();
+        f.ticks(3);
+        QCOMPARE(f.form->model().trials().TestCount(), before);
+    }
+
+    void altVeClosesTheWindow()
+    {
+        FormFixture f;
+        f.takeReport();
+        f.showActive();
+        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QCOMPARE(f.child<QPushButton>("BitBtn1")->text(), QStringLiteral("&Выход"));
+        QTest::sendKeyEvent(QTest::Click, f.form.get(), static_cast<Qt::Key>(u'В'), QStringLiteral("в"),
+                            Qt::AltModifier);
+        QTRY_COMPARE(closed.count(), 1);  // a mnemonic clicks after the button's press animation
+    }
+
+    void hintsOfThePanelControls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Edit1") << "Edit1" << "Это для формулы, считающей распределения. См. хелп ;-)";
+        QTest::newRow("TrackBar1") << "TrackBar1" << "Положение 1 точки по X";
+        QTest::newRow("TrackBar4") << "TrackBar4" << "Положение 2 точки по Y";
+        QTest::newRow("Edit2") << "Edit2" << "Сколько выборок усреднять";
+        QTest::newRow("Edit3") << "Edit3" << "Порог для вычисления вероятности обнаружения";
+        QTest::newRow("CheckBox1") << "CheckBox1" << "Добавить шипу !";
+        QTest::newRow("Button1") << "Button1" << "Запустить изменение параметра";
+        QTest::newRow("BitBtn1") << "BitBtn1" << "Прочь отсюда !!! 8-(";
+        QTest::newRow("Label15") << "Label15" << "Здесть можно покрутить модельку ;-)";
+        QTest::newRow("Edit4") << "Edit4" << "Расчитанная вероятность обнаружения";
+    }
+
+    void hintsOfThePanelControls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, hint);
+        FormFixture f;
+        f.takeReport();
+        QWidget* w = f.form->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->toolTip(), hint);
+    }
+
+    void tabOrderFollowsTheForm()
+    {
+        FormFixture f;
+        f.takeReport();
+        const char* order[] = {"Edit1", "TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4", "CheckBox1",
+                               "TrackBar5", "Edit2", "BitBtn1", "Edit3", "CheckBox2", "CheckBox3",
+                               "CheckBox4", "Button1", "TrackBar6", "TrackBar7", "TrackBar8", "Edit4"};
+        QWidget* w = f.form->findChild<QWidget*>(QStringLiteral("Edit1"));
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus && w != f.form.get())
+                w = w->nextInFocusChain();
+            QCOMPARE(w->objectName(), QString::fromLatin1(order[i]));
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

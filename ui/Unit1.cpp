@@ -1,0 +1,217 @@
+#include "ui/Unit1.h"
+
+#include "model/frame_inputs.h"
+#include "model/number_text.h"
+#include "model/trials.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/decimal_separator.h"
+#include "ui/failure_report.h"
+#include "ui/number_key_filter.h"
+#include "ui_Unit1.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QStyle>
+
+namespace brenvik {
+
+namespace {
+constexpr int kFrameIntervalMs = 35;
+
+void showPosition(QLabel* label, int position)
+{
+    label->setText(QString::number(position));
+    label->adjustSize();  // the read-out grows to the right, like an auto-sized label
+}
+} // namespace
+
+TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_report(report), m_separator(separator)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    // A fixed window with a title bar and a close button only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    // Labels size themselves to their text, as auto-sized labels do.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->adjustSize();
+
+    m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
+    for (QLineEdit* box : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3}) {
+        box->installEventFilter(this);
+        // Typed characters must come as key presses, which the filter sees.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        connect(box, &QLineEdit::textChanged, &m_report, &FailureReport::forgetLastFailure);
+    }
+
+    connect(m_ui->TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+    connect(m_ui->TrackBar2, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
+    connect(m_ui->TrackBar3, &QSlider::valueChanged, this, &TForm1::TrackBar3Change);
+    connect(m_ui->TrackBar4, &QSlider::valueChanged, this, &TForm1::TrackBar4Change);
+    connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+
+    m_timer1.setInterval(kFrameIntervalMs);
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    FormCreate();
+    m_timer1.start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
+{
+    m_aboutBox = aboutBox;
+    m_graph = graph;
+}
+
+void TForm1::FormCreate()
+{
+    FormResize();
+    // The first frame's trial does not count, whatever it did.
+    m_model.trials().reset();
+    m_sweep.SweepActive = false;
+}
+
+void TForm1::FormResize()
+{
+    m_frameSize = size();
+    frameAndPresent();
+}
+
+void TForm1::FormClose()
+{
+    m_closed = true;
+    m_timer1.stop();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (m_closed)
+        return;
+    frameAndPresent();
+}
+
+void TForm1::frameAndPresent()
+{
+    try {
+        RenderFrame();
+        present();
+        m_report.forgetLastFailure();
+    } catch (const ConversionError& failure) {
+        m_report.ReportFailure(QString::fromStdString(failure.what()));
+    }
+}
+
+void TForm1::RenderFrame()
+{
+    const InputTexts texts{m_ui->Edit1->text().toStdString(), m_ui->Edit2->text().toStdString(),
+                           m_ui->Edit3->text().toStdString()};
+    const SourcePositions positions{m_ui->TrackBar1->value(), m_ui->TrackBar2->value(),
+                                    m_ui->TrackBar3->value(), m_ui->TrackBar4->value()};
+    const TFrameInputs inputs = readFrameInputs(texts, positions, m_separator.value());
+    const NoiseSettings noise{m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
+
+    const FrameOutcome outcome = m_model.runFrame(inputs, noise, m_samples.get());
+    if (outcome.Probability)
+        m_ui->Edit4->setText(QString::fromStdString(probabilityText(*outcome.Probability, m_separator.value())));
+}
+
+void TForm1::present()
+{
+}
+
+void TForm1::SpeedButton1Click()
+{
+    if (!m_aboutBox)
+        return;
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
+
+void TForm1::CheckBox1Click()
+{
+    m_ui->TrackBar5->setEnabled(m_ui->CheckBox1->isChecked());
+}
+
+void TForm1::BitBtn1Click()
+{
+    close();
+}
+
+void TForm1::TrackBar1Change() { showPosition(m_ui->Label9, m_ui->TrackBar1->value()); }
+void TForm1::TrackBar2Change() { showPosition(m_ui->Label11, m_ui->TrackBar2->value()); }
+void TForm1::TrackBar3Change() { showPosition(m_ui->Label12, m_ui->TrackBar3->value()); }
+void TForm1::TrackBar4Change() { showPosition(m_ui->Label13, m_ui->TrackBar4->value()); }
+
+void TForm1::Edit1KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit1->text(), key, QChar(m_separator.value())); }
+void TForm1::Edit2KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit2->text(), key, QChar(m_separator.value())); }
+void TForm1::Edit3KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit3->text(), key, QChar(m_separator.value())); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+    emit closed();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The window has a fixed size; only a real change of size makes a new frame.
+    if (size() != m_frameSize)
+        FormResize();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        m_separator.readFromSystem();
+    QWidget::changeEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_ui->Edit1 || watched == m_ui->Edit2 || watched == m_ui->Edit3))
+        return filterNumberBoxKey(watched, static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::filterNumberBoxKey(QObject* box, QKeyEvent* event)
+{
+    const QString typed = event->text();
+    // Keys that type nothing keep their editing and focus roles. Delete and Tab carry a
+    // control character as text on some platforms, yet they are no typed characters.
+    const int k = event->key();
+    if (typed.isEmpty() || k == Qt::Key_Delete || k == Qt::Key_Tab || k == Qt::Key_Backtab)
+        return false;
+    if (typed.size() != 1)
+        return true;  // a composed sequence of several characters is no single digit
+
+    const char16_t original = typed.front().unicode();
+    char16_t key = original;
+    if (box == m_ui->Edit1)
+        Edit1KeyPress(box, key);
+    else if (box == m_ui->Edit2)
+        Edit2KeyPress(box, key);
+    else
+        Edit3KeyPress(box, key);
+
+    if (key == kCancelledKey)
+        return true;
+    if (key == original)
+        return false;  // the box inserts it as usual
+    static_cast<QLineEdit*>(box)->insert(QString(QChar(key)));
+    return true;
+}
+
+} // namespace brenvik

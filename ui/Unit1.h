@@ -1,0 +1,89 @@
+#pragma once
+// The main window: the model's controls, the 35 ms frame timer that drives model and
+// picture, and the small handlers of its buttons, boxes and sliders.
+
+#include "model/frame.h"
+#include "model/resolution_model.h"
+#include "ui/sweep_state.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+
+namespace brenvik {
+
+class DecimalSeparator;
+class FailureReport;
+class TAboutBox;
+class TForm3;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// The windows created after this one, which the About button and the sweep show.
+    void attachWindows(TAboutBox* aboutBox, TForm3* graph);
+
+    ResolutionModel& model() { return m_model; }
+    SweepState& sweep() { return m_sweep; }
+    QTimer& frameTimer() { return m_timer1; }
+    /// The sample points of the last frame that got past its inputs.
+    const SurfaceSamples& lastSamples() const { return *m_samples; }
+
+    // Event handlers.
+    void FormCreate();
+    void FormResize();
+    void FormClose();
+    void Timer1Timer();
+    void SpeedButton1Click();
+    void CheckBox1Click();
+    void BitBtn1Click();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void TrackBar4Change();
+    void Edit1KeyPress(QObject* sender, char16_t& key);
+    void Edit2KeyPress(QObject* sender, char16_t& key);
+    void Edit3KeyPress(QObject* sender, char16_t& key);
+
+signals:
+    /// The main window was closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    /// One frame: reads the inputs (throws ConversionError), evaluates the field, makes
+    /// one trial and writes the probability at a batch end.
+    void RenderFrame();
+    /// Runs one frame and presents it; a failure goes to the failure report.
+    void frameAndPresent();
+    void present();
+    bool filterNumberBoxKey(QObject* box, QKeyEvent* event);
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    FailureReport& m_report;
+    DecimalSeparator& m_separator;
+    TAboutBox* m_aboutBox = nullptr;
+    TForm3* m_graph = nullptr;
+
+    QTimer m_timer1;
+    ResolutionModel m_model;
+    SweepState m_sweep;
+    std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
+    QSize m_frameSize;      ///< the size the last resize handled
+    bool m_closed = false;
+};
+
+} // namespace brenvik

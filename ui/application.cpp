@@ -1,0 +1,39 @@
+#include "ui/application.h"
+
+#include "model/fp_environment.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+namespace brenvik {
+
+void prepareApplication()
+{
+    setModelFloatingPointEnvironment();
+    // The forms name Windows fonts; Liberation Sans has Arial's metrics.
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont defaultFont(QStringLiteral("MS Sans Serif"));
+    defaultFont.setPixelSize(11);
+    QApplication::setFont(defaultFont);
+    QApplication::setApplicationName(kApplicationTitle);
+}
+
+Program::Program()
+{
+    Form1.attachWindows(&AboutBox, &Form3);
+}
+
+void Program::show()
+{
+    if (const QScreen* screen = Form1.screen()) {
+        QRect frame = Form1.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        Form1.move(frame.topLeft());
+    }
+    Form1.show();
+}
+
+} // namespace brenvik

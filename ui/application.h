@@ -1,0 +1,31 @@
+#pragma once
+// Start-up: the program's once-only state and its three windows, created in order.
+
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/decimal_separator.h"
+#include "ui/failure_report.h"
+
+namespace brenvik {
+
+/// Application-wide settings that must be in force before any window is created:
+/// the floating-point environment, the fonts and their substitutes.
+void prepareApplication();
+
+/// Everything the program has once. Construction creates the main window first (its
+/// create handler draws the first frame), then the About box and the graph window,
+/// both hidden.
+struct Program {
+    DecimalSeparator separator;
+    FailureReport report;
+    TForm1 Form1{report, separator};
+    TAboutBox AboutBox;
+    TForm3 Form3;
+
+    Program();
+    /// Shows the main window centred on the screen.
+    void show();
+};
+
+} // namespace brenvik

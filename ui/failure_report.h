@@ -1,0 +1,39 @@
+#pragma once
+// The program's one failure report: a modal error box captioned with the application
+// title. Frames go on while it is open, so a failure that repeats on every tick must
+// not bury the user under boxes: only one is ever open, and a failure identical to the
+// one last reported is shown again only after a frame succeeded or a number box changed.
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace brenvik {
+
+inline const QString kApplicationTitle = QStringLiteral("Brenvik");
+
+class FailureReport : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~FailureReport() override;
+
+    /// Cancel any mouse capture, then show the message, with a full stop appended when
+    /// its last character is above ".", in a modal box with the stop icon and one OK
+    /// button. Returns at once; the box closes when the user dismisses it.
+    void ReportFailure(const QString& message);
+
+    /// A frame succeeded or the text of a number box changed: the last failure may be
+    /// reported again.
+    void forgetLastFailure() { m_lastReported.clear(); }
+
+    bool isOpen() const { return !m_box.isNull(); }
+    QMessageBox* openBox() const { return m_box.data(); }
+
+private:
+    QPointer<QMessageBox> m_box;
+    QString m_lastReported;
+};
+
+} // namespace brenvik
