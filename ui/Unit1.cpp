@@ -9,6 +9,8 @@
 #include "ui/failure_report.h"
 #include "ui/number_key_filter.h"
 #include "ui_Unit1.h"
+#include "view3d/pixel_format.h"
+#include "view3d/scene_view.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -30,6 +32,7 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_report(report), m_separator(separator)
 {
     m_ui->setupUi(this);
+    m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
     // A fixed window with a title bar and a close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -52,6 +55,9 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     connect(m_ui->TrackBar2, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
     connect(m_ui->TrackBar3, &QSlider::valueChanged, this, &TForm1::TrackBar3Change);
     connect(m_ui->TrackBar4, &QSlider::valueChanged, this, &TForm1::TrackBar4Change);
+    connect(m_ui->TrackBar6, &QSlider::valueChanged, this, &TForm1::TrackBar6Change);
+    connect(m_ui->TrackBar7, &QSlider::valueChanged, this, &TForm1::TrackBar7Change);
+    connect(m_ui->TrackBar8, &QSlider::valueChanged, this, &TForm1::TrackBar8Change);
     connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
@@ -72,11 +78,27 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
     m_graph = graph;
 }
 
+SceneView& TForm1::view()
+{
+    return *m_ui->View3D;
+}
+
 void TForm1::FormCreate()
 {
+    const QString problem = probeRenderingContext();
+    if (!problem.isEmpty()) {
+        m_renderingFailed = true;
+        QMessageBox box(QMessageBox::NoIcon, kPixelFormatCaption, problem, QMessageBox::Ok);
+        box.exec();
+        close();
+        return;
+    }
+    // The context's set-up does not depend on the first frame: the view sets it up
+    // whenever its context is made, so a first frame that fails loses nothing.
     FormResize();
     // The first frame's trial does not count, whatever it did.
     m_model.trials().reset();
+    m_ui->View3D->rotation().resetAngles();
     m_sweep.SweepActive = false;
 }
 
@@ -90,6 +112,7 @@ void TForm1::FormClose()
 {
     m_closed = true;
     m_timer1.stop();
+    m_ui->View3D->stopDrawing();
 }
 
 void TForm1::Timer1Timer()
@@ -120,12 +143,14 @@ void TForm1::RenderFrame()
     const NoiseSettings noise{m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
 
     const FrameOutcome outcome = m_model.runFrame(inputs, noise, m_samples.get());
+    m_ui->View3D->setFrame(inputs, outcome.frame, *m_samples);
     if (outcome.Probability)
         m_ui->Edit4->setText(QString::fromStdString(probabilityText(*outcome.Probability, m_separator.value())));
 }
 
 void TForm1::present()
 {
+    m_ui->View3D->present();
 }
 
 void TForm1::SpeedButton1Click()
@@ -151,6 +176,11 @@ void TForm1::TrackBar1Change() { showPosition(m_ui->Label9, m_ui->TrackBar1->val
 void TForm1::TrackBar2Change() { showPosition(m_ui->Label11, m_ui->TrackBar2->value()); }
 void TForm1::TrackBar3Change() { showPosition(m_ui->Label12, m_ui->TrackBar3->value()); }
 void TForm1::TrackBar4Change() { showPosition(m_ui->Label13, m_ui->TrackBar4->value()); }
+
+// The view sliders turn the model; the next tick shows it.
+void TForm1::TrackBar6Change() { m_ui->View3D->rotation().turn(Axis::X, m_ui->TrackBar6->value()); }
+void TForm1::TrackBar7Change() { m_ui->View3D->rotation().turn(Axis::Y, m_ui->TrackBar7->value()); }
+void TForm1::TrackBar8Change() { m_ui->View3D->rotation().turn(Axis::Z, m_ui->TrackBar8->value()); }
 
 void TForm1::Edit1KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit1->text(), key, QChar(m_separator.value())); }
 void TForm1::Edit2KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit2->text(), key, QChar(m_separator.value())); }

@@ -19,6 +19,7 @@ namespace brenvik {
 
 class DecimalSeparator;
 class FailureReport;
+class SceneView;
 class TAboutBox;
 class TForm3;
 
@@ -36,6 +37,10 @@ public:
     QTimer& frameTimer() { return m_timer1; }
     /// The sample points of the last frame that got past its inputs.
     const SurfaceSamples& lastSamples() const { return *m_samples; }
+    SceneView& view();
+    /// The window system could not give the 3-D view a usable context; the user was told
+    /// and the program ends.
+    bool renderingFailed() const { return m_renderingFailed; }
 
     // Event handlers.
     void FormCreate();
@@ -49,6 +54,9 @@ public:
     void TrackBar2Change();
     void TrackBar3Change();
     void TrackBar4Change();
+    void TrackBar6Change();
+    void TrackBar7Change();
+    void TrackBar8Change();
     void Edit1KeyPress(QObject* sender, char16_t& key);
     void Edit2KeyPress(QObject* sender, char16_t& key);
     void Edit3KeyPress(QObject* sender, char16_t& key);
@@ -84,6 +92,7 @@ private:
     std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
     QSize m_frameSize;      ///< the size the last resize handled
     bool m_closed = false;
+    bool m_renderingFailed = false;
 };
 
 } // namespace brenvik

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "model/fp_environment.h"
+#include "view3d/pixel_format.h"
 
 #include <QApplication>
 #include <QFont>
@@ -19,6 +20,7 @@ void prepareApplication()
     defaultFont.setPixelSize(11);
     QApplication::setFont(defaultFont);
     QApplication::setApplicationName(kApplicationTitle);
+    QSurfaceFormat::setDefaultFormat(requestedSurfaceFormat());
 }
 
 Program::Program()
@@ -34,6 +36,11 @@ void Program::show()
         Form1.move(frame.topLeft());
     }
     Form1.show();
+    // A report from the first frame was shown before the main window existed on screen.
+    if (QMessageBox* box = report.openBox()) {
+        box->move(Form1.frameGeometry().center() - box->rect().center());
+        box->raise();
+    }
 }
 
 } // namespace brenvik

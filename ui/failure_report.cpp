@@ -25,12 +25,14 @@ void FailureReport::ReportFailure(const QString& message)
         popup->close();
 
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok);
+    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok, m_owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal for the whole application, yet the failed handler returns at once and the
+    // frames go on behind the box.
     box->setWindowModality(Qt::ApplicationModal);
     m_box = box;
     connect(box, &QMessageBox::finished, this, [this] { m_box.clear(); });
-    box->open();
+    box->show();
 }
 
 } // namespace brenvik

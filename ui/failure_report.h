@@ -19,6 +19,9 @@ public:
     using QObject::QObject;
     ~FailureReport() override;
 
+    /// The window the boxes belong to, so that the window system keeps them above it.
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
     /// Cancel any mouse capture, then show the message, with a full stop appended when
     /// its last character is above ".", in a modal box with the stop icon and one OK
     /// button. Returns at once; the box closes when the user dismisses it.
@@ -32,6 +35,7 @@ public:
     QMessageBox* openBox() const { return m_box.data(); }
 
 private:
+    QPointer<QWidget> m_owner;
     QPointer<QMessageBox> m_box;
     QString m_lastReported;
 };

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     brenvik::prepareApplication();
     brenvik::Program program;
+    if (program.Form1.renderingFailed())
+        return EXIT_FAILURE;
     QObject::connect(&program.Form1, &brenvik::TForm1::closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.show();

@@ -3,6 +3,7 @@
 // the frame timer stopped: tests drive ticks by calling the handler.
 
 #include "ui/Unit1.h"
+#include "ui/application.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/decimal_separator.h"
@@ -22,7 +23,13 @@
 
 namespace brenvik::testing {
 
+/// Program-wide settings, as start-up makes them, before the first window.
+struct Prepared {
+    Prepared() { prepareApplication(); }
+};
+
 struct FormFixture {
+    Prepared prepared;
     DecimalSeparator separator;
     FailureReport report;
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);

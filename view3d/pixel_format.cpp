@@ -1,0 +1,51 @@
+#include "view3d/pixel_format.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+
+namespace brenvik {
+
+QSurfaceFormat requestedSurfaceFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(5);
+    format.setGreenBufferSize(5);
+    format.setBlueBufferSize(5);
+    format.setDepthBufferSize(16);
+    format.setStencilBufferSize(0);
+    return format;
+}
+
+QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained)
+{
+    if (!contextCreated)
+        return kNoPixelFormat;
+    const bool colour = obtained.redBufferSize() > 0 && obtained.greenBufferSize() > 0 &&
+                        obtained.blueBufferSize() > 0;
+    const bool fixedFunction = obtained.renderableType() != QSurfaceFormat::OpenGLES &&
+                               obtained.profile() != QSurfaceFormat::CoreProfile;
+    if (!colour || obtained.depthBufferSize() < 16 || !fixedFunction)
+        return kPixelFormatNotSet;
+    return {};
+}
+
+QString probeRenderingContext()
+{
+    QOpenGLContext context;
+    context.setFormat(QSurfaceFormat::defaultFormat());
+    if (!context.create())
+        return pixelFormatProblem(false, {});
+    QOffscreenSurface surface;
+    surface.setFormat(context.format());
+    surface.create();
+    if (!surface.isValid() || !context.makeCurrent(&surface))
+        return kPixelFormatNotSet;
+    const QSurfaceFormat obtained = context.format();
+    context.doneCurrent();
+    return pixelFormatProblem(true, obtained);
+}
+
+} // namespace brenvik

@@ -1,0 +1,144 @@
+#include "view3d/scene_renderer.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace brenvik {
+
+namespace {
+
+constexpr float kPlateY = -51.0f;
+constexpr float kGridY = -50.0f;
+constexpr float kMarkerY = 60.0f;
+constexpr float kMidLineTopY = 0.0f;
+
+void vertex(float x, float y, float z) { glVertex3f(x, y, z); }
+
+void squareOutlines(int count, float side, float lineWidth)
+{
+    glLineWidth(lineWidth);
+    for (int a = 0; a < count; ++a) {      // model z
+        for (int b = 0; b < count; ++b) {  // model x
+            const float x0 = side * b - 60, z0 = side * a - 60;
+            glBegin(GL_QUADS);
+            vertex(x0, kGridY, z0);
+            vertex(x0 + side, kGridY, z0);
+            vertex(x0 + side, kGridY, z0 + side);
+            vertex(x0, kGridY, z0 + side);
+            glEnd();
+        }
+    }
+}
+
+/// The plate and its cell grid. Leaves line width 3, polygon mode GL_LINE, colour black.
+void DrawBasePlate()
+{
+    glLineWidth(1);
+    glColor3f(0.6f, 0.6f, 0.8f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBegin(GL_QUADS);
+    vertex(-60, kPlateY, -60);
+    vertex(60, kPlateY, -60);
+    vertex(60, kPlateY, 60);
+    vertex(-60, kPlateY, 60);
+    glEnd();
+
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glColor3f(0, 0, 0);
+    squareOutlines(15, 8, 1);   // the 15 × 15 sensor cells
+    squareOutlines(3, 40, 3);   // the coarse 3 × 3 grid
+}
+
+} // namespace
+
+void SceneRenderer::initialize()
+{
+    glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    const GLfloat position[] = {3, 3, 3, 1};
+    const GLfloat spotDirection[] = {-1, -1, -3};
+    const GLfloat ambient[] = {0.3f, 0.6f, 0.5f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glLightfv(GL_LIGHT0, GL_SPOT_DIRECTION, spotDirection);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glEnable(GL_POINT_SMOOTH);
+}
+
+void SceneRenderer::setWindowSize(int outerWidth, int outerHeight)
+{
+    const int width = outerWidth - 200;
+    const int height = outerHeight - 50;
+    if (width < 0 || height < 0)
+        return;
+    m_viewport = {10, 10, width, height};
+}
+
+void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView) const
+{
+    // The widget toolkit sets its own viewport before every paint; ours goes back on.
+    glViewport(m_viewport.x, m_viewport.y, m_viewport.width, m_viewport.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-100, 100, -100, 100, -100, 100);
+    gluLookAt(0, 0, 5, 0, 0, 0, 0, 1, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixd(modelView.data());
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!frame)
+        return;
+
+    DrawBasePlate();
+
+    glColor3f(1.4f, 0, 1.4f);
+    glPointSize(3);
+    glBegin(GL_POINTS);
+    vertex(frame->T1X, kMarkerY, frame->T1Y);
+    glEnd();
+    glColor3f(0.6f, 0.62f, 1.0f);
+    glBegin(GL_POINTS);
+    vertex(frame->T2X, kMarkerY, frame->T2Y);
+    glEnd();
+
+    glLineWidth(1);
+    glColor3f(0.7f, 0, 0);
+    glBegin(GL_LINES);
+    vertex(frame->T1X, kMarkerY, frame->T1Y);
+    vertex(frame->T1X, kGridY, frame->T1Y);
+    vertex(frame->T2X, kMarkerY, frame->T2Y);
+    vertex(frame->T2X, kGridY, frame->T2Y);
+    glEnd();
+
+    const MidpointCell& c = frame->cell;
+    glColor3f(1.2f, 1.0f, 1.0f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBegin(GL_QUADS);
+    vertex(c.CellXLo, kGridY, c.CellYLo);
+    vertex(c.CellXHi, kGridY, c.CellYLo);
+    vertex(c.CellXHi, kGridY, c.CellYHi);
+    vertex(c.CellXLo, kGridY, c.CellYHi);
+    glEnd();
+
+    glColor3f(0, 0.7f, 0);
+    glBegin(GL_LINES);
+    vertex(c.MidX, kMidLineTopY, c.MidY);
+    vertex(c.MidX, kGridY, c.MidY);
+    glEnd();
+
+    // The surface: one triangle strip through every sample in loop order, drawn as its
+    // vertices only.
+    glColor3f(0.8f, 0.6f, 0.1f);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+    glPointSize(2);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, frame->surface.data());
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, kSampleCount);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+} // namespace brenvik

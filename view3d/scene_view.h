@@ -1,0 +1,44 @@
+#pragma once
+// The 3-D view: an OpenGL widget behind the main window's panels. It only holds the
+// frame to show and the model's orientation; SceneRenderer does the drawing.
+
+#include "view3d/scene_frame.h"
+#include "view3d/scene_renderer.h"
+#include "view3d/view_rotation.h"
+
+#include <QOpenGLWidget>
+
+#include <memory>
+
+namespace brenvik {
+
+class SceneView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    explicit SceneView(QWidget* parent = nullptr);
+    ~SceneView() override;
+
+    /// The frame the next paint shows.
+    void setFrame(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
+    /// Draws the frame now and puts it on the screen.
+    void present();
+    /// From now on nothing is drawn (the main window is closing).
+    void stopDrawing() { m_stopped = true; }
+
+    ViewRotation& rotation() { return m_rotation; }
+    const SceneRenderer& renderer() const { return m_renderer; }
+    bool hasFrame() const { return m_hasFrame; }
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+
+private:
+    SceneRenderer m_renderer;
+    ViewRotation m_rotation;
+    std::unique_ptr<SceneFrame> m_frame = std::make_unique<SceneFrame>();
+    bool m_hasFrame = false;
+    bool m_stopped = false;
+};
+
+} // namespace brenvik
