@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <array>
+#include <utility>
+
 namespace brenvik {
 
 namespace {
@@ -14,20 +17,37 @@ constexpr float kMidLineTopY = 0.0f;
 
 void vertex(float x, float y, float z) { glVertex3f(x, y, z); }
 
-void squareOutlines(int count, float side, float lineWidth)
+/// Corners of count × count squares of the given side at the grid's height, one quad
+/// after another: a from 0 (model z) outside, b from 0 (model x) inside.
+template <int count>
+constexpr std::array<float, count * count * 12> gridSquares(float side)
 {
-    glLineWidth(lineWidth);
-    for (int a = 0; a < count; ++a) {      // model z
-        for (int b = 0; b < count; ++b) {  // model x
+    std::array<float, count * count * 12> corners{};
+    std::size_t i = 0;
+    for (int a = 0; a < count; ++a) {
+        for (int b = 0; b < count; ++b) {
             const float x0 = side * b - 60, z0 = side * a - 60;
-            glBegin(GL_QUADS);
-            vertex(x0, kGridY, z0);
-            vertex(x0 + side, kGridY, z0);
-            vertex(x0 + side, kGridY, z0 + side);
-            vertex(x0, kGridY, z0 + side);
-            glEnd();
+            for (const auto [dx, dz] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
+                corners[i++] = x0 + side * dx;
+                corners[i++] = kGridY;
+                corners[i++] = z0 + side * dz;
+            }
         }
     }
+    return corners;
+}
+
+constexpr auto kFineGrid = gridSquares<15>(8);   // the 15 × 15 sensor cells
+constexpr auto kCoarseGrid = gridSquares<3>(40); // the coarse 3 × 3 grid
+
+/// Every square is a quad primitive of its own; one call hands them all over in order.
+template <std::size_t n>
+void drawQuads(const std::array<float, n>& corners)
+{
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(n / 3));
+    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 /// The plate and its cell grid. Leaves line width 3, polygon mode GL_LINE, colour black.
@@ -45,8 +65,9 @@ void DrawBasePlate()
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glColor3f(0, 0, 0);
-    squareOutlines(15, 8, 1);   // the 15 × 15 sensor cells
-    squareOutlines(3, 40, 3);   // the coarse 3 × 3 grid
+    drawQuads(kFineGrid);
+    glLineWidth(3);
+    drawQuads(kCoarseGrid);
 }
 
 } // namespace

@@ -19,8 +19,10 @@ void SceneView::setFrame(const TFrameInputs& inputs, const FrameResult& result, 
 
 void SceneView::present()
 {
-    if (!m_stopped && isVisible())
-        repaint();
+    // The widget draws the frame into its framebuffer and the window composes it on the
+    // screen in the paint that this asks for, before the next tick.
+    if (!m_stopped)
+        update();
 }
 
 void SceneView::initializeGL()

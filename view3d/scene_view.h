@@ -20,7 +20,7 @@ public:
 
     /// The frame the next paint shows.
     void setFrame(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
-    /// Draws the frame now and puts it on the screen.
+    /// Puts the frame on the screen.
     void present();
     /// From now on nothing is drawn (the main window is closing).
     void stopDrawing() { m_stopped = true; }

@@ -55,11 +55,16 @@ struct FormFixture {
     QCheckBox* checkBox(const char* name) const { return child<QCheckBox>(name); }
     QLabel* label(const char* name) const { return child<QLabel>(name); }
 
-    /// Shows the window and makes it the active one (there may be no window manager).
-    void showActive()
+    void showExposed()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    /// Shows the window and makes it the active one (there may be no window manager).
+    void showActive()
+    {
+        showExposed();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }

@@ -1,0 +1,81 @@
+// Drives the real main window for 10 s with white noise on at level 30 and reports the
+// tick rate and how long a tick takes: from the start of the tick (sweep step, model)
+// until the view's frame has been drawn and swapped onto the screen.
+// Run by hand on a display, e.g.: xvfb-run -a build/bench/bench_main_window [seconds]
+
+#include "ui/application.h"
+#include "view3d/scene_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QOpenGLWidget>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    brenvik::prepareApplication();
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+
+    brenvik::Program program;
+    if (program.Form1.renderingFailed())
+        return 1;
+    brenvik::TForm1& form = program.Form1;
+    form.findChild<QLineEdit*>(QStringLiteral("Edit3"))
+        ->setText(QStringLiteral("0") + QChar(program.separator.value()) + QStringLiteral("27"));
+    form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    form.findChild<QSlider*>(QStringLiteral("TrackBar5"))->setValue(30);
+    form.findChild<QSlider*>(QStringLiteral("TrackBar6"))->setValue(60);
+    form.findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(-12);
+    form.findChild<QSlider*>(QStringLiteral("TrackBar3"))->setValue(12);
+    if (QMessageBox* box = program.report.openBox())
+        box->close();
+    program.show();
+
+    // The same 35 ms precise timer as the window's own, with a stopwatch around each tick.
+    form.frameTimer().stop();
+    std::vector<double> tickMs;
+    QElapsedTimer total;
+    QElapsedTimer tick;
+    bool waitingForSwap = false;
+    QObject::connect(&form.view(), &QOpenGLWidget::frameSwapped, [&] {
+        if (waitingForSwap)
+            tickMs.push_back(tick.nsecsElapsed() / 1e6);
+        waitingForSwap = false;
+    });
+    int ticks = 0;
+    QTimer ticker;
+    ticker.setInterval(form.frameTimer().interval());
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (waitingForSwap)
+            tickMs.push_back(tick.nsecsElapsed() / 1e6);  // not shown before the next tick
+        tick.start();
+        waitingForSwap = true;
+        ++ticks;
+        form.Timer1Timer();
+        if (total.elapsed() >= seconds * 1000)
+            app.quit();
+    });
+    total.start();
+    ticker.start();
+    app.exec();
+
+    const double elapsed = total.nsecsElapsed() / 1e9;
+    std::vector<double> sorted = tickMs;
+    std::sort(sorted.begin(), sorted.end());
+    auto percentile = [&](double q) { return sorted[static_cast<std::size_t>(q * (sorted.size() - 1))]; };
+    std::printf("ticks: %d in %.2f s = %.1f per second, frames shown: %zu\n", ticks, elapsed, ticks / elapsed,
+                tickMs.size());
+    std::printf("tick time: median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n", percentile(0.5),
+                percentile(0.95), sorted.back());
+    std::printf("failure report open at the end: %s\n", program.report.isOpen() ? "yes" : "no");
+    return 0;
+}

@@ -1,0 +1,308 @@
+// The rendered picture, read back from the view, against the scene's geometry and the
+// fixed-function lighting the view sets up: for a vertex of colour c the lit colour is
+// c · ((0.5, 0.8, 0.7) + d), clamped, with d = max(0, n·l), n the model's normal (0, 0, 1)
+// turned with the model and l the unit vector from the vertex to the light at (3, 3, 3).
+
+#include "form_fixture.h"
+#include "view3d/pixel_format.h"
+#include "view3d/scene_view.h"
+
+#include <QOpenGLContext>
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+using namespace brenvik;
+using brenvik::testing::FormFixture;
+
+namespace {
+
+using Vec3 = std::array<double, 3>;
+
+Vec3 transform(const Matrix4& m, const Vec3& p, double w)
+{
+    Vec3 r{};
+    for (int row = 0; row < 3; ++row)
+        r[row] = m[row] * p[0] + m[4 + row] * p[1] + m[8 + row] * p[2] + m[12 + row] * w;
+    return r;
+}
+
+Vec3 litColour(const Vec3& colour, const Vec3& vertex, const Matrix4& modelView)
+{
+    const Vec3 eye = transform(modelView, vertex, 1);
+    const Vec3 n = transform(modelView, {0, 0, 1}, 0);
+    Vec3 l{3 - eye[0], 3 - eye[1], 3 - eye[2]};
+    const double length = std::sqrt(l[0] * l[0] + l[1] * l[1] + l[2] * l[2]);
+    const double d = std::max(0.0, (n[0] * l[0] + n[1] * l[1] + n[2] * l[2]) / length);
+    const Vec3 ambient{0.5, 0.8, 0.7};
+    Vec3 lit{};
+    for (int i = 0; i < 3; ++i)
+        lit[i] = std::clamp(colour[i] * (ambient[i] + d), 0.0, 1.0);
+    return lit;
+}
+
+Vec3 mix(const Vec3& a, const Vec3& b, double t)
+{
+    return {a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t, a[2] + (b[2] - a[2]) * t};
+}
+
+const Vec3 kPlate{0.6, 0.6, 0.8};
+const Vec3 kCell{1.2, 1.0, 1.0};
+const Vec3 kSourceLine{0.7, 0, 0};
+const Vec3 kMidLine{0, 0.7, 0};
+const Vec3 kSurface{0.8, 0.6, 0.1};
+const Vec3 kT1Marker{1.4, 0, 1.4};
+const Vec3 kT2Marker{0.6, 0.62, 1.0};
+
+/// A frame read back from the view, with the camera that drew it.
+struct Picture {
+    QImage image;
+    SceneRenderer::Viewport viewport;
+    Matrix4 modelView;
+
+    /// Pixel (column, row in the image) of a model point.
+    QPoint pixelOf(const Vec3& model) const
+    {
+        const Vec3 eye = transform(modelView, model, 1);
+        const double xw = viewport.x + (eye[0] / 100.0 + 1) / 2 * viewport.width;
+        const double yw = viewport.y + (eye[1] / 100.0 + 1) / 2 * viewport.height;
+        return {static_cast<int>(std::floor(xw)), image.height() - 1 - static_cast<int>(std::floor(yw))};
+    }
+
+    Vec3 colourAt(QPoint p) const
+    {
+        const QColor c = image.pixelColor(p);
+        return {c.redF(), c.greenF(), c.blueF()};
+    }
+
+    /// Whether a pixel within `radius` of the model point shows `expected` to `tolerance`.
+    bool showsNear(const Vec3& model, const Vec3& expected, int radius = 1, double tolerance = 0.025) const
+    {
+        const QPoint centre = pixelOf(model);
+        for (int dy = -radius; dy <= radius; ++dy)
+            for (int dx = -radius; dx <= radius; ++dx) {
+                const Vec3 c = colourAt(centre + QPoint(dx, dy));
+                if (std::fabs(c[0] - expected[0]) <= tolerance && std::fabs(c[1] - expected[1]) <= tolerance &&
+                    std::fabs(c[2] - expected[2]) <= tolerance)
+                    return true;
+            }
+        return false;
+    }
+
+    Vec3 lit(const Vec3& colour, const Vec3& vertex) const { return litColour(colour, vertex, modelView); }
+};
+
+std::string describe(const Vec3& c)
+{
+    return "(" + std::to_string(c[0]) + ", " + std::to_string(c[1]) + ", " + std::to_string(c[2]) + ")";
+}
+
+} // namespace
+
+class SceneViewTest : public QObject {
+    Q_OBJECT
+
+    /// A shown window whose frames are made by calling the tick handler.
+    struct Scene : FormFixture {
+        Scene()
+        {
+            edit("Edit3")->setText(local("0,27"));
+            takeReport();
+            showExposed();
+            form->frameTimer().stop();
+        }
+
+        Picture frame()
+        {
+            form->Timer1Timer();
+            return read();
+        }
+
+        Picture read()
+        {
+            SceneView& view = form->view();
+            return {view.grabFramebuffer(), view.renderer().viewport(), view.rotation().matrix()};
+        }
+    };
+
+private slots:
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->close();
+    }
+
+    void contextHasTheRequestedFormat()
+    {
+        Scene s;
+        s.frame();
+        const QSurfaceFormat format = s.form->view().context()->format();
+        QVERIFY(format.depthBufferSize() >= 16);
+        QCOMPARE(pixelFormatProblem(true, format), QString());
+        QCOMPARE(probeRenderingContext(), QString());
+        // The viewport comes from the window's outer size.
+        const QSize outer = s.form->frameGeometry().size() * s.form->devicePixelRatioF();
+        QCOMPARE(s.form->view().renderer().viewport().width, outer.width() - 200);
+        QCOMPARE(s.form->view().renderer().viewport().height, outer.height() - 50);
+    }
+
+    void pixelFormatMessages()
+    {
+        QCOMPARE(pixelFormatProblem(false, {}), QStringLiteral("Не могу выбрать формат пискеля"));
+        QSurfaceFormat shallow = requestedSurfaceFormat();
+        shallow.setDepthBufferSize(8);
+        QCOMPARE(pixelFormatProblem(true, shallow), QStringLiteral("Не могу установить формат пикселя"));
+        QSurfaceFormat core = requestedSurfaceFormat();
+        core.setProfile(QSurfaceFormat::CoreProfile);
+        QCOMPARE(pixelFormatProblem(true, core), QStringLiteral("Не могу установить формат пикселя"));
+        QCOMPARE(pixelFormatProblem(true, requestedSurfaceFormat()), QString());
+    }
+
+    void edgeOnStartingView()
+    {
+        Scene s;
+        s.slider("TrackBar1")->setValue(-20);
+        s.slider("TrackBar3")->setValue(20);
+        const Picture p = s.frame();
+
+        // The source lines stand at x = T1X and T2X from −50 up to the markers at 60;
+        // their colour runs between the lit colours of their ends.
+        for (double x : {-20.0, 20.0}) {
+            const Vec3 top = p.lit(kSourceLine, {x, 60, 0});
+            const Vec3 bottom = p.lit(kSourceLine, {x, -50, 0});
+            for (double y : {-30.0, 10.0, 45.0}) {
+                const Vec3 expected = mix(top, bottom, (60 - y) / 110);
+                QVERIFY2(p.showsNear({x, y, 0}, expected), (describe(expected) + " at y " + std::to_string(y)).c_str());
+            }
+        }
+        QVERIFY(p.showsNear({-20, 60, 0}, p.lit(kT1Marker, {-20, 60, 0}), 1, 0.03));
+
+        // The midpoint line: x = 0 from −50 up to 0, and nothing above it there.
+        const Vec3 midTop = p.lit(kMidLine, {0, 0, 0});
+        const Vec3 midBottom = p.lit(kMidLine, {0, -50, 0});
+        QVERIFY(p.showsNear({0, -25, 0}, mix(midTop, midBottom, 0.5)));
+        QVERIFY(!p.showsNear({0, 20, 0}, midTop, 2, 0.2));
+        QVERIFY(p.showsNear({0, 30, 0}, {0, 0, 0}, 0, 0.01));
+
+        // Plate, grids and cell are seen edge-on: no plate-coloured pixel anywhere.
+        const Vec3 plateNearest = p.lit(kPlate, {0, -51, 0});
+        for (int row = 0; row < p.image.height(); ++row)
+            for (int column = 0; column < p.image.width(); ++column) {
+                const Vec3 c = p.colourAt({column, row});
+                QVERIFY2(std::fabs(c[2] - plateNearest[2]) > 0.1 || c[2] < 0.3,
+                         ("plate colour at " + std::to_string(column) + "," + std::to_string(row)).c_str());
+            }
+    }
+
+    void t1MarkerWinsOverT2AtTheSamePlace()
+    {
+        Scene s;
+        for (const char* name : {"TrackBar1", "TrackBar3"})
+            s.slider(name)->setValue(10);
+        const Picture p = s.frame();
+        const Vec3 marker{10, 60, 0};
+        QVERIFY(p.showsNear(marker, p.lit(kT1Marker, marker), 1, 0.03));
+        QVERIFY(!p.showsNear(marker, p.lit(kT2Marker, marker), 1, 0.1));
+    }
+
+    void topViewShowsPlateCellAndTheLightAboveIt()
+    {
+        Scene s;
+        s.slider("TrackBar6")->setValue(90);
+        s.slider("TrackBar1")->setValue(-40);
+        s.slider("TrackBar3")->setValue(40);
+        const Picture apart = s.frame();
+
+        // The plate: colours lit at the corners and interpolated across the quad, along
+        // whichever diagonal the rasteriser splits it.
+        const Vec3 c0 = apart.lit(kPlate, {-60, -51, -60}), c1 = apart.lit(kPlate, {60, -51, -60});
+        const Vec3 c2 = apart.lit(kPlate, {60, -51, 60}), c3 = apart.lit(kPlate, {-60, -51, 60});
+        const Vec3 at{-46, -51, -42};  // inside a sensor cell, off the grid lines
+        const double a = (at[0] + 60) / 120, b = (at[2] + 60) / 120;
+        auto plus = [](const Vec3& base, double s, const Vec3& from, const Vec3& to) {
+            return Vec3{base[0] + s * (to[0] - from[0]), base[1] + s * (to[1] - from[1]), base[2] + s * (to[2] - from[2])};
+        };
+        const Vec3 alongV0V2 = b <= a ? plus(plus(c0, a, c0, c1), b, c1, c2) : plus(plus(c0, b, c0, c3), a, c3, c2);
+        const Vec3 alongV1V3 = a + b <= 1 ? plus(plus(c0, a, c0, c1), b, c0, c3)
+                                          : plus(plus(c2, 1 - a, c2, c3), 1 - b, c2, c1);
+        QVERIFY2(apart.showsNear(at, alongV0V2, 0, 0.02) || apart.showsNear(at, alongV1V3, 0, 0.02),
+                 (describe(alongV0V2) + " or " + describe(alongV1V3) + " but " +
+                  describe(apart.colourAt(apart.pixelOf(at)))).c_str());
+
+        // The highlighted cell under the midpoint, lighter than the plate.
+        const Vec3 inCell{1.5, -50, -1.5};
+        QVERIFY2(apart.showsNear(inCell, apart.lit(kCell, inCell), 0, 0.03), describe(apart.lit(kCell, inCell)).c_str());
+
+        // Both sources at the centre: the light rises out of the plate where the summed
+        // intensity exceeds 1 (within about 27.4 of the centre) and is hidden beyond.
+        s.slider("TrackBar1")->setValue(0);
+        s.slider("TrackBar3")->setValue(0);
+        const Picture centred = s.frame();
+        const SurfaceSamples& samples = s.form->lastSamples();
+        auto sampleAt = [&](int x, int y) { return samples[(x + 60) * kFieldSide + (y + 60)]; };
+        const TGridSample risen = sampleAt(26, -2);
+        QVERIFY(risen.Intensity1 + risen.Intensity2 > 1);
+        const Vec3 risenVertex{26, surfaceHeight(risen), -2};
+        QVERIFY(centred.showsNear(risenVertex, centred.lit(kSurface, risenVertex), 0, 0.03));
+        const TGridSample sunk = sampleAt(30, -2);
+        QVERIFY(sunk.Intensity1 + sunk.Intensity2 < 1);
+        QVERIFY(centred.colourAt(centred.pixelOf({30, -51, -2}))[2] > 0.4);  // plate, not the surface
+    }
+
+    void fullTurnChangesNothing()
+    {
+        Scene s;
+        s.slider("TrackBar7")->setValue(-180);
+        const QImage before = s.frame().image;
+        s.slider("TrackBar7")->setValue(180);
+        QCOMPARE(s.frame().image, before);
+    }
+
+    void xYXBackEqualsATurnAboutZ()
+    {
+        Scene turned;
+        turned.slider("TrackBar6")->setValue(90);
+        turned.slider("TrackBar7")->setValue(90);
+        turned.slider("TrackBar6")->setValue(0);
+        const QImage viaXY = turned.frame().image;
+
+        Scene aboutZ;
+        aboutZ.slider("TrackBar8")->setValue(90);
+        const QImage direct = aboutZ.frame().image;
+        int differing = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x)
+                differing += viaXY.pixel(x, y) != direct.pixel(x, y);
+        QVERIFY2(differing < 20, std::to_string(differing).c_str());
+    }
+
+    void failedFrameDrawsNothingNew()
+    {
+        Scene s;
+        s.checkBox("CheckBox1")->setChecked(true);
+        s.slider("TrackBar5")->setValue(30);
+        const QImage first = s.frame().image;
+        const QImage second = s.frame().image;
+        QVERIFY(first != second);  // noise changes every frame
+        s.edit("Edit1")->clear();
+        const QImage failed = s.frame().image;
+        QCOMPARE(failed, second);
+        QVERIFY(s.report.isOpen());
+    }
+
+    void closedWindowDrawsNoMore()
+    {
+        Scene s;
+        s.frame();
+        s.form->close();
+        const QImage after = s.read().image;
+        // The view stopped drawing: what it renders now is the cleared background only.
+        QCOMPARE(after.pixelColor(after.width() / 2, after.height() / 2), QColor(Qt::black));
+        QVERIFY(!s.form->view().isVisible());
+    }
+};
+
+QTEST_MAIN(SceneViewTest)
+#include "scene_view_test.moc"
