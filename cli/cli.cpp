@@ -1,11 +1,11 @@
 #include "cli/cli.h"
 
 #include "cli/help.h"
-#include "cli/number_format.h"
 #include "cli/options.h"
 #include "model/failure_text.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
+#include "model/shortest_text.h"
 #include "model/statistics.h"
 #include "model/sweep_experiment.h"
 #include "model/trials.h"

@@ -28,10 +28,28 @@ void showPosition(QLabel* label, int position)
 }
 } // namespace
 
-TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_report(report), m_separator(separator)
+namespace {
+std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
 {
-    m_ui->setupUi(this);
+    auto ui = std::make_unique<Ui::TForm1>();
+    ui->setupUi(form);
+    return ui;
+}
+
+SweepControls sweepControlsOf(const Ui::TForm1& ui)
+{
+    return {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3, ui.CheckBox4, ui.TrackBar1, ui.TrackBar2, ui.TrackBar3,
+            ui.TrackBar4, ui.TrackBar5, ui.Edit1,     ui.Edit2,     ui.Edit3,     ui.Edit4,     ui.Button1};
+}
+} // namespace
+
+TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
+    : QWidget(parent),
+      m_ui(setUpForm(this)),
+      m_report(report),
+      m_separator(separator),
+      m_sweep(sweepControlsOf(*m_ui), m_model.trials(), separator)
+{
     m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
     // A fixed window with a title bar and a close button only.
@@ -61,6 +79,7 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     m_timer1.setInterval(kFrameIntervalMs);
     m_timer1.setTimerType(Qt::PreciseTimer);
@@ -76,6 +95,7 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
 {
     m_aboutBox = aboutBox;
     m_graph = graph;
+    m_sweep.setGraph(graph);
 }
 
 SceneView& TForm1::view()
@@ -99,7 +119,7 @@ void TForm1::FormCreate()
     // The first frame's trial does not count, whatever it did.
     m_model.trials().reset();
     m_ui->View3D->rotation().resetAngles();
-    m_sweep.SweepActive = false;
+    m_sweep.state().SweepActive = false;
 }
 
 void TForm1::FormResize()
@@ -119,6 +139,8 @@ void TForm1::Timer1Timer()
 {
     if (m_closed)
         return;
+    if (m_sweep.state().SweepActive)
+        m_sweep.step();
     frameAndPresent();
 }
 
@@ -165,6 +187,12 @@ void TForm1::SpeedButton1Click()
 void TForm1::CheckBox1Click()
 {
     m_ui->TrackBar5->setEnabled(m_ui->CheckBox1->isChecked());
+}
+
+void TForm1::Button1Click()
+{
+    if (m_graph)
+        m_sweep.Button1Click();
 }
 
 void TForm1::BitBtn1Click()

@@ -4,7 +4,7 @@
 
 #include "model/frame.h"
 #include "model/resolution_model.h"
-#include "ui/sweep_state.h"
+#include "ui/sweep_controller.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -33,7 +33,8 @@ public:
     void attachWindows(TAboutBox* aboutBox, TForm3* graph);
 
     ResolutionModel& model() { return m_model; }
-    SweepState& sweep() { return m_sweep; }
+    SweepState& sweep() { return m_sweep.state(); }
+    SweepController& sweepController() { return m_sweep; }
     QTimer& frameTimer() { return m_timer1; }
     /// The sample points of the last frame that got past its inputs.
     const SurfaceSamples& lastSamples() const { return *m_samples; }
@@ -57,6 +58,7 @@ public:
     void TrackBar6Change();
     void TrackBar7Change();
     void TrackBar8Change();
+    void Button1Click();
     void Edit1KeyPress(QObject* sender, char16_t& key);
     void Edit2KeyPress(QObject* sender, char16_t& key);
     void Edit3KeyPress(QObject* sender, char16_t& key);
@@ -88,7 +90,7 @@ private:
 
     QTimer m_timer1;
     ResolutionModel m_model;
-    SweepState m_sweep;
+    SweepController m_sweep;
     std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
     QSize m_frameSize;      ///< the size the last resize handled
     bool m_closed = false;

@@ -1,10 +1,124 @@
 #include "ui/Unit3.h"
 
+#include "ui/bmp_file.h"
+#include "ui/failure_report.h"
+#include "ui/glyph.h"
+#include "ui_Unit3.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPainter>
+
 namespace brenvik {
 
-TForm3::TForm3(QWidget* parent) : QWidget(parent)
+TForm3::TForm3(FailureReport& report, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm3>()), m_report(report), m_canvas(QSize(528, 312))
 {
-    setWindowTitle(QStringLiteral("График!"));
+    m_ui->setupUi(this);
+    // Fixed border, minimise but no maximise, above the other windows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_ui->SpeedButton1->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
+    m_ui->SpeedButton2->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
+    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+}
+
+void TForm3::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Сохранить данные (CSV)…"), this, &TForm3::saveData);
+    menu.exec(event->globalPos());
+}
+
+std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
+{
+    auto dialog = std::make_unique<QFileDialog>(this);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(QStringLiteral("BMP-хи (*.bmp)"));
+    dialog->setDefaultSuffix(QStringLiteral("bmp"));
+    dialog->setFilter(dialog->filter() | QDir::Hidden);
+    dialog->selectFile(m_lastPictureName);
+    return dialog;
+}
+
+std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
+{
+    auto dialog = std::make_unique<QFileDialog>(this);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(QStringLiteral("CSV (*.csv)"));
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->selectFile(m_lastDataName);
+    return dialog;
+}
+
+QString TForm3::askFileName(QFileDialog& dialog)
+{
+    if (m_askFileName)
+        return m_askFileName(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+QImage TForm3::screenshot()
+{
+    QImage picture(frameGeometry().size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, grab(rect()));
+    return picture;
+}
+
+void TForm3::SpeedButton1Click()
+{
+    // Captured before the dialog: it holds neither the dialog nor what is drawn meanwhile.
+    const QImage picture = screenshot();
+    auto dialog = makeSavePictureDialog();
+    const QString name = askFileName(*dialog);
+    if (name.isEmpty())
+        return;
+    m_lastPictureName = name;
+    try {
+        writeFileAtomically(name, bmpImage(picture));
+    } catch (const FileError& failure) {
+        m_report.ReportFailure(QString::fromStdString(failure.what()));
+    }
+}
+
+void TForm3::saveData()
+{
+    const QByteArray csv = sweepCsv(m_points).toUtf8();
+    auto dialog = makeSaveDataDialog();
+    const QString name = askFileName(*dialog);
+    if (name.isEmpty())
+        return;
+    m_lastDataName = name;
+    try {
+        writeFileAtomically(name, csv);
+    } catch (const FileError& failure) {
+        m_report.ReportFailure(QString::fromStdString(failure.what()));
+    }
+}
+
+void TForm3::SpeedButton2Click()
+{
+    close();
 }
 
 } // namespace brenvik

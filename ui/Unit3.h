@@ -1,14 +1,73 @@
 #pragma once
-// The graph window that a sweep draws its probability curve on.
+// The graph window that a sweep draws its probability curve on. The picture lives in an
+// off-screen canvas and is painted from it whenever the window is exposed.
+
+#include "ui/graph_canvas.h"
+#include "ui/sweep_points.h"
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class TForm3;
+}
+
+class QFileDialog;
+
 namespace brenvik {
+
+class FailureReport;
 
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit TForm3(FailureReport& report, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    GraphCanvas& canvas() { return m_canvas; }
+    const GraphCanvas& canvas() const { return m_canvas; }
+    /// The canvas changed: show it.
+    void canvasChanged() { update(); }
+
+    /// Points plotted since the last Start, for the data export.
+    std::vector<SweepPoint>& points() { return m_points; }
+
+    /// Asks for a file name, proposing one; returns an empty text when cancelled. The
+    /// program runs a modal file dialog; tests answer for the user.
+    using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
+    void setFileNameAsker(FileNameAsker asker) { m_askFileName = std::move(asker); }
+
+    /// The screenshot's dialog, as it is shown: "BMP-хи (*.bmp)", ".bmp" appended to a
+    /// name without extension, the last name used proposed.
+    std::unique_ptr<QFileDialog> makeSavePictureDialog();
+    std::unique_ptr<QFileDialog> makeSaveDataDialog();
+    QString lastPictureName() const { return m_lastPictureName; }
+
+    // Event handlers.
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void saveData();
+
+    /// The client area as it shows now, button panel included, at the top left of a white
+    /// picture of the window's outer size.
+    QImage screenshot();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QString askFileName(QFileDialog& dialog);
+
+    std::unique_ptr<Ui::TForm3> m_ui;
+    FailureReport& m_report;
+    GraphCanvas m_canvas;
+    std::vector<SweepPoint> m_points;
+    FileNameAsker m_askFileName;
+    QString m_lastPictureName = QStringLiteral("ScrShot.bmp");
+    QString m_lastDataName = QStringLiteral("Sweep.csv");
 };
 
 } // namespace brenvik

@@ -21,7 +21,7 @@ struct Program {
     FailureReport report;
     TForm1 Form1{report, separator};
     TAboutBox AboutBox;
-    TForm3 Form3;
+    TForm3 Form3{report};
 
     Program();
     /// Shows the main window centred on the screen.

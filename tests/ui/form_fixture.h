@@ -34,7 +34,7 @@ struct FormFixture {
     FailureReport report;
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);
     TAboutBox aboutBox;
-    TForm3 graph;
+    TForm3 graph{report};
 
     FormFixture()
     {

@@ -1,11 +1,11 @@
 #pragma once
-// Numbers as the tool prints them: "." as decimal point, the shortest text that reads
-// back to the same value.
+// Numbers for files and scripts: "." as decimal point, the shortest text that reads back
+// to the same value.
 
 #include <charconv>
 #include <string>
 
-namespace brenvik::cli {
+namespace brenvik {
 
 template <class Real>
 std::string shortestText(Real value)
@@ -15,4 +15,4 @@ std::string shortestText(Real value)
     return std::string(buffer, result.ptr);
 }
 
-} // namespace brenvik::cli
+} // namespace brenvik

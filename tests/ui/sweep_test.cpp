@@ -1,0 +1,378 @@
+// The parameter sweep and the graph window, driven by calling the tick handler.
+
+#include "form_fixture.h"
+#include "model/sweep_steps.h"
+#include "ui/bmp_file.h"
+
+#include <QFileDialog>
+#include <QTemporaryDir>
+
+using namespace brenvik;
+using brenvik::testing::FormFixture;
+
+namespace {
+
+struct SweepFixture : FormFixture {
+    SweepFixture()
+    {
+        edit("Edit3")->setText(local("0,27"));
+        takeReport();
+    }
+
+    SweepController& sweep() { return form->sweepController(); }
+    SweepState& state() { return form->sweep(); }
+    QPushButton* button() { return child<QPushButton>("Button1"); }
+
+    /// Ticks until the sweep ends, at most `limit`; the number of ticks it took.
+    int runToEnd(int limit)
+    {
+        int ticks = 0;
+        while (state().SweepActive && ticks < limit) {
+            form->Timer1Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    bool isLime(QPoint p) const { return graph.canvas().image().pixelColor(p) == QColor(0, 255, 0); }
+    int limePixels() const
+    {
+        const QImage& image = graph.canvas().image();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(0, 255, 0);
+        return count;
+    }
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 le32(const QByteArray& b, int at)
+{
+    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint32(quint8(b[at + 3])) << 24;
+}
+
+quint16 le16(const QByteArray& b, int at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); }
+
+} // namespace
+
+class SweepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                box->close();
+    }
+
+    void batchOfOneNeverAdvances()
+    {
+        SweepFixture f;
+        f.edit("Edit2")->setText(QStringLiteral("1"));
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        QVERIFY(f.state().SweepActive);
+        f.ticks(40);
+        QCOMPARE(int(f.state().SweepStep), 0);
+        QCOMPARE(f.slider("TrackBar3")->value(), -60);
+        QCOMPARE(f.label("Label13")->text(), QStringLiteral("-60"));
+        QVERIFY(f.graph.points().empty());
+        QVERIFY(f.state().SweepActive);
+    }
+
+    void batchesOfTwoAndFiveAdvanceOncePerBatch_data()
+    {
+        QTest::addColumn<int>("batch");
+        QTest::newRow("2") << 2;
+        QTest::newRow("5") << 5;
+    }
+
+    void batchesOfTwoAndFiveAdvanceOncePerBatch()
+    {
+        QFETCH(int, batch);
+        SweepFixture f;
+        f.edit("Edit2")->setText(QString::number(batch));
+        f.sweep().start();
+        int advances = 0;
+        int ticks = 0;
+        while (f.state().SweepActive && ticks < 200 * batch) {
+            const int before = f.state().SweepStep;
+            f.form->Timer1Timer();
+            ++ticks;
+            advances += f.state().SweepStep != before;
+            QVERIFY(f.state().SweepStep - before <= 1);
+        }
+        QVERIFY2(ticks >= 120 * batch + 1 && ticks <= 121 * batch, QByteArray::number(ticks));
+        QCOMPARE(advances, 121);
+        QCOMPARE(int(f.state().SweepStep), kSweepEndStep);
+        QCOMPARE(f.button()->text(), QStringLiteral("Старт!"));
+        // The parameters stay at their step-120 values; the last point stands at x = 494.
+        QCOMPARE(f.slider("TrackBar3")->value(), 60);
+        QCOMPARE(f.graph.canvas().penPos().x(), 494);
+        QVERIFY(f.graph.isVisible());
+    }
+
+    void parametersOfChosenSteps_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("noise");
+        QTest::addColumn<QString>("threshold");
+        QTest::newRow("0") << 0 << -60 << 0 << "0";
+        QTest::newRow("1") << 1 << -59 << 0 << "0";
+        QTest::newRow("17") << 17 << -43 << 4 << "0,14";
+        QTest::newRow("18") << 18 << -42 << 4 << "0,14";
+        QTest::newRow("60") << 60 << 0 << 15 << "0,49";
+        QTest::newRow("120") << 120 << 60 << 30 << "0,99";
+    }
+
+    void parametersOfChosenSteps()
+    {
+        QFETCH(int, step);
+        QFETCH(int, position);
+        QFETCH(int, noise);
+        QFETCH(QString, threshold);
+        SweepFixture f;
+        for (const char* name : {"CheckBox3", "CheckBox4"})
+            f.checkBox(name)->setChecked(true);
+        f.sweep().start();
+        QVERIFY(f.checkBox("CheckBox1")->isChecked());  // a noise sweep switches the noise on
+        QVERIFY(f.slider("TrackBar5")->isEnabled());  // switching the noise on enabled its level again
+        f.state().SweepStep = static_cast<std::uint8_t>(step);
+        f.sweep().step();
+        QCOMPARE(f.slider("TrackBar3")->value(), position);
+        QCOMPARE(f.slider("TrackBar4")->value(), position);
+        QCOMPARE(f.label("Label12")->text(), QString::number(position));
+        QCOMPARE(f.slider("TrackBar5")->value(), noise);
+        QCOMPARE(f.edit("Edit3")->text(), f.local(threshold));
+    }
+
+    void noBoxTickedStillRuns()
+    {
+        SweepFixture f;
+        f.checkBox("CheckBox2")->setChecked(false);
+        f.slider("TrackBar3")->setValue(7);
+        f.sweep().start();
+        f.ticks(30);
+        QVERIFY(f.state().SweepStep >= 5);
+        QCOMPARE(f.slider("TrackBar3")->value(), 7);
+        QCOMPARE(f.edit("Edit3")->text(), f.local("0,27"));
+        QVERIFY(!f.graph.points().empty());
+    }
+
+    void controlsAreLockedAndUnlocked()
+    {
+        SweepFixture f;
+        const char* locked[] = {"CheckBox1", "CheckBox2", "CheckBox3", "TrackBar1", "TrackBar2", "TrackBar3",
+                                "TrackBar4", "TrackBar5", "Edit1",     "Edit2",     "Edit3",     "CheckBox4"};
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        QCOMPARE(f.button()->text(), QStringLiteral("Стоп"));
+        for (const char* name : locked)
+            QVERIFY2(!f.form->findChild<QWidget*>(name)->isEnabled(), name);
+        for (const char* name : {"Button1", "TrackBar6", "TrackBar7", "TrackBar8", "BitBtn1", "SpeedButton1"})
+            QVERIFY2(f.form->findChild<QWidget*>(name)->isEnabled(), name);
+
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        QVERIFY(!f.state().SweepActive);
+        QCOMPARE(f.button()->text(), QStringLiteral("Старт!"));
+        for (const char* name : locked)
+            QVERIFY2(f.form->findChild<QWidget*>(name)->isEnabled(), name);
+        // The noise level stays enabled after a sweep although the noise is off.
+        QVERIFY(!f.checkBox("CheckBox1")->isChecked());
+        QVERIFY(f.slider("TrackBar5")->isEnabled());
+    }
+
+    void curveStandsWhereTheStepsAndProbabilitiesSay()
+    {
+        SweepFixture f;
+        f.sweep().start();
+        const int base = f.state().GraphBaseY;
+        QCOMPARE(base, f.graph.frameGeometry().height() - 40);
+        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, base - 200));
+        f.ticks(5 * 40);
+        QVERIFY(f.graph.points().size() > 30);
+        for (const SweepPoint& p : f.graph.points()) {
+            const QPoint at(4 * p.step + 10, base - curveHeight(p.probability));
+            QVERIFY2(f.isLime(at), QByteArray::number(p.step));
+        }
+        // The graph window sits at the top right of the desktop.
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        QCOMPARE(f.graph.frameGeometry().right(), desktop.right());
+        QCOMPARE(f.graph.frameGeometry().top(), desktop.top());
+    }
+
+    void stopLeavesTheCurveAndStartClearsIt()
+    {
+        SweepFixture f;
+        f.sweep().start();
+        f.ticks(60);
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        const QImage stopped = f.graph.canvas().image();
+        QVERIFY(f.limePixels() > 0);
+        f.ticks(20);
+        QCOMPARE(f.graph.canvas().image(), stopped);
+
+        f.graph.close();
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        QVERIFY(f.graph.isVisible());
+        QCOMPARE(int(f.state().SweepStep), 0);
+        QCOMPARE(f.limePixels(), 0);
+        QVERIFY(f.graph.points().empty());
+        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, f.state().GraphBaseY - 200));
+    }
+
+    void pictureSurvivesHideAndShow()
+    {
+        SweepFixture f;
+        f.sweep().start();
+        f.ticks(60);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+        f.graph.hide();
+        f.graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+        const QImage shown = f.graph.grab().toImage();
+        const QImage& canvas = f.graph.canvas().image();
+        // Outside the button panel the window shows the canvas pixel for pixel.
+        for (int y = 60; y < canvas.height(); y += 7)
+            for (int x = 0; x < canvas.width(); x += 5)
+                QCOMPARE(shown.pixel(x, y), canvas.pixel(x, y));
+    }
+
+    void sweepWaitsForAProbability()
+    {
+        SweepFixture f;
+        f.ticks(1);  // one trial of the first batch: TestCount 1, the box still shows "---"
+        QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("---"));
+        f.edit("Edit1")->clear();
+        f.sweep().start();
+        f.ticks(10);
+        QVERIFY(f.state().SweepStep >= 10);  // every tick advances: the count stays 1
+        QVERIFY(f.graph.points().empty());
+        QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid floating point value."));
+        f.ticks(3);
+        QVERIFY(!f.report.isOpen());  // the sweep itself reports nothing
+        QTest::mouseClick(f.button(), Qt::LeftButton);
+        QVERIFY(!f.state().SweepActive);
+    }
+
+    void screenshotIsA24BitBmpOfTheOuterSize()
+    {
+        SweepFixture f;
+        f.sweep().start();
+        f.ticks(40);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+        QTemporaryDir dir;
+        QString proposed;
+        f.graph.setFileNameAsker([&](QFileDialog& dialog) {
+            proposed = dialog.selectedFiles().value(0);
+            dialog.selectFile(dir.filePath(QStringLiteral("graph")));  // typed without extension
+            return dialog.selectedFiles().value(0);
+        });
+        const QImage expected = f.graph.screenshot();
+        QTest::mouseClick(f.graph.findChild<QToolButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+        QVERIFY(proposed.endsWith(QStringLiteral("ScrShot.bmp")));
+
+        const QByteArray bmp = readFile(dir.filePath(QStringLiteral("graph.bmp")));
+        const QSize outer = f.graph.frameGeometry().size();
+        const int rowBytes = (outer.width() * 3 + 3) / 4 * 4;
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(le32(bmp, 2), quint32(54 + rowBytes * outer.height()));
+        QCOMPARE(le32(bmp, 6), 0u);
+        QCOMPARE(le32(bmp, 10), 54u);
+        QCOMPARE(le32(bmp, 14), 40u);
+        QCOMPARE(int(le32(bmp, 18)), outer.width());
+        QCOMPARE(int(le32(bmp, 22)), outer.height());
+        QCOMPARE(le16(bmp, 26), quint16(1));
+        QCOMPARE(le16(bmp, 28), quint16(24));
+        QCOMPARE(le32(bmp, 30), 0u);
+        QCOMPARE(bmp.size(), 54 + rowBytes * outer.height());
+
+        const QImage read = QImage::fromData(bmp, "BMP");
+        QCOMPARE(read.size(), outer);
+        const QImage& canvas = f.graph.canvas().image();
+        for (const SweepPoint& p : f.graph.points()) {
+            const QPoint at(4 * p.step + 10, f.state().GraphBaseY - curveHeight(p.probability));
+            QCOMPARE(read.pixelColor(at), QColor(0, 255, 0));
+        }
+        QCOMPARE(read.pixel(100, 200), canvas.pixel(100, 200));
+        QCOMPARE(read.pixel(5, 5), expected.pixel(5, 5));
+        // Whatever the frame adds to the client size is white.
+        if (outer.width() > f.graph.width())
+            QCOMPARE(read.pixelColor(outer.width() - 1, 100), QColor(Qt::white));
+        if (outer.height() > f.graph.height())
+            QCOMPARE(read.pixelColor(100, outer.height() - 1), QColor(Qt::white));
+
+        // The next screenshot proposes the name used last.
+        f.graph.SpeedButton1Click();
+        QCOMPARE(proposed, dir.filePath(QStringLiteral("graph.bmp")));
+    }
+
+    void screenshotDialogAsTheUserSeesIt()
+    {
+        SweepFixture f;
+        auto dialog = f.graph.makeSavePictureDialog();
+        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("BMP-хи (*.bmp)")});
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("bmp"));
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("ScrShot.bmp")));
+    }
+
+    void cancelledDialogWritesNothing()
+    {
+        SweepFixture f;
+        QTemporaryDir dir;
+        f.graph.setFileNameAsker([](QFileDialog&) { return QString(); });
+        QDir::setCurrent(dir.path());
+        f.graph.SpeedButton1Click();
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(!f.report.isOpen());
+    }
+
+    void unwritableFolderIsReportedAndLeavesNoFile()
+    {
+        SweepFixture f;
+        const QString path = QStringLiteral("/proc/brenvik-screenshot.bmp");
+        f.graph.setFileNameAsker([&](QFileDialog&) { return path; });
+        f.graph.SpeedButton1Click();
+        const QString report = f.takeReport();
+        QVERIFY2(report.startsWith(QStringLiteral("Cannot create file \"/proc/brenvik-screenshot.bmp\". ")),
+                 qPrintable(report));
+        QVERIFY(report.size() > QStringLiteral("Cannot create file \"/proc/brenvik-screenshot.bmp\". ").size());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void exportedDataMatchThePoints()
+    {
+        SweepFixture f;
+        f.checkBox("CheckBox4")->setChecked(true);
+        f.sweep().start();
+        f.ticks(5 * 25);
+        QTemporaryDir dir;
+        f.graph.setFileNameAsker([&](QFileDialog& dialog) {
+            [&] { QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("CSV (*.csv)")}); }();
+            return dir.filePath(QStringLiteral("data.csv"));
+        });
+        f.graph.saveData();
+        const QStringList lines = QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv")))).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.front(), QStringLiteral("step,t2x,t2y,noise,threshold,probability"));
+        QCOMPARE(lines.size() - 1, int(f.graph.points().size()));
+        const QStringList first = lines[1].split(',');
+        const SweepPoint& p = f.graph.points().front();
+        QCOMPARE(first[0].toInt(), p.step);
+        QCOMPARE(first[1].toInt(), p.t2x);
+        QCOMPARE(first[3], QStringLiteral("off"));
+        QCOMPARE(first[4].toFloat(), p.threshold);
+        QVERIFY(!lines[1].contains(QLatin1Char(';')));
+        QVERIFY(first[5] == QStringLiteral("0") || first[5] == QStringLiteral("1") || first[5].startsWith(QStringLiteral("0.")));
+    }
+};
+
+QTEST_MAIN(SweepTest)
+#include "sweep_test.moc"
