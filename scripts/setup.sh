@@ -9,9 +9,11 @@ PACKAGES=(
     g++ cmake ninja-build pkg-config   # toolchain
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
+    qt6-multimedia-dev                 # the About box's music
     libgl1-mesa-dri libglu1-mesa-dev   # fixed-function OpenGL, software rendering
     fonts-liberation fonts-dejavu-core # Arial's metric twin and a fallback
-    xvfb xauth                         # a display for the GUI tests
+    xvfb xauth xdotool                 # a display for the GUI tests, and clicks on it
+    pulseaudio pulseaudio-utils        # a sound server with a null sink for the music test
 )
 
 missing=()

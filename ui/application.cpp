@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QScreen>
 
 namespace brenvik {
@@ -21,6 +22,7 @@ void prepareApplication()
     QApplication::setFont(defaultFont);
     QApplication::setApplicationName(kApplicationTitle);
     QSurfaceFormat::setDefaultFormat(requestedSurfaceFormat());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brenvik/program_icon.png")));
 }
 
 Program::Program()

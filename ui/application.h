@@ -6,6 +6,7 @@
 #include "ui/Unit3.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
+#include "ui/sound_service.h"
 
 namespace brenvik {
 
@@ -19,8 +20,9 @@ void prepareApplication();
 struct Program {
     DecimalSeparator separator;
     FailureReport report;
+    QtSoundService sound;
     TForm1 Form1{report, separator};
-    TAboutBox AboutBox;
+    TAboutBox AboutBox{sound};
     TForm3 Form3{report};
 
     Program();

@@ -8,6 +8,7 @@
 #include "ui/Unit3.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
+#include "ui/sound_service.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +24,17 @@
 
 namespace brenvik::testing {
 
+/// A sound service that plays nothing and remembers what it was asked.
+struct SilentSound : SoundService {
+    bool device = true;
+    int plays = 0;
+    int stops = 0;
+    bool playing = false;
+    bool hasOutputDevice() override { return device; }
+    void playLooped() override { ++plays; playing = true; }
+    void stop() override { ++stops; playing = false; }
+};
+
 /// Program-wide settings, as start-up makes them, before the first window.
 struct Prepared {
     Prepared() { prepareApplication(); }
@@ -33,7 +45,8 @@ struct FormFixture {
     DecimalSeparator separator;
     FailureReport report;
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);
-    TAboutBox aboutBox;
+    SilentSound sound;
+    TAboutBox aboutBox{sound};
     TForm3 graph{report};
 
     FormFixture()

@@ -1,0 +1,164 @@
+// The About box: its credits, its music switch and what it asks of the sound service.
+
+#include "form_fixture.h"
+
+#include <QPlainTextEdit>
+
+using namespace brenvik;
+using brenvik::testing::FormFixture;
+using brenvik::testing::SilentSound;
+
+namespace {
+
+QWidget* credits(TAboutBox& box) { return box.findChild<QWidget*>(QStringLiteral("Credits")); }
+QCheckBox* muzzic(TAboutBox& box) { return box.findChild<QCheckBox*>(QStringLiteral("CheckBox1")); }
+
+void tick(TAboutBox& box, int count)
+{
+    for (int i = 0; i < count; ++i)
+        box.Timer1Timer();
+}
+
+} // namespace
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formAsDesigned()
+    {
+        FormFixture f;
+        TAboutBox& box = f.aboutBox;
+        QCOMPARE(box.windowTitle(), QStringLiteral("О программе !"));
+        QCOMPARE(box.size(), QSize(470, 394));
+        QVERIFY(!box.isModal());
+        QVERIFY(box.windowFlags() & Qt::WindowStaysOnTopHint);
+        auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
+        QCOMPARE(ok->text(), QStringLiteral("Ага..."));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProductName"))->text(), QStringLiteral("==Brenvik=="));
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Label8"))->text(), QStringLiteral("dec. 2oo7"));
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().size(), QSize(256, 193));
+        auto* memo = box.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->toolTip(), QStringLiteral("Пара слов о программе"));
+        for (const char* word : {"Q:", "Кол-во тестов:", "Порог", "Белый шум", "диагонали", "BMP", "запятая"})
+            QVERIFY2(memo->toPlainText().contains(QString::fromUtf8(word)), word);
+        QVERIFY(!box.creditsTimer().isActive());
+    }
+
+    void creditsRiseAPixelATickAndJumpBack_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("100") << 100 << 100;
+        QTest::newRow("254") << 254 << 254;
+        QTest::newRow("255") << 255 << 0;
+        QTest::newRow("256") << 256 << 1;
+    }
+
+    void creditsRiseAPixelATickAndJumpBack()
+    {
+        QFETCH(int, ticks);
+        QFETCH(int, offset);
+        FormFixture f;
+        f.form->SpeedButton1Click();
+        QVERIFY(f.aboutBox.creditsTimer().isActive());
+        QCOMPARE(f.aboutBox.creditsTimer().interval(), 50);
+        const QPoint start = credits(f.aboutBox)->pos();
+        tick(f.aboutBox, ticks);
+        QCOMPARE(credits(f.aboutBox)->pos(), start - QPoint(0, offset));
+        QCOMPARE(f.aboutBox.ScrollCount(), offset);
+        f.aboutBox.close();
+    }
+
+    void reopeningStartsTheCreditsAgain()
+    {
+        FormFixture f;
+        f.form->SpeedButton1Click();
+        const QPoint start = credits(f.aboutBox)->pos();
+        tick(f.aboutBox, 100);
+        QTest::mouseClick(f.aboutBox.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QVERIFY(!f.aboutBox.isVisible());
+        QVERIFY(!f.aboutBox.creditsTimer().isActive());
+        QCOMPARE(credits(f.aboutBox)->pos(), start);
+        f.form->SpeedButton1Click();
+        QCOMPARE(f.aboutBox.ScrollCount(), 0);
+        tick(f.aboutBox, 1);
+        QCOMPARE(credits(f.aboutBox)->pos(), start - QPoint(0, 1));
+        f.aboutBox.close();
+    }
+
+    void aboutButtonWhileOpenRestartsNothing()
+    {
+        FormFixture f;
+        f.form->SpeedButton1Click();
+        tick(f.aboutBox, 30);
+        f.form->SpeedButton1Click();
+        QCOMPARE(f.sound.plays, 1);
+        QCOMPARE(f.aboutBox.ScrollCount(), 30);
+        f.aboutBox.close();
+        QCOMPARE(f.sound.stops, 1);
+        QVERIFY(!f.sound.playing);
+    }
+
+    void muzzicSwitchesTheMusicAndSurvivesClosing()
+    {
+        FormFixture f;
+        QVERIFY(f.aboutBox.SoundAvailable());
+        QVERIFY(muzzic(f.aboutBox)->isEnabled());
+        QVERIFY(muzzic(f.aboutBox)->isChecked());
+        f.form->SpeedButton1Click();
+        QCOMPARE(f.sound.plays, 1);
+        QVERIFY(f.sound.playing);
+
+        QTest::mouseClick(muzzic(f.aboutBox), Qt::LeftButton);
+        QVERIFY(!f.aboutBox.MusicOn());
+        QVERIFY(!f.sound.playing);
+
+        f.aboutBox.close();
+        f.form->SpeedButton1Click();
+        QVERIFY(!muzzic(f.aboutBox)->isChecked());
+        QCOMPARE(f.sound.plays, 1);  // unchecked: reopening stays silent
+
+        QTest::mouseClick(muzzic(f.aboutBox), Qt::LeftButton);
+        QVERIFY(f.aboutBox.MusicOn());
+        QCOMPARE(f.sound.plays, 2);  // from the beginning
+        QVERIFY(f.sound.playing);
+        f.aboutBox.reject();  // Escape closes it the same way
+        QVERIFY(!f.sound.playing);
+        QVERIFY(muzzic(f.aboutBox)->isChecked());
+    }
+
+    void withoutASoundDeviceNothingIsAsked()
+    {
+        SilentSound none;
+        none.device = false;
+        TAboutBox box(none);
+        QVERIFY(!box.SoundAvailable());
+        QVERIFY(!box.MusicOn());
+        QVERIFY(!muzzic(box)->isEnabled());
+        QVERIFY(muzzic(box)->isChecked());
+        box.show();
+        tick(box, 5);
+        box.close();
+        box.show();
+        box.close();
+        QCOMPARE(none.plays, 0);
+        QCOMPARE(none.stops, 0);
+    }
+
+    void closingTheMainWindowWithTheBoxOpenEndsTheProgram()
+    {
+        FormFixture f;
+        f.form->SpeedButton1Click();
+        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        f.form->close();
+        QCOMPARE(closed.count(), 1);
+        f.aboutBox.close();
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "about_box_test.moc"
