@@ -157,8 +157,11 @@ void TForm1::frameAndPresent()
 
 void TForm1::RenderFrame()
 {
-    const InputTexts texts{m_ui->Edit1->text().toStdString(), m_ui->Edit2->text().toStdString(),
-                           m_ui->Edit3->text().toStdString()};
+    // The texts must outlive the views onto them.
+    const std::string q = m_ui->Edit1->text().toStdString();
+    const std::string batchSize = m_ui->Edit2->text().toStdString();
+    const std::string threshold = m_ui->Edit3->text().toStdString();
+    const InputTexts texts{q, batchSize, threshold};
     const SourcePositions positions{m_ui->TrackBar1->value(), m_ui->TrackBar2->value(),
                                     m_ui->TrackBar3->value(), m_ui->TrackBar4->value()};
     const TFrameInputs inputs = readFrameInputs(texts, positions, m_separator.value());

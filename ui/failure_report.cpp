@@ -12,6 +12,15 @@ FailureReport::~FailureReport()
     delete m_box.data();
 }
 
+QString elidedForDisplay(const QString& text)
+{
+    constexpr qsizetype kHead = 120;
+    constexpr qsizetype kTail = 60;
+    if (text.size() <= kHead + kTail + 20)
+        return text;
+    return text.left(kHead) + QStringLiteral(" … ") + text.right(kTail);
+}
+
 void FailureReport::ReportFailure(const QString& message)
 {
     if (isOpen() || message == m_lastReported)
@@ -25,7 +34,10 @@ void FailureReport::ReportFailure(const QString& message)
         popup->close();
 
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok, m_owner);
+    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, elidedForDisplay(text), QMessageBox::Ok,
+                                m_owner);
+    if (box->text() != text)
+        box->setDetailedText(text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Modal for the whole application, yet the failed handler returns at once and the
     // frames go on behind the box.

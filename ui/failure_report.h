@@ -13,6 +13,10 @@ namespace brenvik {
 
 inline const QString kApplicationTitle = QStringLiteral("Brenvik");
 
+/// A message too long to read in a box (a pasted text of thousands of digits) shown with
+/// its middle left out; the box's details hold the whole message.
+QString elidedForDisplay(const QString& text);
+
 class FailureReport : public QObject {
     Q_OBJECT
 public:

@@ -178,8 +178,60 @@ INSTANTIATE_TEST_SUITE_P(
                 "brenvik-cli sweep: unknown option '--frames'. See 'brenvik-cli sweep --help'."},
         BadCase{"missing_value", {"trials", "--q"}, "--q needs a value. See 'brenvik-cli trials --help'."},
         BadCase{"no_command", {}, "brenvik-cli: no command given. See 'brenvik-cli --help'."},
-        BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."}),
+        BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."},
+        BadCase{"cyrillic_q", {"trials", "--q", "девять"}, "'девять' is not a valid floating point value."},
+        BadCase{"q_beyond_extended", {"trials", "--q", "1e5000"}, "'1e5000' is not a valid floating point value."},
+        BadCase{"frames_beyond_32_bits", {"trials", "--frames", "99999999999"},
+                "'99999999999' is not a valid integer value."},
+        BadCase{"noise_negative", {"trials", "--noise", "-1"}, "--noise: -1 is outside 0..30."},
+        BadCase{"position_beyond_8_bits", {"trials", "--t1", "200,0"}, "--t1: 200 is outside -60..60."}),
     [](const auto& info) { return info.param.name; });
+
+struct AcceptedCase {
+    const char* name;
+    std::vector<std::string_view> args;
+    int rows;  // frames printed
+};
+
+void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.name; }
+
+class CliAccepts : public ::testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(CliAccepts, ExtremeButValidValues)
+{
+    const auto& c = GetParam();
+    const CliRun r = runCli(c.args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(lines(r.out).size(), static_cast<std::size_t>(c.rows) + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliAccepts,
+    ::testing::Values(AcceptedCase{"q_zero", {"trials", "--q", "0"}, 5},
+                      AcceptedCase{"q_minus_zero", {"trials", "--q", "-0"}, 5},
+                      AcceptedCase{"q_1e38", {"trials", "--q", "1e38"}, 5},
+                      AcceptedCase{"q_1e400", {"trials", "--q", "1e400"}, 5},
+                      AcceptedCase{"threshold_zero", {"trials", "--threshold", "0"}, 5},
+                      AcceptedCase{"threshold_1e30", {"trials", "--threshold", "1e30"}, 5},
+                      AcceptedCase{"batch_zero", {"trials", "--tests", "0"}, 256},
+                      AcceptedCase{"batch_255", {"trials", "--tests", "255"}, 255},
+                      AcceptedCase{"batch_256", {"trials", "--tests", "256"}, 256},
+                      AcceptedCase{"batch_int_max", {"trials", "--tests", "2147483647"}, 255},
+                      AcceptedCase{"batch_minus_one", {"trials", "--tests", "-1"}, 255},
+                      AcceptedCase{"no_frames", {"trials", "--frames", "0"}, 0},
+                      AcceptedCase{"noise_edges", {"trials", "--noise", "0", "--frames", "2"}, 2}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CliAcceptsExtremes, ZeroWidthResolvesAndHugeThresholdNever)
+{
+    const auto zero = fields(lines(runCli({"trials", "--q", "0"}).out).back());
+    EXPECT_EQ(zero[4], "1");
+    EXPECT_EQ(zero[5], "1");
+    const auto strict = fields(lines(runCli({"trials", "--threshold", "1e30", "--t1", "-20,0", "--t2", "20,0"}).out).back());
+    EXPECT_EQ(strict[4], "0");
+    EXPECT_EQ(strict[5], "0");
+}
 
 TEST(CliHelp, ToolAndEachCommand)
 {
