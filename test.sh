@@ -1,13 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (under Xvfb when there is no display).
+# Installs what is missing, builds, and runs every test (under Xvfb when there is no
+# display): the test suite, the Debian package's contents, a bounded fuzzing run, and the
+# test suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 
-ctest_command=(ctest --test-dir build --output-on-failure --parallel "$(nproc)")
-if [ -z "${DISPLAY:-}" ]; then
-    echo "test: no display, running the tests under xvfb-run"
-    xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_command[@]}"
-else
-    "${ctest_command[@]}"
-fi
+run_tests() {
+    local dir=$1
+    local ctest_command=(ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)")
+    if [ -z "${DISPLAY:-}" ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_command[@]}"
+    else
+        "${ctest_command[@]}"
+    fi
+}
+
+[ -n "${DISPLAY:-}" ] || echo "test: no display, running the tests under xvfb-run"
+run_tests build
+
+echo "test: the Debian package"
+scripts/check_package.sh
+
+echo "test: fuzzing"
+scripts/fuzz.sh
+
+echo "test: the sanitizer build"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVIK_SANITIZE=ON \
+    -DBRENVIK_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build-sanitize --parallel "$(nproc)"
+UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize

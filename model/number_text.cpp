@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace brenvik {
 
@@ -45,7 +46,11 @@ Extended scaleByPowerOfTen(std::uint64_t mantissa, long exponent)
     }
     if (-exponent <= kMaxExactPower)
         return m / kPowersOfTen[static_cast<std::size_t>(-exponent)];
-    return m / std::pow(10.0L, static_cast<Extended>(-exponent));
+    if (-exponent <= std::numeric_limits<Extended>::max_exponent10)
+        return m / std::pow(10.0L, static_cast<Extended>(-exponent));
+    // 10^-exponent itself would overflow: scale into the normal range first, then down
+    // into the subnormal one.
+    return m * std::pow(10.0L, static_cast<Extended>(exponent + kMaxExactPower)) / kPowersOfTen[kMaxExactPower];
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Writes program_icon.png: the About box's 256 x 193 picture in 16 colours, two bumps of
-light over a sensor grid, seen from above at a slant, as the program's 3-D view shows them."""
+light over a sensor grid, seen from above at a slant, as the program's 3-D view shows them;
+and brenvik.png, the same picture on a transparent 256 x 256 square, the program's icon
+for the desktop."""
 import math
 import os
 
-from pixelart import write_indexed_png
+from pixelart import write_indexed_png, write_png
 
 WIDTH, HEIGHT = 256, 193
 PALETTE = [
@@ -83,6 +85,17 @@ def main():
 
     here = os.path.dirname(os.path.abspath(__file__))
     write_indexed_png(os.path.join(here, "program_icon.png"), img, PALETTE)
+
+    # The icon: the picture centred on a square, its black background transparent.
+    top = (WIDTH - HEIGHT) // 2
+    rows = ["." * WIDTH for _ in range(WIDTH)]
+    symbols = "." + "".join(chr(ord("a") + i) for i in range(1, len(PALETTE)))
+    for y in range(HEIGHT):
+        rows[top + y] = "".join(symbols[c] for c in img[y])
+    colours = {".": (0, 0, 0, 0)}
+    for i in range(1, len(PALETTE)):
+        colours[symbols[i]] = PALETTE[i] + (255,)
+    write_png(os.path.join(here, "brenvik.png"), rows, colours)
 
 
 if __name__ == "__main__":

@@ -26,9 +26,7 @@ void showPosition(QLabel* label, int position)
     label->setText(QString::number(position));
     label->adjustSize();  // the read-out grows to the right, like an auto-sized label
 }
-} // namespace
 
-namespace {
 std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
 {
     auto ui = std::make_unique<Ui::TForm1>();
@@ -86,7 +84,8 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     connect(&m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     FormCreate();
-    m_timer1.start();
+    if (!m_closed)
+        m_timer1.start();
 }
 
 TForm1::~TForm1() = default;

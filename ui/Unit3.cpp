@@ -42,29 +42,31 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
+namespace {
+std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& filter, const QString& suffix,
+                                        const QString& proposed)
 {
-    auto dialog = std::make_unique<QFileDialog>(this);
+    auto dialog = std::make_unique<QFileDialog>(parent);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(QStringLiteral("BMP-хи (*.bmp)"));
-    dialog->setDefaultSuffix(QStringLiteral("bmp"));
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(suffix);
+    dialog->selectFile(proposed);
+    return dialog;
+}
+} // namespace
+
+std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
+{
+    auto dialog = saveDialog(this, QStringLiteral("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
     dialog->setFilter(dialog->filter() | QDir::Hidden);
-    dialog->selectFile(m_lastPictureName);
     return dialog;
 }
 
 std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
 {
-    auto dialog = std::make_unique<QFileDialog>(this);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(QStringLiteral("CSV (*.csv)"));
-    dialog->setDefaultSuffix(QStringLiteral("csv"));
-    dialog->selectFile(m_lastDataName);
-    return dialog;
+    return saveDialog(this, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"), m_lastDataName);
 }
 
 QString TForm3::askFileName(QFileDialog& dialog)
@@ -85,35 +87,30 @@ QImage TForm3::screenshot()
     return picture;
 }
 
-void TForm3::SpeedButton1Click()
+void TForm3::saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes)
 {
-    // Captured before the dialog: it holds neither the dialog nor what is drawn meanwhile.
-    const QImage picture = screenshot();
-    auto dialog = makeSavePictureDialog();
-    const QString name = askFileName(*dialog);
+    const QString name = askFileName(dialog);
     if (name.isEmpty())
-        return;
-    m_lastPictureName = name;
+        return;  // cancelled: nothing is written
+    lastName = name;
     try {
-        writeFileAtomically(name, bmpImage(picture));
+        writeFileAtomically(name, bytes);
     } catch (const FileError& failure) {
         m_report.ReportFailure(QString::fromStdString(failure.what()));
     }
 }
 
+void TForm3::SpeedButton1Click()
+{
+    // Captured before the dialog: it holds neither the dialog nor what is drawn meanwhile.
+    const QByteArray picture = bmpImage(screenshot());
+    saveAs(*makeSavePictureDialog(), m_lastPictureName, picture);
+}
+
 void TForm3::saveData()
 {
     const QByteArray csv = sweepCsv(m_points).toUtf8();
-    auto dialog = makeSaveDataDialog();
-    const QString name = askFileName(*dialog);
-    if (name.isEmpty())
-        return;
-    m_lastDataName = name;
-    try {
-        writeFileAtomically(name, csv);
-    } catch (const FileError& failure) {
-        m_report.ReportFailure(QString::fromStdString(failure.what()));
-    }
+    saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
 }
 
 void TForm3::SpeedButton2Click()

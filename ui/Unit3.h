@@ -60,6 +60,8 @@ protected:
 
 private:
     QString askFileName(QFileDialog& dialog);
+    /// Asks for a name with `dialog` and writes `bytes` there; failures go to the report.
+    void saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes);
 
     std::unique_ptr<Ui::TForm3> m_ui;
     FailureReport& m_report;

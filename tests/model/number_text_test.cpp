@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{"beyond_extended", "1e5000", ',', kRefused},
         RealCase{"huge_exponent_text", "1e999999999999999999999", ',', kRefused},
         RealCase{"underflows_to_zero", "1e-99999", ',', 0.0L},
+        RealCase{"below_the_normal_range", "3,6E-4951", ',', 3.6e-4951L},
         RealCase{"letters", "abc", ',', kRefused},
         RealCase{"cyrillic", "девять", ',', kRefused},
         RealCase{"infinity_word", "inf", ',', kRefused},

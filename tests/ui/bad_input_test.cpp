@@ -11,12 +11,7 @@ class BadInputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->close();
-    }
+    void cleanup() { brenvik::testing::closeOpenReports(); }
 
     void pastedOrExtremeTexts_data()
     {

@@ -24,6 +24,15 @@
 
 namespace brenvik::testing {
 
+/// Closes every message box still open: a report left by a failed check must not leak into
+/// the next test.
+inline void closeOpenReports()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            box->close();
+}
+
 /// A sound service that plays nothing and remembers what it was asked.
 struct SilentSound : SoundService {
     bool device = true;

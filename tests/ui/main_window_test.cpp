@@ -10,13 +10,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        // A report left open by a failed check must not leak into the next test.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->close();
-    }
+    void cleanup() { brenvik::testing::closeOpenReports(); }
 
     void separatorComesFromTheLocaleOfTheRun()
     {

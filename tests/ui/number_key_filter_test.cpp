@@ -13,12 +13,7 @@ class NumberKeyFilterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->close();
-    }
+    void cleanup() { brenvik::testing::closeOpenReports(); }
 
     void rule_data()
     {

@@ -127,12 +127,7 @@ class SceneViewTest : public QObject {
     };
 
 private slots:
-    void cleanup()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->close();
-    }
+    void cleanup() { brenvik::testing::closeOpenReports(); }
 
     void contextHasTheRequestedFormat()
     {

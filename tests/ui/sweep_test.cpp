@@ -65,12 +65,7 @@ class SweepTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w))
-                box->close();
-    }
+    void cleanup() { brenvik::testing::closeOpenReports(); }
 
     void batchOfOneNeverAdvances()
     {
