@@ -7,6 +7,8 @@
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPainter>
 
@@ -73,9 +75,17 @@ QString TForm3::askFileName(QFileDialog& dialog)
 {
     if (m_askFileName)
         return m_askFileName(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        const QString name = dialog.selectedFiles().front();
+        const QDir folder = QFileInfo(name).absoluteDir();
+        if (folder.exists())
+            return name;
+        // The chosen folder must exist: say so and ask again.
+        QMessageBox::warning(&dialog, dialog.windowTitle(),
+                             QStringLiteral("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
+    }
 }
 
 QImage TForm3::screenshot()

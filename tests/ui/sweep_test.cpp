@@ -319,6 +319,38 @@ private slots:
         QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("ScrShot.bmp")));
     }
 
+    void dialogRefusesAFolderThatDoesNotExist()
+    {
+        SweepFixture f;
+        QString warning;
+        int dialogs = 0;
+        // The real dialog, answered as a user would: a name in a missing folder, then Cancel.
+        std::function<void()> answer = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                if (++dialogs == 1) {
+                    // Typed into the dialog's name box, which takes any path.
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                        ->setText(QStringLiteral("/no/such/folder/shot.bmp"));
+                    QMetaObject::invokeMethod(dialog, "accept");  // as the Save button does
+                } else {
+                    dialog->reject();
+                }
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                warning = box->text();
+                box->accept();
+            }
+            if (dialogs < 2)
+                QTimer::singleShot(50, answer);
+        };
+        QTimer::singleShot(50, answer);
+        f.graph.SpeedButton1Click();
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(warning, QStringLiteral("Папка «/no/such/folder» не существует."));
+        QVERIFY(!f.report.isOpen());
+        QVERIFY(!QFile::exists(QStringLiteral("/no/such/folder/shot.bmp")));
+    }
+
     void cancelledDialogWritesNothing()
     {
         SweepFixture f;
