@@ -33,7 +33,8 @@ fail() {
 
 pulseaudio -D -n --exit-idle-time=-1 --disallow-exit --log-target=stderr \
     --load="module-null-sink sink_name=brenvik_test" \
-    --load="module-native-protocol-unix" 2>"$work/pulse.log" || fail "the sound server did not start: $(cat "$work/pulse.log")"
+    --load="module-native-protocol-unix" >"$work/pulse.log" 2>&1 ||
+    fail "the sound server did not start: $(cat "$work/pulse.log")"
 for _ in $(seq 50); do
     pactl info >/dev/null 2>&1 && break
     sleep 0.1
@@ -74,13 +75,17 @@ click() {
 
 LC_ALL=ru_RU.UTF-8 "$brenvik" >"$work/brenvik.log" 2>&1 &
 program_pid=$!
-main=$(xdotool search --sync --name "Brenvik v 1.0" | head -n 1)
+# Every wait is bounded, so that a program that never shows its window fails this test
+# (and the sound server is stopped) rather than hanging it.
+main=$(timeout 30 xdotool search --sync --name "Brenvik v 1.0" | head -n 1)
+[ -n "$main" ] || fail "the main window did not appear: $(cat "$work/brenvik.log")"
 sleep 1
 
 click "$main" 588 412  # the About button
 # xdotool's patterns do not take Cyrillic: the About box is the one window whose
 # title ends in " !".
-about=$(xdotool search --sync --name ' !$' | head -n 1)
+about=$(timeout 30 xdotool search --sync --name ' !$' | head -n 1)
+[ -n "$about" ] || fail "the About box did not appear"
 
 playing=$(record playing 12)
 echo "About box open: $playing"
