@@ -4,6 +4,7 @@
 // box emptied (a failure report) and corrected. Reports the tick rate over time and the
 // resident memory. Run by hand: xvfb-run -a build/bench/bench_soak [minutes]
 
+#include "bench/bench_program.h"
 #include "ui/application.h"
 
 #include <QApplication>
@@ -63,10 +64,7 @@ int main(int argc, char** argv)
     if (program.Form1.renderingFailed())
         return 1;
     brenvik::TForm1& form = program.Form1;
-    const QString threshold = QStringLiteral("0") + QChar(program.separator.value()) + QStringLiteral("27");
-    child<QLineEdit>(&form, "Edit3")->setText(threshold);
-    if (QMessageBox* box = program.report.openBox())
-        box->close();
+    brenvik::bench::useThresholdOfTheLocale(program);
     const QString shots = QDir::temp().filePath(QStringLiteral("brenvik-soak"));
     QDir().mkpath(shots);
     program.Form3.setFileNameAsker([&](QFileDialog&) { return QDir(shots).filePath(QStringLiteral("ScrShot.bmp")); });

@@ -14,9 +14,9 @@ void prepareApplication()
 {
     setModelFloatingPointEnvironment();
     // The forms name Windows fonts; Liberation Sans has Arial's metrics.
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    const QStringList substitutes{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("Arial"), substitutes);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), substitutes);
     QFont defaultFont(QStringLiteral("MS Sans Serif"));
     defaultFont.setPixelSize(11);
     QApplication::setFont(defaultFont);

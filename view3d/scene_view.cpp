@@ -1,6 +1,5 @@
 #include "view3d/scene_view.h"
 
-
 namespace brenvik {
 
 SceneView::SceneView(QWidget* parent) : QOpenGLWidget(parent)
