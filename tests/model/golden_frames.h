@@ -1,0 +1,33 @@
+#pragma once
+// Frames of the model computed by an implementation of its arithmetic written apart
+// from ours (tests/model/data/golden_frames.csv), with every single-precision value as
+// its bit pattern, so that any evaluator can be checked against them bit for bit.
+
+#include "model/frame.h"
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace brenvik::testing {
+
+struct GoldenFrame {
+    int line = 0;                 ///< line of the file, for reports
+    TFrameInputs inputs;          ///< Q, Threshold and the positions (BatchSize unused)
+    NoiseSettings noise;
+    std::uint32_t seedBefore = 0; ///< generator state before the frame
+    float Peak1 = 0.0f, Peak2 = 0.0f, CellMean = 0.0f;
+    bool resolved = false;
+    std::uint32_t seedAfter = 0;
+};
+
+/// Every row of the file; throws std::runtime_error naming the line it cannot read.
+std::vector<GoldenFrame> loadGoldenFrames(const std::string& path = BRENVIK_GOLDEN_FRAMES);
+
+/// A float as the file writes it: 8 hex digits of its bit pattern.
+std::string hexBits(float value);
+
+void PrintTo(const GoldenFrame& frame, std::ostream* os);
+
+} // namespace brenvik::testing
