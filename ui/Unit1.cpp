@@ -5,6 +5,7 @@
 #include "model/trials.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
+#include "ui/check_mark_style.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
 #include "ui/number_key_filter.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     // Labels size themselves to their text, as auto-sized labels do.
     for (QLabel* label : findChildren<QLabel*>())
         label->adjustSize();
+    useDarkCheckMarks(this);
 
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));

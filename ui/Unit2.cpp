@@ -1,5 +1,6 @@
 #include "ui/Unit2.h"
 
+#include "ui/check_mark_style.h"
 #include "ui/sound_service.h"
 #include "ui_Unit2.h"
 
@@ -22,6 +23,7 @@ TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
     setFixedSize(size());
     setModal(false);
     setAttribute(Qt::WA_StyledBackground);
+    useDarkCheckMarks(this);
     m_ui->ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/brenvik/program_icon.png")));
     m_creditsStart = m_ui->Credits->pos();
 

@@ -3,8 +3,38 @@
 
 #include "form_fixture.h"
 
+#include <QStyleOptionButton>
+
 using namespace brenvik;
 using brenvik::testing::FormFixture;
+
+namespace {
+
+struct CheckBoxLook {
+    int darkInIndicator = 0;   ///< pixels inside the box, well inside its border
+    int captionColoured = 0;   ///< pixels right of the box in the caption's colour
+};
+
+CheckBoxLook lookOf(QCheckBox* box, const QColor& caption)
+{
+    const QImage image = box->grab().toImage();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    CheckBoxLook look;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (indicator.adjusted(3, 3, -3, -3).contains(x, y))
+                look.darkInIndicator += qGray(pixel) < 100;
+            else if (x > indicator.right())
+                look.captionColoured += QColor(pixel) == caption;
+        }
+    }
+    return look;
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -134,6 +164,37 @@ private slots:
         QCOMPARE(level->value(), 12);
         noise->setChecked(true);  // set by the program, as a noise sweep does
         QVERIFY(level->isEnabled());
+    }
+
+    void checkMarksShowDarkOnTheWhiteBox_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("caption");
+        const QColor white(255, 255, 255);
+        QTest::newRow("Белый шум") << false << "CheckBox1" << QColor(255, 255, 0);
+        QTest::newRow("Положение T2") << false << "CheckBox2" << white;
+        QTest::newRow("Интенсивность шума") << false << "CheckBox3" << white;
+        QTest::newRow("Порог") << false << "CheckBox4" << white;
+        QTest::newRow("Muzzic") << true << "CheckBox1" << QColor(255, 251, 240);
+    }
+
+    void checkMarksShowDarkOnTheWhiteBox()
+    {
+        QFETCH(bool, about);
+        QFETCH(QString, name);
+        QFETCH(QColor, caption);
+        FormFixture f;
+        f.takeReport();
+        QWidget* window = about ? static_cast<QWidget*>(&f.aboutBox) : f.form.get();
+        auto* box = window->findChild<QCheckBox*>(name);
+        QVERIFY(box->isEnabled());
+        for (const bool checked : {true, false}) {
+            box->setChecked(checked);
+            const CheckBoxLook look = lookOf(box, caption);
+            QVERIFY2(checked == (look.darkInIndicator > 0), qPrintable(QString::number(look.darkInIndicator)));
+            QVERIFY(look.captionColoured > 0);
+        }
     }
 
     void batchAtTheStartStateShowsZero()
