@@ -6,6 +6,7 @@
 #include "model/fp_environment.h"
 #include "model/frame.h"
 #include "model/sweep_experiment.h"
+#include "model/trial.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,6 +44,17 @@ void BM_FrameNoiseOff(benchmark::State& state) { frameBenchmark(state, NoiseSett
 void BM_FrameNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, false); }
 void BM_FrameLiteralNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, true); }
 
+// The same trial from the midpoint cell alone, jumping over the other samples' draws.
+void BM_TrialNoiseOn30(benchmark::State& state)
+{
+    setModelFloatingPointEnvironment();
+    const TFrameInputs in = separatedSources();
+    NoiseGenerator generator;
+    TrialEvaluator evaluator;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(evaluator.evaluate(in, NoiseSettings{true, 30}, generator));
+}
+
 void BM_FrameNewWidthEveryFrame(benchmark::State& state)
 {
     // The worst case: the width changes on every frame, so the table starts cold each time.
@@ -75,5 +87,6 @@ void BM_SweepFiveTrialsPerStep(benchmark::State& state)
 BENCHMARK(BM_FrameNoiseOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameNoiseOn30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameLiteralNoiseOn30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrialNoiseOn30)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_FrameNewWidthEveryFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SweepFiveTrialsPerStep)->Unit(benchmark::kMillisecond);

@@ -15,8 +15,6 @@ std::int8_t cellIndex(std::int8_t mid)
     return std::clamp<std::int8_t>(cell, -7, 7);
 }
 
-float scaled(float intensity) { return toSingle(static_cast<Extended>(intensity) * kIntensityScale); }
-
 float withNoise(float value, const NoiseSettings& noise, NoiseGenerator& generator)
 {
     return toSingle(static_cast<Extended>(value) + generator.NoiseDraw(noise.level));
@@ -37,8 +35,8 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
         const bool inCellColumn = c.CellXLo < X && X < c.CellXHi;
         for (int y = kFieldMin; y <= kFieldMax; ++y) {
             const auto Y = static_cast<std::int8_t>(y);
-            float i1 = scaled(intensity(X, Y, in.T1X, in.T1Y));
-            float i2 = scaled(intensity(X, Y, in.T2X, in.T2Y));
+            float i1 = scaledIntensity(intensity(X, Y, in.T1X, in.T1Y));
+            float i2 = scaledIntensity(intensity(X, Y, in.T2X, in.T2Y));
             if (noise.enabled) {
                 i1 = withNoise(i1, noise, generator);
                 i2 = withNoise(i2, noise, generator);
@@ -52,13 +50,10 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
         }
     }
 
-    // Both sources' single values are summed before scaling, unlike the samples.
-    r.Peak1 = toSingle((static_cast<Extended>(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y)) +
-                        intensity(in.T1X, in.T1Y, in.T2X, in.T2Y)) *
-                       kIntensityScale);
-    r.Peak2 = toSingle((static_cast<Extended>(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y)) +
-                        intensity(in.T2X, in.T2Y, in.T2X, in.T2Y)) *
-                       kIntensityScale);
+    r.Peak1 = peakIntensity(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y),
+                            intensity(in.T1X, in.T1Y, in.T2X, in.T2Y));
+    r.Peak2 = peakIntensity(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y),
+                            intensity(in.T2X, in.T2Y, in.T2X, in.T2Y));
     r.CellMean = toSingle(static_cast<Extended>(r.CellSum) / r.CellCount);
     if (noise.enabled) {
         r.Peak1 = withNoise(r.Peak1, noise, generator);

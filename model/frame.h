@@ -18,6 +18,21 @@ inline constexpr int kFieldSide = kFieldMax - kFieldMin + 1;
 inline constexpr int kSampleCount = kFieldSide * kFieldSide;
 /// Each source's intensity is scaled by this before it is shown or averaged.
 inline constexpr int kIntensityScale = 1200;
+/// Draws of a frame with noise on: two per sample point, then one per peak.
+inline constexpr std::uint64_t kNoiseDrawsPerFrame = 2 * kSampleCount + 2;
+
+/// One source's light at a sample point, scaled and rounded to single.
+inline float scaledIntensity(float intensity)
+{
+    return toSingle(static_cast<Extended>(intensity) * kIntensityScale);
+}
+
+/// Both sources' light at a peak (T1's value first): the single values are summed
+/// before scaling, unlike the samples, and rounded once.
+inline float peakIntensity(float fromT1, float fromT2)
+{
+    return toSingle((static_cast<Extended>(fromT1) + fromT2) * kIntensityScale);
+}
 
 /// The inputs read at the start of every frame.
 struct TFrameInputs {

@@ -6,6 +6,10 @@
 
 namespace brenvik {
 
+/// One step of the generator: state × multiplier + increment, mod 2³².
+inline constexpr std::uint32_t kNoiseMultiplier = 134775813u;
+inline constexpr std::uint32_t kNoiseIncrement = 1u;
+
 struct NoiseGenerator {
     /// Generator state; 0 at program start, advanced by every draw.
     std::uint32_t NoiseSeed = 0;
@@ -15,8 +19,14 @@ struct NoiseGenerator {
     /// Range is taken as an unsigned 32-bit number.
     std::int32_t NoiseDraw(std::int32_t Range)
     {
-        NoiseSeed = NoiseSeed * 134775813u + 1u;
-        const auto product = std::uint64_t{NoiseSeed} * static_cast<std::uint32_t>(Range);
+        NoiseSeed = NoiseSeed * kNoiseMultiplier + kNoiseIncrement;
+        return drawFromState(NoiseSeed, Range);
+    }
+
+    /// The number a draw returns once the state has been advanced to `state`.
+    static std::int32_t drawFromState(std::uint32_t state, std::int32_t Range)
+    {
+        const auto product = std::uint64_t{state} * static_cast<std::uint32_t>(Range);
         return static_cast<std::int32_t>(product >> 32);
     }
 };

@@ -1,0 +1,95 @@
+// A trial evaluated from the midpoint cell alone must give, bit for bit, what the whole
+// frame gives, and leave the generator where the frame leaves it.
+
+#include "model/frame.h"
+#include "model/noise_jump.h"
+#include "model/trial.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+using namespace brenvik;
+
+namespace {
+
+std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+
+class NoiseJumpSteps : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(NoiseJumpSteps, EqualsThatManyDraws)
+{
+    const std::uint64_t n = GetParam();
+    for (std::uint32_t start : {0u, 1u, 0x9E3779B9u, 0xFFFFFFFFu}) {
+        NoiseGenerator drawn{start};
+        for (std::uint64_t i = 0; i < n; ++i)
+            drawn.NoiseDraw(30);
+        EXPECT_EQ(NoiseJump::steps(n).apply(start), drawn.NoiseSeed) << "start " << start;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, NoiseJumpSteps,
+                         ::testing::Values(0u, 1u, 2u, 3u, 228u, 29283u, 29284u, 100003u));
+
+TEST(NoiseJump, FullPeriodReturnsToTheStart)
+{
+    EXPECT_EQ(NoiseJump::steps(std::uint64_t{1} << 32).apply(12345u), 12345u);
+    EXPECT_EQ(NoiseJump::steps((std::uint64_t{1} << 32) + 7).apply(12345u), NoiseJump::steps(7).apply(12345u));
+    EXPECT_NE(NoiseJump::steps((std::uint64_t{1} << 31)).apply(12345u), 12345u);
+}
+
+class TrialIdentity : public ::testing::TestWithParam<int> {};
+
+// Every noise level; level -1 is noise off.
+TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
+{
+    const int level = GetParam();
+    const NoiseSettings noise{level >= 0, level >= 0 ? level : 0};
+    const float widths[] = {9.0f, 4.5f, 1.0f, 0.5f, 0.0f, -0.0f, -9.0f, 0.07f, 1e-39f, 120.0f, 1e30f,
+                            std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+    std::mt19937 random(1207u + static_cast<unsigned>(level + 1));
+    std::uniform_int_distribution<int> inField(-60, 60);
+    std::uniform_int_distribution<int> anyByte(-128, 127);
+    std::uniform_real_distribution<float> share(0.0f, 1.0f);
+
+    FrameEvaluator frames;
+    TrialEvaluator trials;
+    for (int c = 0; c < 60; ++c) {
+        TFrameInputs in;
+        in.Q = c < 26 ? widths[c % std::size(widths)] : 0.5f + 20.0f * share(random);
+        in.Threshold = share(random);
+        auto position = [&] { return static_cast<std::int8_t>(c % 7 == 6 ? anyByte(random) : inField(random)); };
+        in.T1X = position();
+        in.T1Y = position();
+        in.T2X = position();
+        in.T2Y = position();
+
+        NoiseGenerator frameGenerator{static_cast<std::uint32_t>(random())};
+        NoiseGenerator trialGenerator = frameGenerator;
+        // Two trials in a row with the same inputs: the second one reuses the plan.
+        for (int repeat = 0; repeat < 2; ++repeat) {
+            const FrameResult frame = frames.evaluate(in, noise, frameGenerator);
+            const FrameResult trial = trials.evaluate(in, noise, trialGenerator);
+            const std::string where = "case " + std::to_string(c) + '.' + std::to_string(repeat);
+            EXPECT_EQ(bits(trial.CellSum), bits(frame.CellSum)) << where;
+            EXPECT_EQ(bits(trial.CellMean), bits(frame.CellMean)) << where;
+            EXPECT_EQ(bits(trial.Peak1), bits(frame.Peak1)) << where;
+            EXPECT_EQ(bits(trial.Peak2), bits(frame.Peak2)) << where;
+            EXPECT_EQ(trial.CellCount, frame.CellCount) << where;
+            EXPECT_EQ(trial.resolved, frame.resolved) << where;
+            EXPECT_EQ(std::memcmp(&trial.cell, &frame.cell, sizeof trial.cell), 0) << where;
+            EXPECT_EQ(trialGenerator.NoiseSeed, frameGenerator.NoiseSeed) << where;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, TrialIdentity, ::testing::Range(-1, 31),
+                         [](const auto& info) {
+                             return info.param < 0 ? std::string("off") : "level" + std::to_string(info.param);
+                         });
+
+} // namespace
