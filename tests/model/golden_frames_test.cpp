@@ -1,6 +1,8 @@
-// Every frame of the golden file, bit for bit, through both evaluations.
+// Every frame of the golden file, bit for bit, through both frame evaluations and the
+// trial from the midpoint cell alone.
 
 #include "golden_frames.h"
+#include "model/trial.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,14 @@ TEST_P(GoldenFrames, LiteralEvaluation)
     const GoldenFrame& g = GetParam();
     NoiseGenerator generator{g.seedBefore};
     expectGolden(evaluateFrameLiteral(g.inputs, g.noise, generator), generator, g);
+}
+
+TEST_P(GoldenFrames, CellOnlyTrial)
+{
+    const GoldenFrame& g = GetParam();
+    NoiseGenerator generator{g.seedBefore};
+    TrialEvaluator evaluator;
+    expectGolden(evaluator.evaluate(g.inputs, g.noise, generator), generator, g);
 }
 
 INSTANTIATE_TEST_SUITE_P(File, GoldenFrames, ::testing::ValuesIn(brenvik::testing::loadGoldenFrames()),
