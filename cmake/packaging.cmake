@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries it links: the fonts its forms name, software OpenGL where there is no
-# other driver.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1-mesa-dri")
+# other driver, and Qt's own translations (its dialogs and buttons in Russian). Qt's X11
+# platform, on which the program runs in Wayland sessions through XWayland, comes with
+# libqt6gui6, a linked library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libgl1-mesa-dri, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xwayland")
 include(CPack)

@@ -25,6 +25,8 @@ expect "the icon" ' \./usr/share/icons/hicolor/256x256/apps/brenvik\.png$' "$con
 expect "its Qt dependencies" '^ Depends:.*libqt6widgets6.*' "$info"
 expect "OpenGL and multimedia" '^ Depends:.*(libqt6openglwidgets6|libqt6opengl6).*libqt6multimedia6|^ Depends:.*libqt6multimedia6.*(libqt6openglwidgets6|libqt6opengl6)' "$info"
 expect "the fonts" '^ Depends:.*fonts-liberation' "$info"
+expect "Qt's translations" '^ Depends:.*qt6-translations-l10n' "$info"
+expect "Qt's X11 platform" '^ Depends:.*libqt6gui6' "$info"
 expect "its section" '^ Section: science' "$info"
 
 if ((failures > 0)); then

@@ -12,9 +12,12 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
     qt6-multimedia-dev                 # the About box's music
+    qt6-tools-dev qt6-l10n-tools       # lupdate/lrelease and their CMake functions
+    qt6-translations-l10n              # Qt's own dialogs and buttons in Russian
     libgl1-mesa-dri libglu1-mesa-dev   # fixed-function OpenGL, software rendering
     fonts-liberation fonts-dejavu-core # Arial's metric twin and a fallback
     xvfb xauth xdotool                 # a display for the GUI tests, and clicks on it
+    weston xwayland                    # a Wayland session with XWayland for the platform test
     pulseaudio pulseaudio-utils        # a sound server with a null sink for the music test
 )
 

@@ -6,6 +6,7 @@
 #include "ui/Unit3.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
+#include "ui/interface_language.h"
 #include "ui/sound_service.h"
 
 namespace brenvik {
@@ -14,10 +15,12 @@ namespace brenvik {
 /// the floating-point environment, the fonts and their substitutes.
 void prepareApplication();
 
-/// Everything the program has once. Construction creates the main window first (its
+/// Everything the program has once. Construction installs the translations of the
+/// interface language, then creates the main window first (its
 /// create handler draws the first frame), then the About box and the graph window,
 /// both hidden.
 struct Program {
+    InterfaceTranslations translations{systemInterfaceLanguage()};
     DecimalSeparator separator;
     FailureReport report;
     QtSoundService sound;

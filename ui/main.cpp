@@ -1,4 +1,5 @@
 #include "ui/application.h"
+#include "ui/platform_choice.h"
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv)
 {
+    brenvik::choosePlatform();
     QApplication app(argc, argv);
     brenvik::prepareApplication();
     brenvik::Program program;

@@ -51,6 +51,7 @@ struct Prepared {
 
 struct FormFixture {
     Prepared prepared;
+    InterfaceTranslations translations{systemInterfaceLanguage()};
     DecimalSeparator separator;
     FailureReport report;
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);
