@@ -1,8 +1,10 @@
 // One frame's evaluation: from the table of point-spread values with noise off and with
 // noise on at level 30, and the literal evaluation that computes every SourceIntensity
 // anew. The table is warm after the first frame, as it is while the user watches.
-// Also a whole sweep of 121 steps with 5 trials each, as `brenvik-cli sweep` runs it.
+// Also a whole sweep of 121 steps with 5 trials each, as `brenvik-cli sweep` runs it, and
+// the expected probability of one step at noise level 30.
 
+#include "model/expected_probability.h"
 #include "model/fp_environment.h"
 #include "model/frame.h"
 #include "model/sweep_experiment.h"
@@ -82,6 +84,30 @@ void BM_SweepFiveTrialsPerStep(benchmark::State& state)
     }
 }
 
+void BM_ExpectedStepLevel30(benchmark::State& state)
+{
+    // A sweep's step at its dearest: the position and the level change every time, so the
+    // noiseless frame and the distribution of the cell's noise are computed anew.
+    setModelFloatingPointEnvironment();
+    TFrameInputs in = separatedSources();
+    ExpectedProbability expected;
+    bool odd = false;
+    for (auto _ : state) {
+        odd = !odd;
+        in.T2X = odd ? 14 : 15;
+        benchmark::DoNotOptimize(expected(in, NoiseSettings{true, odd ? 30 : 29}));
+    }
+}
+
+void BM_ExpectedOneOffLevel30(benchmark::State& state)
+{
+    // Nothing kept from before: the point-spread values are computed too.
+    setModelFloatingPointEnvironment();
+    const TFrameInputs in = separatedSources();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(expectedProbability(in, NoiseSettings{true, 30}));
+}
+
 } // namespace
 
 BENCHMARK(BM_FrameNoiseOff)->Unit(benchmark::kMicrosecond);
@@ -90,3 +116,5 @@ BENCHMARK(BM_FrameLiteralNoiseOn30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrialNoiseOn30)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_FrameNewWidthEveryFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SweepFiveTrialsPerStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpectedStepLevel30)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExpectedOneOffLevel30)->Unit(benchmark::kMicrosecond);

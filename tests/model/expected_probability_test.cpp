@@ -1,0 +1,193 @@
+#include "model/expected_probability.h"
+#include "model/fp_environment.h"
+#include "model/uniform_sum.h"
+#include "significant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+using namespace brenvik;
+
+namespace {
+
+struct SumCase {
+    int draws, level;
+    std::vector<double> counts;  // ways to reach each sum, out of level^draws
+};
+
+void PrintTo(const SumCase& c, std::ostream* os) { *os << c.draws << " draws at level " << c.level; }
+
+class UniformSum : public ::testing::TestWithParam<SumCase> {};
+
+TEST_P(UniformSum, SmallCasesCountedByHand)
+{
+    const SumCase& c = GetParam();
+    const std::vector<double> p = uniformSumDistribution(c.draws, c.level);
+    ASSERT_EQ(p.size(), c.counts.size());
+    const double outcomes = std::pow(c.level, c.draws);
+    for (std::size_t n = 0; n < p.size(); ++n)
+        EXPECT_NEAR(p[n], c.counts[n] / outcomes, 1e-16) << "sum " << n;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByHand, UniformSum,
+    ::testing::Values(SumCase{0, 5, {1}}, SumCase{4, 1, {1}}, SumCase{1, 2, {1, 1}},
+                      SumCase{2, 2, {1, 2, 1}}, SumCase{3, 2, {1, 3, 3, 1}},
+                      SumCase{1, 3, {1, 1, 1}}, SumCase{2, 3, {1, 2, 3, 2, 1}},
+                      SumCase{3, 3, {1, 3, 6, 7, 6, 3, 1}},
+                      SumCase{2, 4, {1, 2, 3, 4, 3, 2, 1}}));
+
+TEST(UniformSumOfTheCell, AgreesWithPlainConvolutionIntoTheTails)
+{
+    // The cell's 98 draws at level 30, against the convolution written out term by term
+    // in extended precision: every probability to a relative 1e-12, the far tails too.
+    constexpr int kDraws = 98, kLevel = 30;
+    std::vector<long double> plain{1.0L};
+    for (int k = 0; k < kDraws; ++k) {
+        std::vector<long double> next(plain.size() + kLevel - 1, 0.0L);
+        for (std::size_t i = 0; i < plain.size(); ++i)
+            for (int m = 0; m < kLevel; ++m)
+                next[i + m] += plain[i] / kLevel;
+        plain.swap(next);
+    }
+    const std::vector<double> p = uniformSumDistribution(kDraws, kLevel);
+    ASSERT_EQ(p.size(), plain.size());
+    double total = 0, mean = 0, square = 0;
+    for (std::size_t n = 0; n < p.size(); ++n) {
+        EXPECT_NEAR(p[n] / static_cast<double>(plain[n]), 1.0, 1e-12) << "sum " << n;
+        total += p[n];
+        mean += n * p[n];
+        square += double(n) * n * p[n];
+    }
+    EXPECT_NEAR(total, 1.0, 1e-13);
+    EXPECT_NEAR(mean, kDraws * (kLevel - 1) / 2.0, 1e-9);
+    EXPECT_NEAR(square - mean * mean, kDraws * (kLevel * kLevel - 1) / 12.0, 1e-7);
+}
+
+TEST(UniformSumOfTheCell, RefusesNegativeDrawsAndEmptyLevels)
+{
+    EXPECT_THROW(uniformSumDistribution(-1, 3), std::invalid_argument);
+    EXPECT_THROW(uniformSumDistribution(3, 0), std::invalid_argument);
+}
+
+TFrameInputs sources(int t1x, int t1y, int t2x, int t2y, float threshold = 0.27f, float Q = 9.0f)
+{
+    TFrameInputs in;
+    in.Q = Q;
+    in.Threshold = threshold;
+    in.T1X = static_cast<std::int8_t>(t1x);
+    in.T1Y = static_cast<std::int8_t>(t1y);
+    in.T2X = static_cast<std::int8_t>(t2x);
+    in.T2Y = static_cast<std::int8_t>(t2y);
+    return in;
+}
+
+struct VerdictCase {
+    const char* name;
+    TFrameInputs inputs;
+    NoiseSettings noise;
+    double expected;
+};
+
+void PrintTo(const VerdictCase& c, std::ostream* os) { *os << c.name; }
+
+class NoiselessVerdict : public ::testing::TestWithParam<VerdictCase> {
+protected:
+    void SetUp() override { setModelFloatingPointEnvironment(); }
+};
+
+TEST_P(NoiselessVerdict, IsZeroOrOne)
+{
+    const VerdictCase& c = GetParam();
+    EXPECT_EQ(expectedProbability(c.inputs, c.noise), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Verdicts, NoiselessVerdict,
+    ::testing::Values(VerdictCase{"together, noise off", sources(0, 0, 0, 0), {false, 30}, 0.0},
+                      VerdictCase{"apart, noise off", sources(-20, 0, 20, 0), {false, 30}, 1.0},
+                      VerdictCase{"12 apart, noise off", sources(-12, 0, 12, 0), {false, 0}, 0.0},
+                      VerdictCase{"15 apart, noise off", sources(-15, 0, 15, 0), {false, 0}, 1.0},
+                      VerdictCase{"together, level 1", sources(0, 0, 0, 0), {true, 1}, 0.0},
+                      VerdictCase{"apart, level 0", sources(-20, 0, 20, 0), {true, 0}, 1.0},
+                      // Out of the noise's reach: no draw can lift the peaks enough, or sink them.
+                      VerdictCase{"together, level 30", sources(0, 0, 0, 0), {true, 30}, 0.0},
+                      VerdictCase{"apart, level 5", sources(-20, 0, 20, 0), {true, 5}, 1.0},
+                      VerdictCase{"Q 0 at level 30", sources(0, 0, 0, 0, 0.27f, 0.0f), {true, 30}, 1.0}));
+
+TEST(ExpectedProbability, MatchesTheQuotedCheck)
+{
+    setModelFloatingPointEnvironment();
+    EXPECT_TRUE(matchesDigits(expectedProbability(sources(-16, 0, 16, 0, 0.35f), {true, 30}), 0.0220, 3));
+}
+
+// The sum over every cell draw sum n and every peak draw m, in real arithmetic from the
+// noiseless frame: the formula as it reads, with no search and no rounding.
+double directSum(const TFrameInputs& in, int level)
+{
+    NoiseGenerator generator;
+    FrameEvaluator evaluator;
+    const FrameResult still = evaluator.evaluate(in, {false, 0}, generator);
+    const std::vector<double> sumOf = uniformSumDistribution(98, level);
+    const long double keep = 1.0L - in.Threshold, mean0 = still.CellMean;
+    long double total = 0;
+    for (std::size_t n = 0; n < sumOf.size(); ++n) {
+        const long double mean = mean0 + n / 49.0L;
+        int pass1 = 0, pass2 = 0;
+        for (int m = 0; m < level; ++m) {
+            pass1 += keep * (still.Peak1 + m) >= mean;
+            pass2 += keep * (still.Peak2 + m) >= mean;
+        }
+        total += sumOf[n] * pass1 * pass2;
+    }
+    return static_cast<double>(total / (level * level));
+}
+
+struct NoisyCase {
+    TFrameInputs inputs;
+    int level;
+};
+
+void PrintTo(const NoisyCase& c, std::ostream* os)
+{
+    *os << "T1 (" << int{c.inputs.T1X} << ", " << int{c.inputs.T1Y} << "), T2 (" << int{c.inputs.T2X} << ", "
+        << int{c.inputs.T2Y} << "), threshold " << c.inputs.Threshold << ", level " << c.level;
+}
+
+class NoisyTrial : public ::testing::TestWithParam<NoisyCase> {};
+
+TEST_P(NoisyTrial, FollowsTheRealArithmeticFormula)
+{
+    setModelFloatingPointEnvironment();
+    const NoisyCase& c = GetParam();
+    ExpectedProbability expected;
+    const double p = expected(c.inputs, {true, c.level});
+    EXPECT_GT(p, 0.0);
+    EXPECT_LT(p, 1.0);
+    EXPECT_NEAR(p, directSum(c.inputs, c.level), 1e-6);
+    // The same object again, after other inputs: nothing left over from them.
+    expected(sources(-20, 0, 20, 0), {true, c.level + 1});
+    EXPECT_EQ(expected(c.inputs, {true, c.level}), p);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, NoisyTrial,
+                         ::testing::Values(NoisyCase{sources(-16, 0, 16, 0, 0.35f), 30},
+                                           NoisyCase{sources(-13, 0, 13, 0), 30},
+                                           NoisyCase{sources(-3, 5, 0, -12, -0.05f), 7},
+                                           NoisyCase{sources(-12, 0, 12, 0, 0.2f), 2},
+                                           NoisyCase{sources(-60, -60, 60, 60, 0.5f), 30},
+                                           NoisyCase{sources(-40, 0, 10, 30, 0.6f), 17},
+                                           NoisyCase{sources(0, 0, 0, 0, -0.03f), 20}));
+
+TEST(ExpectedProbability, RefusesLevelsItCannotTake)
+{
+    const TFrameInputs in = sources(-16, 0, 16, 0);
+    EXPECT_THROW(expectedProbability(in, {true, -1}), std::out_of_range);
+    EXPECT_THROW(expectedProbability(in, {true, kMaxExpectedNoiseLevel + 1}), std::out_of_range);
+    EXPECT_EQ(expectedProbability(in, {false, -1}), expectedProbability(in, {false, 0}));
+}
+
+} // namespace
