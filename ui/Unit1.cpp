@@ -55,6 +55,8 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    // Hints show on hover although the graph window or the About box is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     // Labels size themselves to their text, as auto-sized labels do.
     for (QLabel* label : findChildren<QLabel*>())
         label->adjustSize();

@@ -25,6 +25,11 @@ TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
     setAttribute(Qt::WA_StyledBackground);
     useDarkCheckMarks(this);
     m_ui->ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/brenvik/program_icon.png")));
+    // Hints show on hover although another window of the program is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    // The credits size themselves to their text, as auto-sized labels do.
+    for (QLabel* label : m_ui->Credits->findChildren<QLabel*>())
+        label->adjustSize();
     m_creditsStart = m_ui->Credits->pos();
 
     m_timer1.setInterval(kCreditsIntervalMs);

@@ -23,6 +23,8 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(size());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The buttons' hints show on hover while the main window is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     m_ui->SpeedButton1->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
     m_ui->SpeedButton2->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);

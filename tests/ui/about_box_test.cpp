@@ -73,6 +73,33 @@ private slots:
         f.aboutBox.close();
     }
 
+    void creditsShowWholeInsideTheBorder_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("start") << 0;
+        QTest::newRow("over the top edge") << 120;
+        QTest::newRow("over the bottom edge") << 240;
+    }
+
+    void creditsShowWholeInsideTheBorder()
+    {
+        QFETCH(int, ticks);
+        FormFixture f;
+        f.form->SpeedButton1Click();
+        tick(f.aboutBox, ticks);
+        for (const QLabel* label : credits(f.aboutBox)->findChildren<QLabel*>())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        // The sunken border stays whole whatever scrolls beneath it.
+        const QImage box = f.aboutBox.findChild<QFrame*>(QStringLiteral("ScrollBox1"))->grab().toImage();
+        int black = 0;
+        for (int i = 0; i < box.width(); ++i)
+            black += (box.pixel(i, 0) & 0xffffff) == 0 || (box.pixel(i, box.height() - 1) & 0xffffff) == 0;
+        for (int i = 0; i < box.height(); ++i)
+            black += (box.pixel(0, i) & 0xffffff) == 0 || (box.pixel(box.width() - 1, i) & 0xffffff) == 0;
+        QCOMPARE(black, 0);
+        f.aboutBox.close();
+    }
+
     void reopeningStartsTheCreditsAgain()
     {
         FormFixture f;

@@ -4,6 +4,7 @@
 #include "form_fixture.h"
 
 #include <QStyleOptionButton>
+#include <QToolTip>
 
 using namespace brenvik;
 using brenvik::testing::FormFixture;
@@ -368,6 +369,46 @@ private slots:
         QWidget* w = f.form->findChild<QWidget*>(name);
         QVERIFY(w);
         QCOMPARE(w->toolTip(), hint);
+    }
+
+    void hintsShowWhileAnotherWindowIsActive_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("screenshot") << "graph" << "SpeedButton1" << "СкринШот";
+        QTest::newRow("close") << "graph" << "SpeedButton2" << "Закрыть это окно";
+        QTest::newRow("about text") << "about" << "Memo1" << "Пара слов о программе";
+        QTest::newRow("batch size") << "main" << "Edit2" << "Сколько выборок усреднять";
+    }
+
+    void hintsShowWhileAnotherWindowIsActive()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, hint);
+        FormFixture f;
+        f.takeReport();
+        QWidget* hovered = window == QLatin1String("graph") ? static_cast<QWidget*>(&f.graph)
+                           : window == QLatin1String("about") ? static_cast<QWidget*>(&f.aboutBox)
+                                                              : f.form.get();
+        QWidget* active = hovered == f.form.get() ? static_cast<QWidget*>(&f.graph) : f.form.get();
+        // Side by side: the pointer must rest on the hovered window, not on the other one.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        active->move(screen.topLeft());
+        hovered->move(screen.right() - hovered->frameGeometry().width(), screen.top());
+        hovered->show();
+        QVERIFY(QTest::qWaitForWindowExposed(hovered));
+        active->show();
+        active->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(active));
+        QWidget* target = hovered->findChild<QWidget*>(control);
+        QTest::mouseMove(target, target->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 3000);
+        QCOMPARE(QToolTip::text(), hint);
+        QToolTip::hideText();
+        f.graph.hide();
+        f.aboutBox.hide();
     }
 
     void tabOrderFollowsTheForm()
