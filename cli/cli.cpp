@@ -2,13 +2,18 @@
 
 #include "cli/help.h"
 #include "cli/options.h"
+#include "cli/progress.h"
+#include "cli/sweep_csv.h"
 #include "model/failure_text.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
 #include "model/shortest_text.h"
-#include "model/statistics.h"
 #include "model/sweep_experiment.h"
 #include "model/trials.h"
+
+#include <algorithm>
+#include <optional>
+#include <thread>
 
 namespace brenvik::cli {
 
@@ -22,7 +27,7 @@ void runTrials(const Options& options, std::ostream& out)
     ResolutionModel model;
     out << "frame,peak1,peak2,cell_mean,resolved,probability\n";
     for (std::int64_t frame = 1; frame <= frames; ++frame) {
-        const FrameOutcome outcome = model.runFrame(options.inputs, options.noise);
+        const FrameOutcome outcome = model.runTrial(options.inputs, options.noise);
         const FrameResult& r = outcome.frame;
         out << frame << ',' << shortestText(r.Peak1) << ',' << shortestText(r.Peak2) << ','
             << shortestText(r.CellMean) << ',' << (r.resolved ? 1 : 0) << ',';
@@ -32,29 +37,36 @@ void runTrials(const Options& options, std::ostream& out)
     }
 }
 
-void runSweepCommand(const Options& options, std::ostream& out)
+void runSweepCommand(const Options& options, std::ostream& out, std::ostream& err, Terminals terminals)
 {
     SweepSettings settings;
     settings.base = options.inputs;
     settings.noise = options.noise;
     settings.vary = options.vary;
     settings.trialsPerStep = options.trialsPerStep;
+    settings.firstStep = options.firstStep;
+    settings.lastStep = options.lastStep;
+    settings.threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
 
-    out << "step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high\n";
-    runSweep(settings, [&out](const SweepStepResult& r) {
-        const Interval ci = wilsonInterval(r.resolved, r.trials);
-        const double share = static_cast<double>(r.resolved) / static_cast<double>(r.trials);
-        out << r.step << ',' << int{r.inputs.T2X} << ',' << int{r.inputs.T2Y} << ','
-            << (r.noise.enabled ? std::to_string(r.noise.level) : "off") << ','
-            << shortestText(r.inputs.Threshold) << ',' << r.resolved << ',' << r.trials << ','
-            << shortestText(share) << ',' << shortestText(ci.low) << ',' << shortestText(ci.high)
-            << '\n';
+    // Ranges run apart concatenate to the whole sweep: one header, from the range at step 0.
+    if (options.header || options.firstStep == 0)
+        out << kSweepCsvHeader;
+    std::optional<SweepProgress> progress;
+    if (terminals.err) {
+        progress.emplace(err, settings);
+        settings.trialsDone = &progress->trialsDone();
+    }
+    runSweep(settings, [&](const SweepStepResult& r) {
+        if (progress && terminals.out)
+            progress->withLineErased([&] { writeSweepCsvRow(out, r); out.flush(); });
+        else
+            writeSweepCsvRow(out, r);
     });
 }
 
 } // namespace
 
-int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, Terminals terminals)
 {
     Options options;
     try {
@@ -75,7 +87,7 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         runTrials(options, out);
         break;
     case Command::Sweep:
-        runSweepCommand(options, out);
+        runSweepCommand(options, out, err, terminals);
         break;
     }
     out.flush();

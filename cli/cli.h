@@ -10,8 +10,16 @@ namespace brenvik::cli {
 /// Exit status for a command line or a number text that cannot be used.
 inline constexpr int kUsageError = 2;
 
+/// Which of the two streams are terminals: a long sweep shows its progress on `err`
+/// only when that is one.
+struct Terminals {
+    bool out = false;
+    bool err = false;
+};
+
 /// Runs the tool with its arguments (without the program name). CSV goes to `out`,
 /// messages to `err`; when the arguments cannot be used nothing is written to `out`.
-int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
+        Terminals terminals = {});
 
 } // namespace brenvik::cli

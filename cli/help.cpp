@@ -17,7 +17,8 @@ constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution m
 
 Usage:
   brenvik-cli trials [model options] [--tests TEXT] [--frames N]
-  brenvik-cli sweep  [model options] [--vary LIST] [--tests N]
+  brenvik-cli sweep  [model options] [--vary LIST] [--tests N] [--threads N]
+                     [--steps A-B] [--header]
   brenvik-cli COMMAND --help
 
 Commands:
@@ -53,15 +54,23 @@ Columns: frame,peak1,peak2,cell_mean,resolved,probability
 
 constexpr std::string_view kSweepHead = R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
 
-Usage: brenvik-cli sweep [model options] [--vary LIST] [--tests N]
+Usage: brenvik-cli sweep [model options] [--vary LIST] [--tests N] [--threads N]
+                         [--steps A-B] [--header]
 
 For each step s = 0..120 the varied parameters are set as the main window's sweep
 sets them, and N trials are made with those parameters alone, counted exactly.
-All noise comes from one generator that starts at 0.
-  --vary LIST  comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),
-               threshold (the text of t/100, t = s/1.2 truncated); "none" varies
-               nothing (default: position)
-  --tests N    trials per step, 1..1000000 (5)
+All noise comes from one generator that starts at 0; the output is the same for any
+number of threads and for the whole run as for its ranges put end to end.
+  --vary LIST    comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),
+                 threshold (the text of t/100, t = s/1.2 truncated); "none" varies
+                 nothing (default: position)
+  --tests N      trials per step, 1..1000000 (5)
+  --threads N    threads sharing each step's trials, 1..1024 (default: one per core)
+  --steps A-B    only steps A..B, 0 <= A <= B <= 120, with the noise generator where
+                 the whole sweep has it at step A (default: 0-120)
+  --header       print the header line even when A is not 0
+On a terminal, a sweep that takes more than a few seconds shows its progress on
+standard error.
 
 )";
 

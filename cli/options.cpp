@@ -4,6 +4,7 @@
 #include "model/number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace brenvik::cli {
@@ -13,6 +14,7 @@ namespace {
 constexpr std::int32_t kPositionLimit = 60;
 constexpr std::int32_t kNoiseLimit = 30;
 constexpr std::int64_t kMaxTrialsPerStep = 1'000'000;
+constexpr unsigned kMaxThreads = 1024;
 
 // Either decimal separator may be typed on the command line; the message names the
 // text as it was given.
@@ -71,6 +73,40 @@ SweptParameters varyArgument(std::string_view list)
         list.remove_prefix(comma + 1);
     }
     return vary;
+}
+
+// Plain decimal digits only: no sign, no blanks, no separator.
+std::optional<unsigned> digitsValue(std::string_view text)
+{
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || text.front() == '-' || error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+unsigned threadsArgument(std::string_view text)
+{
+    const auto value = digitsValue(text);
+    if (!value || *value < 1 || *value > kMaxThreads) {
+        throw UsageError("--threads takes a number of threads from 1 to " + std::to_string(kMaxThreads) +
+                         ", not '" + std::string(text) + "'.");
+    }
+    return *value;
+}
+
+void stepsArgument(std::string_view text, int& first, int& last)
+{
+    const auto dash = text.find('-');
+    const auto a = digitsValue(text.substr(0, dash));
+    const auto b = dash == std::string_view::npos ? std::nullopt : digitsValue(text.substr(dash + 1));
+    const auto limit = static_cast<unsigned>(kSweepLastParameterStep);
+    if (!a || !b || *a > *b || *b > limit) {
+        throw UsageError("--steps takes A-B with 0 <= A <= B <= " + std::to_string(limit) +
+                         " (for example --steps 0-29), not '" + std::string(text) + "'.");
+    }
+    first = static_cast<int>(*a);
+    last = static_cast<int>(*b);
 }
 
 std::optional<Command> commandNamed(std::string_view word)
@@ -141,6 +177,12 @@ Options parseOptions(std::span<const std::string_view> args)
             options.frames = integerInRange(name, value(), 0, INT32_MAX);
         } else if (name == "--vary" && *command == Command::Sweep) {
             options.vary = varyArgument(value());
+        } else if (name == "--threads" && *command == Command::Sweep) {
+            options.threads = threadsArgument(value());
+        } else if (name == "--steps" && *command == Command::Sweep) {
+            stepsArgument(value(), options.firstStep, options.lastStep);
+        } else if (name == "--header" && *command == Command::Sweep && !inlineValue) {
+            options.header = true;
         } else {
             throw UsageError("brenvik-cli " + std::string(args[0]) + ": unknown option '" +
                              std::string(args[i]) + "'. See 'brenvik-cli " + std::string(args[0]) +

@@ -29,6 +29,10 @@ struct Options {
     std::int64_t frames = -1;   ///< trials: -1 means one batch
     SweptParameters vary;       ///< sweep: position unless --vary
     std::int64_t trialsPerStep = 5;
+    unsigned threads = 0;       ///< sweep: 0 means one per core
+    int firstStep = 0;          ///< sweep: the steps run
+    int lastStep = kSweepLastParameterStep;
+    bool header = false;        ///< sweep: the header even when the first step is not 0
 };
 
 /// Parses the arguments (without the program name). Throws UsageError, or

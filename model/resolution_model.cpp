@@ -11,4 +11,12 @@ FrameOutcome ResolutionModel::runFrame(const TFrameInputs& inputs, const NoiseSe
     return outcome;
 }
 
+FrameOutcome ResolutionModel::runTrial(const TFrameInputs& inputs, const NoiseSettings& noise)
+{
+    FrameOutcome outcome;
+    outcome.frame = m_trialEvaluator.evaluate(inputs, noise, m_noise);
+    outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
+    return outcome;
+}
+
 } // namespace brenvik

@@ -136,6 +136,28 @@ TEST(CliSweep, NothingVariedKeepsTheParameters)
     EXPECT_EQ(step50[3], "7");
 }
 
+TEST(CliSweep, SameBytesForEveryThreadCountAndEveryRangeSplit)
+{
+    const std::vector<std::string_view> sweep = {"sweep", "--vary", "position,noise,threshold", "--tests", "7"};
+    auto withMore = [&](std::vector<std::string_view> more) {
+        more.insert(more.begin(), sweep.begin(), sweep.end());
+        const CliRun r = runCli(more);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
+    };
+    const std::string whole = withMore({"--threads", "1"});
+    for (std::string_view threads : {"2", "3", "8"})
+        EXPECT_EQ(withMore({"--threads", threads}), whole) << threads << " threads";
+
+    const std::string ranges = withMore({"--steps", "0-0", "--threads", "2"}) + withMore({"--steps", "1-59"}) +
+                               withMore({"--steps", "60-119", "--threads", "3"}) + withMore({"--steps", "120-120"});
+    EXPECT_EQ(ranges, whole);
+
+    // The header comes with step 0 or when asked for.
+    const auto all = lines(whole);
+    EXPECT_EQ(lines(withMore({"--steps", "5-6", "--header"})), (std::vector<std::string>{all[0], all[6], all[7]}));
+}
+
 struct BadCase {
     const char* name;
     std::vector<std::string_view> args;
@@ -143,6 +165,9 @@ struct BadCase {
 };
 
 void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kThreadsTake = "--threads takes a number of threads from 1 to 1024, not ";
+const std::string kStepsTake = "--steps takes A-B with 0 <= A <= B <= 120 (for example --steps 0-29), not ";
 
 class CliRefuses : public ::testing::TestWithParam<BadCase> {};
 
@@ -184,7 +209,23 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"frames_beyond_32_bits", {"trials", "--frames", "99999999999"},
                 "'99999999999' is not a valid integer value."},
         BadCase{"noise_negative", {"trials", "--noise", "-1"}, "--noise: -1 is outside 0..30."},
-        BadCase{"position_beyond_8_bits", {"trials", "--t1", "200,0"}, "--t1: 200 is outside -60..60."}),
+        BadCase{"position_beyond_8_bits", {"trials", "--t1", "200,0"}, "--t1: 200 is outside -60..60."},
+        BadCase{"threads_zero", {"sweep", "--threads", "0"}, kThreadsTake + "'0'."},
+        BadCase{"threads_negative", {"sweep", "--threads", "-2"}, kThreadsTake + "'-2'."},
+        BadCase{"threads_not_a_number", {"sweep", "--threads=two"}, kThreadsTake + "'two'."},
+        BadCase{"threads_fraction", {"sweep", "--threads", "1.5"}, kThreadsTake + "'1.5'."},
+        BadCase{"threads_too_many", {"sweep", "--threads", "1025"}, kThreadsTake + "'1025'."},
+        BadCase{"threads_in_trials", {"trials", "--threads", "2"},
+                "brenvik-cli trials: unknown option '--threads'. See 'brenvik-cli trials --help'."},
+        BadCase{"steps_reversed", {"sweep", "--steps", "40-20"}, kStepsTake + "'40-20'."},
+        BadCase{"steps_beyond_120", {"sweep", "--steps", "100-121"}, kStepsTake + "'100-121'."},
+        BadCase{"steps_negative", {"sweep", "--steps", "-5-10"}, kStepsTake + "'-5-10'."},
+        BadCase{"steps_one_number", {"sweep", "--steps", "7"}, kStepsTake + "'7'."},
+        BadCase{"steps_three_numbers", {"sweep", "--steps", "1-2-3"}, kStepsTake + "'1-2-3'."},
+        BadCase{"steps_open_end", {"sweep", "--steps", "3-"}, kStepsTake + "'3-'."},
+        BadCase{"steps_blank", {"sweep", "--steps", " 1-2"}, kStepsTake + "' 1-2'."},
+        BadCase{"header_with_value", {"sweep", "--header=yes"},
+                "brenvik-cli sweep: unknown option '--header=yes'. See 'brenvik-cli sweep --help'."}),
     [](const auto& info) { return info.param.name; });
 
 struct AcceptedCase {

@@ -2,11 +2,15 @@
 #include "model/statistics.h"
 #include "model/sweep_experiment.h"
 #include "model/sweep_steps.h"
+#include "model/frame.h"
 #include "significant.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
+#include <tuple>
+#include <vector>
 
 using namespace brenvik;
 
@@ -110,6 +114,46 @@ TEST(SweepExperiment, PositionSweepResolvesOnceT2IsFarFromT1)
     EXPECT_EQ(steps[60].resolved, 0);
     EXPECT_EQ(steps[0].resolved, 3);
     EXPECT_EQ(steps[120].resolved, 3);
+}
+
+// The old way, one whole frame after another from one generator, against the trials
+// split over threads and the steps run as a range.
+TEST(SweepExperiment, SplitOrRangedCountsEqualWholeFramesOneAfterAnother)
+{
+    SweepSettings settings;
+    // Sources close enough for the noise to decide many trials either way.
+    settings.base.T1X = -12;
+    settings.base.T2X = 12;
+    settings.base.Threshold = 0.15f;
+    settings.vary = {false, true, false};
+    settings.trialsPerStep = 7;
+    std::vector<std::int64_t> expected;
+    NoiseGenerator generator;
+    FrameEvaluator evaluator;
+    for (int s = 0; s <= kSweepLastParameterStep; ++s) {
+        TFrameInputs in = settings.base;
+        NoiseSettings noise = settings.noise;
+        applySweepStep(s, settings.vary, in, noise);
+        std::int64_t resolved = 0;
+        for (int i = 0; i < settings.trialsPerStep; ++i)
+            resolved += evaluator.evaluate(in, noise, generator).resolved ? 1 : 0;
+        expected.push_back(resolved);
+    }
+
+    for (auto [threads, first, last] : {std::tuple{3u, 0, 120}, {1u, 47, 58}, {8u, 119, 120}}) {
+        settings.threads = threads;
+        settings.firstStep = first;
+        settings.lastStep = last;
+        std::atomic<std::int64_t> done{0};
+        settings.trialsDone = &done;
+        int next = first;
+        runSweep(settings, [&](const SweepStepResult& r) {
+            EXPECT_EQ(r.step, next++);
+            EXPECT_EQ(r.resolved, expected[static_cast<std::size_t>(r.step)]) << "step " << r.step << ", " << threads << " threads";
+        });
+        EXPECT_EQ(next, last + 1);
+        EXPECT_EQ(done.load(), settings.trialsPerStep * (last - first + 1));
+    }
 }
 
 } // namespace
