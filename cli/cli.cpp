@@ -4,7 +4,6 @@
 #include "cli/options.h"
 #include "cli/progress.h"
 #include "cli/sweep_csv.h"
-#include "model/failure_text.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
 #include "model/shortest_text.h"
@@ -71,9 +70,6 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     Options options;
     try {
         options = parseOptions(args);
-    } catch (const ConversionError& e) {
-        err << withFullStop(e.what()) << '\n';
-        return kUsageError;
     } catch (const UsageError& e) {
         err << e.what() << '\n';
         return kUsageError;

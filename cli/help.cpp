@@ -16,7 +16,7 @@ Decimal numbers take "." or "," as separator; output always uses ".".
 constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution model without a window.
 
 Usage:
-  brenvik-cli trials [model options] [--tests TEXT] [--frames N]
+  brenvik-cli trials [model options] [--tests N] [--frames N]
   brenvik-cli sweep  [model options] [--vary LIST] [--tests N] [--threads N]
                      [--steps A-B] [--header]
   brenvik-cli COMMAND --help
@@ -25,19 +25,25 @@ Commands:
   trials  run consecutive frames from the program's start state, one trial each
   sweep   sweep T2's position, the noise level and/or the threshold over 121 steps
 
+--tests means the batch size for trials and the trials per step for sweep; see
+each command's help.
+
 Output is CSV on standard output. A bad number or option is reported on standard
 error with exit status 2, and nothing is printed then.
 )";
 
 constexpr std::string_view kTrialsHead = R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
 
-Usage: brenvik-cli trials [model options] [--tests TEXT] [--frames N]
+Usage: brenvik-cli trials [model options] [--tests N] [--frames N]
 
 Starts from the program's start state (noise generator at 0, empty batch) and runs
 N frames, one resolution trial each, counted in batches as the main window does.
-  --tests TEXT  trials per batch, read as the box "Кол-во тестов:" is: a 32-bit
-                integer of which the low 8 bits count (5; 300 makes batches of 44,
-                0 and 256 make batches of 256)
+  --tests N     the batch size: after every N trials a probability is written, as
+                the box "Кол-во тестов:" sets it (default 5). As there, N is a 32-bit
+                integer of which only the low 8 bits count: 300 makes batches of 44,
+                0 and 256 make batches of 256.
+                Example: brenvik-cli trials --tests 10 --frames 30
+                (30 frames, a probability after the 10th, 20th and 30th)
   --frames N    number of frames, 0 or more (default: one batch)
 
 )";
@@ -64,7 +70,11 @@ number of threads and for the whole run as for its ranges put end to end.
   --vary LIST    comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),
                  threshold (the text of t/100, t = s/1.2 truncated); "none" varies
                  nothing (default: position)
-  --tests N      trials per step, 1..1000000 (5)
+  --tests N      trials per step: each of the 121 steps makes N trials with its own
+                 parameters, 1..1000000 (default 5). There are no batches here; in the
+                 main window a batch may begin at one step and end at the next.
+                 Example: brenvik-cli sweep --vary noise --tests 200
+                 (200 trials at each step, the noise level going from 0 to 30)
   --threads N    threads sharing each step's trials, 1..1024 (default: one per core)
   --steps A-B    only steps A..B, 0 <= A <= B <= 120, with the noise generator where
                  the whole sweep has it at step A (default: 0-120)

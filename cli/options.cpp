@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "model/extended.h"
+#include "model/failure_text.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -16,21 +17,40 @@ constexpr std::int32_t kNoiseLimit = 30;
 constexpr std::int64_t kMaxTrialsPerStep = 1'000'000;
 constexpr unsigned kMaxThreads = 1024;
 
+// The program's own message for a number that does not convert, after the option's name.
+[[noreturn]] void badNumber(std::string_view option, const ConversionError& failure)
+{
+    throw UsageError(std::string(option) + ": " + withFullStop(failure.what()));
+}
+
 // Either decimal separator may be typed on the command line; the message names the
 // text as it was given.
-float realArgument(std::string_view text)
+float realArgument(std::string_view option, std::string_view text)
 {
     std::string dotted(text);
     std::replace(dotted.begin(), dotted.end(), ',', '.');
     if (auto value = parseReal(dotted, '.'))
         return toSingle(*value);
-    return toSingle(textToReal(text, '.'));  // throws with the original text
+    try {
+        return toSingle(textToReal(text, '.'));  // throws with the original text
+    } catch (const ConversionError& failure) {
+        badNumber(option, failure);
+    }
+}
+
+std::int32_t integerArgument(std::string_view option, std::string_view text)
+{
+    try {
+        return textToInteger(text);
+    } catch (const ConversionError& failure) {
+        badNumber(option, failure);
+    }
 }
 
 std::int32_t integerInRange(std::string_view option, std::string_view text, std::int64_t low,
                             std::int64_t high)
 {
-    const std::int32_t value = textToInteger(text);
+    const std::int32_t value = integerArgument(option, text);
     if (value < low || value > high) {
         throw UsageError(std::string(option) + ": " + std::to_string(value) + " is outside " +
                          std::to_string(low) + ".." + std::to_string(high) + ".");
@@ -159,9 +179,9 @@ Options parseOptions(std::span<const std::string_view> args)
         };
 
         if (name == "--q") {
-            options.inputs.Q = realArgument(value());
+            options.inputs.Q = realArgument(name, value());
         } else if (name == "--threshold") {
-            options.inputs.Threshold = realArgument(value());
+            options.inputs.Threshold = realArgument(name, value());
         } else if (name == "--t1") {
             positionArgument(name, value(), options.inputs.T1X, options.inputs.T1Y);
         } else if (name == "--t2") {
@@ -170,7 +190,7 @@ Options parseOptions(std::span<const std::string_view> args)
             options.noise = {true, integerInRange(name, value(), 0, kNoiseLimit)};
         } else if (name == "--tests" && *command == Command::Trials) {
             // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
-            options.inputs.BatchSize = static_cast<std::uint8_t>(textToInteger(value()));
+            options.inputs.BatchSize = static_cast<std::uint8_t>(integerArgument(name, value()));
         } else if (name == "--tests" && *command == Command::Sweep) {
             options.trialsPerStep = integerInRange(name, value(), 1, kMaxTrialsPerStep);
         } else if (name == "--frames" && *command == Command::Trials) {

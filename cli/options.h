@@ -35,8 +35,8 @@ struct Options {
     bool header = false;        ///< sweep: the header even when the first step is not 0
 };
 
-/// Parses the arguments (without the program name). Throws UsageError, or
-/// ConversionError for a number text that does not convert.
+/// Parses the arguments (without the program name). Throws UsageError; for a number text
+/// that does not convert, its message is the option's name and the conversion's message.
 Options parseOptions(std::span<const std::string_view> args);
 
 } // namespace brenvik::cli

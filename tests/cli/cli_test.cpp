@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -183,13 +186,15 @@ TEST_P(CliRefuses, WithAMessageAndStatus2AndNoOutput)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliRefuses,
     ::testing::Values(
-        BadCase{"bad_q", {"trials", "--q", "abc"}, "'abc' is not a valid floating point value."},
-        BadCase{"empty_q", {"trials", "--q", ""}, "'' is not a valid floating point value."},
-        BadCase{"two_separators", {"sweep", "--threshold", "0,2.7"}, "'0,2.7' is not a valid floating point value."},
-        BadCase{"bad_batch", {"trials", "--tests", "5,5"}, "'5,5' is not a valid integer value."},
+        BadCase{"bad_q", {"trials", "--q", "abc"}, "--q: 'abc' is not a valid floating point value."},
+        BadCase{"empty_q", {"trials", "--q", ""}, "--q: '' is not a valid floating point value."},
+        BadCase{"two_separators", {"sweep", "--threshold", "0,2.7"}, "--threshold: '0,2.7' is not a valid floating point value."},
+        BadCase{"bad_batch", {"trials", "--tests", "5,5"}, "--tests: '5,5' is not a valid integer value."},
         BadCase{"batch_beyond_32_bits", {"trials", "--tests", "4294967296"},
-                "'4294967296' is not a valid integer value."},
-        BadCase{"bad_position", {"trials", "--t1", "x,0"}, "'x' is not a valid integer value."},
+                "--tests: '4294967296' is not a valid integer value."},
+        BadCase{"sweep_tests_decimal", {"sweep", "--tests", "2,5"}, "--tests: '2,5' is not a valid integer value."},
+        BadCase{"noise_word", {"trials", "--noise=loud"}, "--noise: 'loud' is not a valid integer value."},
+        BadCase{"bad_position", {"trials", "--t1", "x,0"}, "--t1: 'x' is not a valid integer value."},
         BadCase{"position_out_of_range", {"trials", "--t2", "0,61"}, "--t2: 61 is outside -60..60."},
         BadCase{"position_without_comma", {"trials", "--t1", "5"},
                 "--t1 takes X,Y (for example --t1 -20,0), not '5'."},
@@ -204,10 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"missing_value", {"trials", "--q"}, "--q needs a value. See 'brenvik-cli trials --help'."},
         BadCase{"no_command", {}, "brenvik-cli: no command given. See 'brenvik-cli --help'."},
         BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."},
-        BadCase{"cyrillic_q", {"trials", "--q", "девять"}, "'девять' is not a valid floating point value."},
-        BadCase{"q_beyond_extended", {"trials", "--q", "1e5000"}, "'1e5000' is not a valid floating point value."},
+        BadCase{"cyrillic_q", {"trials", "--q", "девять"}, "--q: 'девять' is not a valid floating point value."},
+        BadCase{"q_beyond_extended", {"trials", "--q", "1e5000"}, "--q: '1e5000' is not a valid floating point value."},
         BadCase{"frames_beyond_32_bits", {"trials", "--frames", "99999999999"},
-                "'99999999999' is not a valid integer value."},
+                "--frames: '99999999999' is not a valid integer value."},
         BadCase{"noise_negative", {"trials", "--noise", "-1"}, "--noise: -1 is outside 0..30."},
         BadCase{"position_beyond_8_bits", {"trials", "--t1", "200,0"}, "--t1: 200 is outside -60..60."},
         BadCase{"threads_zero", {"sweep", "--threads", "0"}, kThreadsTake + "'0'."},
@@ -290,6 +295,34 @@ TEST(CliHelp, ToolAndEachCommand)
     EXPECT_EQ(sweep.status, 0);
     EXPECT_NE(sweep.out.find("--vary LIST"), std::string::npos);
     EXPECT_NE(sweep.out.find("Wilson"), std::string::npos);
+}
+
+// The example in each command's help runs and gives the rows it promises.
+TEST(CliHelp, ExamplesOfTestsRun)
+{
+    struct Example {
+        const char* command;
+        int rows;
+        int probabilities;  // rows whose last field is filled
+    };
+    for (const Example e : {Example{"trials", 30, 3}, Example{"sweep", 121, 121}}) {
+        const std::string help = runCli({e.command, "--help"}).out;
+        const auto at = help.find("Example: brenvik-cli ");
+        ASSERT_NE(at, std::string::npos) << e.command;
+        std::istringstream words(help.substr(at + 21, help.find('\n', at) - at - 21));
+        std::vector<std::string> stored{std::istream_iterator<std::string>(words), {}};
+        const std::vector<std::string_view> args(stored.begin(), stored.end());
+        ASSERT_EQ(args.front(), e.command);
+        EXPECT_NE(std::find(args.begin(), args.end(), "--tests"), args.end()) << e.command;
+        const CliRun r = runCli(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        auto rows = lines(r.out);
+        rows.erase(rows.begin());
+        EXPECT_EQ(rows.size(), static_cast<std::size_t>(e.rows)) << e.command;
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.back() != ','; }),
+                  e.probabilities)
+            << e.command;
+    }
 }
 
 } // namespace
