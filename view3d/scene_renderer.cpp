@@ -1,8 +1,11 @@
 #include "view3d/scene_renderer.h"
 
+#include "view3d/view_volume.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -70,6 +73,29 @@ void DrawBasePlate()
     drawQuads(kCoarseGrid);
 }
 
+// llvmpipe's geometry stage walks every vertex of a draw call each time its small output
+// buffer fills, which for smoothed points happens every few dozen points: the cost of a
+// call grows with the square of its vertex count (four tenths of a frame's processor
+// time for the surface's strip in one call). Calls of a few hundred vertices keep it
+// small.
+constexpr GLsizei kPieceVertices = 256;
+static_assert(kPieceVertices % 2 == 0, "strip pieces must start at even vertices");
+
+void drawPointsInPieces(GLsizei count)
+{
+    for (GLsizei first = 0; first < count; first += kPieceVertices)
+        glDrawArrays(GL_POINTS, first, std::min(kPieceVertices, count - first));
+}
+
+/// The strip's triangle i joins vertices i, i + 1 and i + 2. Pieces that start at even
+/// vertices and overlap by two draw every triangle once, in order, and keep the order of
+/// the vertices within it (a strip swaps the first two of every odd triangle).
+void drawStripInPieces(GLsizei count)
+{
+    for (GLsizei first = 0; first + 2 < count; first += kPieceVertices)
+        glDrawArrays(GL_TRIANGLE_STRIP, first, std::min(kPieceVertices + 2, count - first));
+}
+
 } // namespace
 
 void SceneRenderer::initialize()
@@ -99,7 +125,7 @@ void SceneRenderer::setWindowSize(int outerWidth, int outerHeight)
     m_viewport = {10, 10, width, height};
 }
 
-void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView) const
+void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
 {
     // The widget toolkit sets its own viewport before every paint; ours goes back on.
     glViewport(m_viewport.x, m_viewport.y, m_viewport.width, m_viewport.height);
@@ -151,14 +177,44 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView) co
     vertex(c.MidX, kGridY, c.MidY);
     glEnd();
 
-    // The surface: one triangle strip through every sample in loop order, drawn as its
-    // vertices only.
+    drawSurface(*frame, modelView);
+}
+
+void SceneRenderer::drawSurface(const SceneFrame& frame, const Matrix4& modelView)
+{
+    // The surface is one triangle strip through every sample in loop order, drawn in
+    // polygon mode GL_POINT: every triangle is drawn as its three vertices, so a vertex is
+    // drawn again by each of the (up to) three triangles that share it. A repeat covers
+    // the same fragments at the same depth as the vertex's first drawing, so the depth
+    // test GL_LESS rejects it, and with blending off a rejected fragment changes nothing.
+    // The first drawings come in the vertices' own order. The picture is therefore that of
+    // every vertex drawn once, in order, as GL_POINTS, except where the view volume cuts a
+    // triangle: the cut's new vertices on the volume's face are drawn as points too. So
+    // the points are drawn alone only when every vertex lies inside the volume, clear of
+    // its faces, where no triangle can be cut.
+    if (m_forcedPath)
+        m_lastSurfacePath = *m_forcedPath;
+    else if (insideViewVolume(frame.surface, multiply(kCameraProjection, modelView)))
+        m_lastSurfacePath = SurfacePath::Points;
+    else
+        m_lastSurfacePath = SurfacePath::Strip;
+
     glColor3f(0.8f, 0.6f, 0.1f);
     glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
     glPointSize(2);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, frame->surface.data());
-    glDrawArrays(GL_TRIANGLE_STRIP, 0, kSampleCount);
+    glVertexPointer(3, GL_FLOAT, 0, frame.surface.data());
+    switch (m_lastSurfacePath) {
+    case SurfacePath::Points:
+        drawPointsInPieces(kSampleCount);
+        break;
+    case SurfacePath::Strip:
+        drawStripInPieces(kSampleCount);
+        break;
+    case SurfacePath::WholeStrip:
+        glDrawArrays(GL_TRIANGLE_STRIP, 0, kSampleCount);
+        break;
+    }
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 

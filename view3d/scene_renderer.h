@@ -6,7 +6,17 @@
 #include "view3d/scene_frame.h"
 #include "view3d/view_rotation.h"
 
+#include <optional>
+
 namespace brenvik {
+
+/// How a frame's surface went to OpenGL. All three give the same pixels wherever the first
+/// is chosen.
+enum class SurfacePath {
+    Points,     ///< every vertex once, as points: the whole surface lies inside the view volume
+    Strip,      ///< the triangle strip in point mode, handed over in pieces
+    WholeStrip, ///< the strip in point mode as one call, the plainest form of the drawing
+};
 
 class SceneRenderer {
 public:
@@ -20,7 +30,13 @@ public:
 
     /// Clears, then draws the frame (nothing more when there is none yet) under the
     /// camera and the model-view matrix given.
-    void render(const SceneFrame* frame, const Matrix4& modelView) const;
+    void render(const SceneFrame* frame, const Matrix4& modelView);
+
+    /// The path the last frame's surface took.
+    SurfacePath lastSurfacePath() const { return m_lastSurfacePath; }
+    /// Draws the surface this way from now on instead of choosing (no value: choose again).
+    /// For comparing the drawings.
+    void forceSurfacePath(std::optional<SurfacePath> path) { m_forcedPath = path; }
 
     struct Viewport {
         int x = 10, y = 10, width = 0, height = 0;
@@ -28,7 +44,11 @@ public:
     Viewport viewport() const { return m_viewport; }
 
 private:
+    void drawSurface(const SceneFrame& frame, const Matrix4& modelView);
+
     Viewport m_viewport;
+    SurfacePath m_lastSurfacePath = SurfacePath::WholeStrip;
+    std::optional<SurfacePath> m_forcedPath;
 };
 
 } // namespace brenvik

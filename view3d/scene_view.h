@@ -27,6 +27,7 @@ public:
 
     ViewRotation& rotation() { return m_rotation; }
     const SceneRenderer& renderer() const { return m_renderer; }
+    SceneRenderer& renderer() { return m_renderer; }
     bool hasFrame() const { return m_hasFrame; }
 
 protected:

@@ -6,11 +6,14 @@
 #include "form_fixture.h"
 #include "view3d/pixel_format.h"
 #include "view3d/scene_view.h"
+#include "view3d/view_volume.h"
 
+#include <GL/gl.h>
 #include <QOpenGLContext>
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 
 using namespace brenvik;
@@ -96,6 +99,17 @@ struct Picture {
 std::string describe(const Vec3& c)
 {
     return "(" + std::to_string(c[0]) + ", " + std::to_string(c[1]) + ", " + std::to_string(c[2]) + ")";
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
 }
 
 } // namespace
@@ -285,6 +299,95 @@ private slots:
         const QImage failed = s.frame().image;
         QCOMPARE(failed, second);
         QVERIFY(s.report.isOpen());
+    }
+
+    /// The surface drawn as points wherever the renderer chooses them, as the strip in
+    /// pieces, and as the whole strip in one call: the same pixels. Where a vertex lies
+    /// outside the view volume the strip must be drawn, since points alone would differ.
+    void surfaceDrawingsGiveTheSamePixels_data()
+    {
+        QTest::addColumn<QString>("turns");  // view slider moves in order, e.g. "X30 Y45"
+        QTest::addColumn<QString>("q");
+        QTest::addColumn<int>("noise");      // 0: off
+        QTest::addColumn<QPoint>("t1");
+        QTest::addColumn<QPoint>("t2");
+        QTest::addColumn<bool>("asPoints");
+        QTest::addColumn<bool>("pointsAloneDiffer");
+
+        const QPoint left(-12, 0), right(12, 0), centre(0, 0);
+        QTest::newRow("start view") << "" << "9" << 0 << left << right << true << false;
+        QTest::newRow("start view, noise") << "" << "9" << 30 << left << right << true << false;
+        QTest::newRow("tilted about X, noise") << "X60" << "9" << 30 << left << right << true << false;
+        QTest::newRow("tilted about Y") << "Y45" << "9" << 0 << QPoint(-30, 20) << QPoint(25, -10) << true << false;
+        QTest::newRow("tilted about X and Y") << "X-30 Y30" << "9" << 0 << left << right << true << false;
+        QTest::newRow("turned about Z, noise") << "Z30" << "9" << 30 << left << right << true << false;
+        QTest::newRow("top view, together") << "X90" << "9" << 0 << centre << centre << true << false;
+        QTest::newRow("tilted, together, noise") << "X60" << "9" << 30 << centre << centre << true << false;
+        // The peak of both sources at Q 3 stands 267 high; each alone, 108.
+        QTest::newRow("Q 3 together, above the top") << "" << "3" << 0 << centre << centre << false << true;
+        QTest::newRow("Q 3 apart, above the top, noise") << "" << "3" << 30 << left << right << false << true;
+        // Seen from above, the peak of both at Q 6 (108) comes nearer than the near face (105).
+        QTest::newRow("top view, Q 6, in front of the near face") << "X90" << "6" << 0 << centre << centre << false
+                                                                   << true;
+        // Tilted 30° and turned 45°, a corner of the sensor lies behind the far face. The
+        // cut's vertices on that face have the depth of the cleared buffer and fail the
+        // depth test, so there points alone happen to look the same.
+        QTest::newRow("corner behind the far face") << "X30 Y45" << "9" << 0 << left << right << false << false;
+    }
+
+    void surfaceDrawingsGiveTheSamePixels()
+    {
+        QFETCH(QString, turns);
+        QFETCH(QString, q);
+        QFETCH(int, noise);
+        QFETCH(QPoint, t1);
+        QFETCH(QPoint, t2);
+        QFETCH(bool, asPoints);
+        QFETCH(bool, pointsAloneDiffer);
+
+        Scene s;
+        const std::map<QChar, const char*> viewSliders{{'X', "TrackBar6"}, {'Y', "TrackBar7"}, {'Z', "TrackBar8"}};
+        for (const QString& turn : turns.split(' ', Qt::SkipEmptyParts))
+            s.slider(viewSliders.at(turn[0]))->setValue(turn.mid(1).toInt());
+        s.edit("Edit1")->setText(q);
+        s.checkBox("CheckBox1")->setChecked(noise > 0);
+        s.slider("TrackBar5")->setValue(noise);
+        s.slider("TrackBar1")->setValue(t1.x());
+        s.slider("TrackBar2")->setValue(t1.y());
+        s.slider("TrackBar3")->setValue(t2.x());
+        s.slider("TrackBar4")->setValue(t2.y());
+
+        // Every read draws the same frame again, noise and all.
+        SceneRenderer& renderer = s.form->view().renderer();
+        const QImage chosen = s.frame().image;
+        QCOMPARE(renderer.lastSurfacePath(), asPoints ? SurfacePath::Points : SurfacePath::Strip);
+        renderer.forceSurfacePath(SurfacePath::WholeStrip);
+        const QImage whole = s.read().image;
+        QCOMPARE(renderer.lastSurfacePath(), SurfacePath::WholeStrip);
+        QCOMPARE(differingPixels(chosen, whole), 0);
+        renderer.forceSurfacePath(SurfacePath::Strip);
+        QCOMPARE(differingPixels(s.read().image, whole), 0);
+        renderer.forceSurfacePath(SurfacePath::Points);
+        QCOMPARE(differingPixels(s.read().image, whole) > 0, pointsAloneDiffer);
+    }
+
+    /// The decision uses the camera and orientation that OpenGL draws with.
+    void viewVolumeTestUsesTheMatricesOfTheDrawing()
+    {
+        Scene s;
+        s.slider("TrackBar6")->setValue(30);
+        s.slider("TrackBar7")->setValue(45);
+        s.frame();
+        SceneView& view = s.form->view();
+        view.makeCurrent();
+        Matrix4 projection{}, modelView{};
+        glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+        view.doneCurrent();
+        for (int i = 0; i < 16; ++i) {
+            QVERIFY2(std::fabs(projection[i] - kCameraProjection[i]) < 1e-7, std::to_string(i).c_str());
+            QVERIFY2(std::fabs(modelView[i] - view.rotation().matrix()[i]) < 1e-6, std::to_string(i).c_str());
+        }
     }
 
     void closedWindowDrawsNoMore()
