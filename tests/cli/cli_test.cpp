@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
-
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -101,6 +101,40 @@ TEST(CliTrials, ProbabilityUsesAPoint)
     EXPECT_EQ(probability.find(','), std::string::npos);
 }
 
+struct GoldenRun {
+    const char* name;
+    std::vector<std::string_view> args;
+    std::string row;  // first frame, from the golden frames that start at generator state 0
+};
+
+void PrintTo(const GoldenRun& c, std::ostream* os) { *os << c.name; }
+
+class CliGoldenFrame : public ::testing::TestWithParam<GoldenRun> {};
+
+// Positions off the diagonal and not mirror images: X and Y read the wrong way round move
+// the sources apart differently or give the cell other noise draws.
+TEST_P(CliGoldenFrame, FirstFrameBitForBit)
+{
+    const auto& c = GetParam();
+    const CliRun r = runCli(c.args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], c.row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliGoldenFrame,
+    ::testing::Values(GoldenRun{"noisy",
+                                {"trials", "--q", "23.2938328", "--t1", "32,7", "--t2", "50,-1", "--noise", "30",
+                                 "--threshold", "0.270000011", "--frames", "1"},
+                                "1,50.925716,51.925716,64.99846,0,"},
+                      GoldenRun{"resolved",
+                                {"trials", "--q", "14.4741859", "--t1", "-8,35", "--t2", "26,-39", "--noise", "18",
+                                 "--threshold", "0.181860194", "--frames", "1", "--tests", "1"},
+                                "1,43.0748,43.0748,18.912226,1,1"}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(CliSweep, OneRowPerStepWithWilsonBounds)
 {
     const CliRun r = runCli({"sweep", "--tests", "4"});
@@ -114,6 +148,20 @@ TEST(CliSweep, OneRowPerStepWithWilsonBounds)
     EXPECT_EQ(middle[1], "0");
     EXPECT_EQ(middle[5], "0");
     EXPECT_EQ(middle[7], "0");
+}
+
+TEST(CliSweep, SharesInDoublePrecisionAndExactIntervalEnds)
+{
+    const CliRun r = runCli({"sweep", "--tests", "3", "--noise", "30"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::map<std::string, std::vector<std::string>> byResolved;  // a row for each count seen
+    for (const std::string& row : lines(r.out))
+        byResolved[fields(row)[5]] = fields(row);
+    ASSERT_EQ(byResolved.size(), 5u) << "header and 0, 1, 2, 3 of 3 resolved";
+    EXPECT_EQ(byResolved["1"][7], "0.3333333333333333");
+    EXPECT_EQ(byResolved["2"][7], "0.6666666666666666");
+    EXPECT_EQ(byResolved["0"][8], "0");
+    EXPECT_EQ(byResolved["3"][9], "1");
 }
 
 TEST(CliSweep, VaryNoiseAndThreshold)

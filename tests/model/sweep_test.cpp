@@ -66,12 +66,21 @@ TEST(Statistics, WilsonIntervalKnownValues)
 
     // At p̂ = 0 and 1 the interval is one-sided but not empty.
     const Interval none = wilsonInterval(0, 5);
-    EXPECT_EQ(none.low, 0.0);
     EXPECT_TRUE(matchesDigits(none.high, 0.434482, 6));
     const Interval all = wilsonInterval(5, 5);
     EXPECT_TRUE(matchesDigits(all.low, 0.565518, 6));
-    EXPECT_EQ(all.high, 1.0);
 }
+
+class WilsonEnds : public ::testing::TestWithParam<long long> {};
+
+TEST_P(WilsonEnds, NoSuccessesStartAtExactlyZeroAndAllEndAtExactlyOne)
+{
+    const long long n = GetParam();
+    EXPECT_EQ(wilsonInterval(0, n).low, 0.0);
+    EXPECT_EQ(wilsonInterval(n, n).high, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trials, WilsonEnds, ::testing::Values(1, 2, 3, 4, 5, 7, 10, 20, 1000, 1000000));
 
 TEST(SweepExperiment, StepsSetTheVariedParametersOnly)
 {

@@ -15,7 +15,8 @@ namespace {
 std::string batchText(int resolved, int trials, char separator)
 {
     TrialCounter counter;
-    std::optional<float> probability;
+    // Whatever the counter hands out goes to the text as it is: no rounding on the way.
+    decltype(counter.countTrial(false, 0)) probability;
     for (int i = 0; i < trials; ++i) {
         EXPECT_FALSE(probability.has_value()) << "batch ended early at trial " << i;
         probability = counter.countTrial(i < resolved, static_cast<std::uint8_t>(trials));
