@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace brenvik {
@@ -54,9 +55,10 @@ void drawQuads(const std::array<float, n>& corners)
 }
 
 /// The plate and its cell grid. Leaves line width 3, polygon mode GL_LINE, colour black.
-void DrawBasePlate()
+/// Widths are in pixels of the window, `ratio` device pixels each.
+void DrawBasePlate(float ratio)
 {
-    glLineWidth(1);
+    glLineWidth(1 * ratio);
     glColor3f(0.6f, 0.6f, 0.8f);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBegin(GL_QUADS);
@@ -69,7 +71,7 @@ void DrawBasePlate()
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glColor3f(0, 0, 0);
     drawQuads(kFineGrid);
-    glLineWidth(3);
+    glLineWidth(3 * ratio);
     drawQuads(kCoarseGrid);
 }
 
@@ -116,13 +118,15 @@ void SceneRenderer::initialize()
     glEnable(GL_POINT_SMOOTH);
 }
 
-void SceneRenderer::setWindowSize(int outerWidth, int outerHeight)
+void SceneRenderer::setWindowSize(int outerWidth, int outerHeight, double pixelRatio)
 {
+    m_pixelRatio = static_cast<float>(pixelRatio);
     const int width = outerWidth - 200;
     const int height = outerHeight - 50;
     if (width < 0 || height < 0)
         return;
-    m_viewport = {10, 10, width, height};
+    auto device = [pixelRatio](int length) { return static_cast<int>(std::lround(length * pixelRatio)); };
+    m_viewport = {device(10), device(10), device(width), device(height)};
 }
 
 void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
@@ -140,10 +144,10 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
     if (!frame)
         return;
 
-    DrawBasePlate();
+    DrawBasePlate(m_pixelRatio);
 
     glColor3f(1.4f, 0, 1.4f);
-    glPointSize(3);
+    glPointSize(3 * m_pixelRatio);
     glBegin(GL_POINTS);
     vertex(frame->T1X, kMarkerY, frame->T1Y);
     glEnd();
@@ -152,7 +156,7 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
     vertex(frame->T2X, kMarkerY, frame->T2Y);
     glEnd();
 
-    glLineWidth(1);
+    glLineWidth(1 * m_pixelRatio);
     glColor3f(0.7f, 0, 0);
     glBegin(GL_LINES);
     vertex(frame->T1X, kMarkerY, frame->T1Y);
@@ -201,7 +205,7 @@ void SceneRenderer::drawSurface(const SceneFrame& frame, const Matrix4& modelVie
 
     glColor3f(0.8f, 0.6f, 0.1f);
     glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
-    glPointSize(2);
+    glPointSize(2 * m_pixelRatio);
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, frame.surface.data());
     switch (m_lastSurfacePath) {

@@ -24,9 +24,11 @@ public:
     /// the identity, so the light stays put in eye space when the model turns.
     void initialize();
 
-    /// Viewport (10, 10, width − 200, height − 50) from the window's outer size in device
-    /// pixels. A negative size would be refused by OpenGL: the previous viewport stays.
-    void setWindowSize(int outerWidth, int outerHeight);
+    /// Viewport (10, 10, width − 200, height − 50) from the window's outer size, scaled by
+    /// the pixel ratio into device pixels, as are point sizes and line widths: the picture
+    /// looks the same on a screen with more pixels. A negative size would be refused by
+    /// OpenGL: the previous viewport stays.
+    void setWindowSize(int outerWidth, int outerHeight, double pixelRatio = 1.0);
 
     /// Clears, then draws the frame (nothing more when there is none yet) under the
     /// camera and the model-view matrix given.
@@ -47,6 +49,7 @@ private:
     void drawSurface(const SceneFrame& frame, const Matrix4& modelView);
 
     Viewport m_viewport;
+    float m_pixelRatio = 1.0f;
     SurfacePath m_lastSurfacePath = SurfacePath::WholeStrip;
     std::optional<SurfacePath> m_forcedPath;
 };

@@ -32,8 +32,8 @@ void SceneView::initializeGL()
 
 void SceneView::paintGL()
 {
-    const QSize outer = window()->frameGeometry().size() * devicePixelRatioF();
-    m_renderer.setWindowSize(outer.width(), outer.height());
+    const QSize outer = window()->frameGeometry().size();
+    m_renderer.setWindowSize(outer.width(), outer.height(), devicePixelRatioF());
     m_renderer.render(m_hasFrame && !m_stopped ? m_frame.get() : nullptr, m_rotation.matrix());
 }
 

@@ -112,6 +112,16 @@ int differingPixels(const QImage& a, const QImage& b)
     return differing;
 }
 
+/// Pixels of the image row through `centre`, within `reach` of it, that `matches` accepts.
+template <class Match>
+int countAcross(const Picture& p, QPoint centre, int reach, Match matches)
+{
+    int count = 0;
+    for (int dx = -reach; dx <= reach; ++dx)
+        count += matches(p.colourAt(centre + QPoint(dx, 0)));
+    return count;
+}
+
 } // namespace
 
 class SceneViewTest : public QObject {
@@ -151,10 +161,11 @@ private slots:
         QVERIFY(format.depthBufferSize() >= 16);
         QCOMPARE(pixelFormatProblem(true, format), QString());
         QCOMPARE(probeRenderingContext(), QString());
-        // The viewport comes from the window's outer size.
-        const QSize outer = s.form->frameGeometry().size() * s.form->devicePixelRatioF();
-        QCOMPARE(s.form->view().renderer().viewport().width, outer.width() - 200);
-        QCOMPARE(s.form->view().renderer().viewport().height, outer.height() - 50);
+        // The viewport comes from the window's outer size, in device pixels.
+        const QSize outer = s.form->frameGeometry().size();
+        const double ratio = s.form->devicePixelRatioF();
+        QCOMPARE(s.form->view().renderer().viewport().width, qRound((outer.width() - 200) * ratio));
+        QCOMPARE(s.form->view().renderer().viewport().height, qRound((outer.height() - 50) * ratio));
     }
 
     void pixelFormatMessages()
@@ -388,6 +399,38 @@ private slots:
             QVERIFY2(std::fabs(projection[i] - kCameraProjection[i]) < 1e-7, std::to_string(i).c_str());
             QVERIFY2(std::fabs(modelView[i] - view.rotation().matrix()[i]) < 1e-6, std::to_string(i).c_str());
         }
+    }
+
+    /// Widths and sizes are in window pixels: on a screen with more device pixels to the
+    /// window pixel (QT_SCALE_FACTOR) lines and points are as many times wider.
+    void linesAndPointsScaleWithThePixelRatio()
+    {
+        Scene s;
+        const double ratio = s.form->view().devicePixelRatioF();
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+        s.slider("TrackBar1")->setValue(-20);
+        s.slider("TrackBar3")->setValue(20);
+        const Picture p = s.frame();
+
+        // The line under T1 (width 1), across the image row at height 30.
+        const int lineWidth = countAcross(p, p.pixelOf({-20, 30, 0}), 8, [](const Vec3& c) {
+            return c[0] > 0.2 && c[1] < 0.05 && c[2] < 0.05;
+        });
+        QCOMPARE(lineWidth, static_cast<int>(std::lround(ratio)));
+        // T1's marker (size 3, smoothed), across its centre row.
+        const int markerWidth = countAcross(p, p.pixelOf({-20, 60, 0}), 8, [](const Vec3& c) {
+            return c[0] > 0.3 && c[2] > 0.3 && c[1] < 0.05;
+        });
+        QVERIFY2(std::abs(markerWidth - 3 * ratio) <= 1, std::to_string(markerWidth).c_str());
+
+        // The frame leaves the surface's point size and the thin line width in force.
+        s.form->view().makeCurrent();
+        GLfloat pointSize = 0, lineWidth1 = 0;
+        glGetFloatv(GL_POINT_SIZE, &pointSize);
+        glGetFloatv(GL_LINE_WIDTH, &lineWidth1);
+        s.form->view().doneCurrent();
+        QCOMPARE(pointSize, static_cast<GLfloat>(2 * ratio));
+        QCOMPARE(lineWidth1, static_cast<GLfloat>(ratio));
     }
 
     void closedWindowDrawsNoMore()

@@ -98,6 +98,12 @@ TEST(SceneRenderer, ViewportFromTheOuterSizeKeepsTheLastValidOne)
     EXPECT_EQ(renderer.viewport().width, 425);
     renderer.setWindowSize(625, 40);   // lower than 50: refused
     EXPECT_EQ(renderer.viewport().height, 419);
+    // On a screen with two device pixels to a window pixel, the same picture, scaled.
+    renderer.setWindowSize(625, 469, 2.0);
+    EXPECT_EQ(renderer.viewport().x, 20);
+    EXPECT_EQ(renderer.viewport().y, 20);
+    EXPECT_EQ(renderer.viewport().width, 850);
+    EXPECT_EQ(renderer.viewport().height, 838);
 }
 
 } // namespace
