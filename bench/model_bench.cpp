@@ -1,8 +1,10 @@
 // One frame's evaluation: from the table of point-spread values with noise off and with
 // noise on at level 30, and the literal evaluation that computes every SourceIntensity
 // anew. The table is warm after the first frame, as it is while the user watches.
-// Also a whole sweep of 121 steps with 5 trials each, as `brenvik-cli sweep` runs it, and
-// the expected probability of one step at noise level 30.
+// One trial from the midpoint cell alone against the frame at noise level 30. Also a
+// whole sweep of 121 steps with 5 trials each, as `brenvik-cli sweep` runs it, one with a
+// million trials per step on every core, and the expected probability of one step at
+// noise level 30.
 
 #include "model/expected_probability.h"
 #include "model/fp_environment.h"
@@ -11,6 +13,9 @@
 #include "model/trial.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <thread>
 
 using namespace brenvik;
 
@@ -108,6 +113,23 @@ void BM_ExpectedOneOffLevel30(benchmark::State& state)
         benchmark::DoNotOptimize(expectedProbability(in, NoiseSettings{true, 30}));
 }
 
+// The sweep of `brenvik-cli sweep --vary position,noise,threshold --tests 1000000`,
+// on every core.
+void BM_SweepMillionTrialsPerStep(benchmark::State& state)
+{
+    setModelFloatingPointEnvironment();
+    SweepSettings settings;
+    settings.vary = {true, true, true};
+    settings.trialsPerStep = 1'000'000;
+    settings.threads = std::max(1u, std::thread::hardware_concurrency());
+    for (auto _ : state) {
+        long long resolved = 0;
+        runSweep(settings, [&](const SweepStepResult& r) { resolved += r.resolved; });
+        benchmark::DoNotOptimize(resolved);
+    }
+    state.counters["threads"] = settings.threads;
+}
+
 } // namespace
 
 BENCHMARK(BM_FrameNoiseOff)->Unit(benchmark::kMicrosecond);
@@ -116,5 +138,7 @@ BENCHMARK(BM_FrameLiteralNoiseOn30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TrialNoiseOn30)->Unit(benchmark::kNanosecond);
 BENCHMARK(BM_FrameNewWidthEveryFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SweepFiveTrialsPerStep)->Unit(benchmark::kMillisecond);
+// About a minute a run: one iteration, timed by the wall clock since it runs on every core.
+BENCHMARK(BM_SweepMillionTrialsPerStep)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_ExpectedStepLevel30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExpectedOneOffLevel30)->Unit(benchmark::kMicrosecond);

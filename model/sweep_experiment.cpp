@@ -6,6 +6,7 @@
 #include "model/trial.h"
 
 #include <algorithm>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -59,11 +60,18 @@ std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::u
             const std::int64_t end = trials * (i + 1) / shares;
             const std::uint32_t start =
                 NoiseJump::steps(static_cast<std::uint64_t>(first) * drawsPerTrial(noise)).apply(state);
-            workers.emplace_back([&, i, first, end, start] {
-                // The model's arithmetic needs its floating-point environment in every thread.
-                setModelFloatingPointEnvironment();
-                resolved[static_cast<std::size_t>(i)] = countResolved(plan, noise, start, end - first, trialsDone);
-            });
+            std::int64_t* share = &resolved[static_cast<std::size_t>(i)];
+            try {
+                workers.emplace_back([&plan, &noise, share, first, end, start, trialsDone] {
+                    // The model's arithmetic needs its floating-point environment in every thread.
+                    setModelFloatingPointEnvironment();
+                    *share = countResolved(plan, noise, start, end - first, trialsDone);
+                });
+            } catch (const std::system_error&) {
+                // The system has no thread to spare: make this share here. The counts do
+                // not depend on which thread makes them.
+                *share = countResolved(plan, noise, start, end - first, trialsDone);
+            }
         }
         resolved[0] = countResolved(plan, noise, state, trials / shares, trialsDone);
     }
