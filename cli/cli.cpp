@@ -4,6 +4,7 @@
 #include "cli/options.h"
 #include "cli/progress.h"
 #include "cli/sweep_csv.h"
+#include "model/expected_probability.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
 #include "model/shortest_text.h"
@@ -55,12 +56,18 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
         progress.emplace(err, settings);
         settings.trialsDone = &progress->trialsDone();
     }
+    ExpectedProbability expected;
     runSweep(settings, [&](const SweepStepResult& r) {
         if (progress && terminals.out)
-            progress->withLineErased([&] { writeSweepCsvRow(out, r); out.flush(); });
+            progress->withLineErased([&] { writeSweepCsvRow(out, r, expected); out.flush(); });
         else
-            writeSweepCsvRow(out, r);
+            writeSweepCsvRow(out, r, expected);
     });
+}
+
+void runExpected(const Options& options, std::ostream& out)
+{
+    out << "p_expected\n" << shortestText(expectedProbability(options.inputs, options.noise)) << '\n';
 }
 
 } // namespace
@@ -84,6 +91,9 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         break;
     case Command::Sweep:
         runSweepCommand(options, out, err, terminals);
+        break;
+    case Command::Expected:
+        runExpected(options, out);
         break;
     }
     out.flush();

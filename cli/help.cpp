@@ -19,11 +19,13 @@ Usage:
   brenvik-cli trials [model options] [--tests N] [--frames N]
   brenvik-cli sweep  [model options] [--vary LIST] [--tests N] [--threads N]
                      [--steps A-B] [--header]
+  brenvik-cli expected [model options]
   brenvik-cli COMMAND --help
 
 Commands:
-  trials  run consecutive frames from the program's start state, one trial each
-  sweep   sweep T2's position, the noise level and/or the threshold over 121 steps
+  trials    run consecutive frames from the program's start state, one trial each
+  sweep     sweep T2's position, the noise level and/or the threshold over 121 steps
+  expected  the probability that one trial is resolved, computed exactly
 
 --tests means the batch size for trials and the trials per step for sweep; see
 each command's help.
@@ -85,10 +87,32 @@ standard error.
 )";
 
 constexpr std::string_view kSweepTail = R"(
-Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high
+Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high,p_expected
   noise            the level, or "off"
   probability      resolved / trials
   ci_low/ci_high   95 % Wilson score interval of that share
+  p_expected       the probability that the share estimates (see 'brenvik-cli expected --help')
+)";
+
+constexpr std::string_view kExpectedHead = R"(brenvik-cli expected - the probability of resolution, computed instead of estimated.
+
+Usage: brenvik-cli expected [model options]
+
+Prints the probability that one trial with these inputs is resolved: the value that
+the share of resolved trials approaches as their number grows. With noise at level L
+the cell mean is M0 + N/49 and peak k is Pk0 + mk, M0 and Pk0 the values without
+noise, N the sum of the cell's 98 draws and mk the peak's draw, each draw uniform on
+0..L-1; the trial is resolved when (1 - threshold)*Pk >= cell mean for both peaks, so
+
+  P = sum over n of P(N = n) * P1(n) * P2(n),
+
+Pk(n) being the share of draws mk for which peak k passes. Without noise, or at level
+0 or 1, P is 0 or 1.
+
+)";
+
+constexpr std::string_view kExpectedTail = R"(
+Columns: p_expected
 )";
 
 std::string joined(std::string_view a, std::string_view b, std::string_view c)
@@ -105,11 +129,14 @@ std::string_view helpText(Command command)
 {
     static const std::string trials = joined(kTrialsHead, kModelOptions, kTrialsTail);
     static const std::string sweep = joined(kSweepHead, kModelOptions, kSweepTail);
+    static const std::string expected = joined(kExpectedHead, kModelOptions, kExpectedTail);
     switch (command) {
     case Command::Trials:
         return trials;
     case Command::Sweep:
         return sweep;
+    case Command::Expected:
+        return expected;
     case Command::Help:
         break;
     }

@@ -135,6 +135,8 @@ std::optional<Command> commandNamed(std::string_view word)
         return Command::Trials;
     if (word == "sweep")
         return Command::Sweep;
+    if (word == "expected")
+        return Command::Expected;
     return std::nullopt;
 }
 

@@ -18,7 +18,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Trials, Sweep };
+enum class Command { Help, Trials, Sweep, Expected };
 
 struct Options {
     Command command = Command::Help;

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "significant.h"
 
 #include <gtest/gtest.h>
 
@@ -141,13 +142,40 @@ TEST(CliSweep, OneRowPerStepWithWilsonBounds)
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
     ASSERT_EQ(rows.size(), 122u);
-    EXPECT_EQ(rows[0], "step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high");
+    EXPECT_EQ(rows[0], "step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high,p_expected");
     EXPECT_EQ(fields(rows[1]), (std::vector<std::string>{"0", "-60", "-60", "off", "0.27", "4", "4", "1",
-                                                         "0.5101091635454027", "1"}));
+                                                         "0.5101091635454027", "1", "1"}));
     const auto middle = fields(rows[61]);
     EXPECT_EQ(middle[1], "0");
     EXPECT_EQ(middle[5], "0");
     EXPECT_EQ(middle[7], "0");
+    EXPECT_EQ(middle[10], "0");
+}
+
+TEST(CliSweep, ExpectedProbabilityOfEachStepsOwnParameters)
+{
+    const CliRun r = runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t1", "-15,0", "--t2", "15,0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    for (int step : {8, 60, 100}) {
+        const auto row = fields(rows[static_cast<std::size_t>(step) + 1]);
+        ASSERT_EQ(row.size(), 11u);
+        const CliRun alone = runCli({"expected", "--t1", "-15,0", "--t2", "15,0", "--noise", row[3], "--threshold", row[4]});
+        EXPECT_EQ(lines(alone.out).at(1), row[10]) << "step " << step;
+    }
+}
+
+TEST(CliExpected, TheQuotedCheckAndTheNoiselessVerdicts)
+{
+    const CliRun r = runCli({"expected", "--t1", "-16,0", "--t2", "16,0", "--noise", "30", "--threshold", "0,35"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], "p_expected");
+    EXPECT_TRUE(matchesDigits(std::stod(rows[1]), 0.0220, 3));
+
+    EXPECT_EQ(lines(runCli({"expected", "--t1", "-20,0", "--t2", "20,0"}).out).at(1), "1");
+    EXPECT_EQ(lines(runCli({"expected", "--noise", "1"}).out).at(1), "0");
 }
 
 TEST(CliSweep, SharesInDoublePrecisionAndExactIntervalEnds)
@@ -254,6 +282,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "--vary: 'colour' is not one of position, noise, threshold."},
         BadCase{"frames_in_sweep", {"sweep", "--frames", "3"},
                 "brenvik-cli sweep: unknown option '--frames'. See 'brenvik-cli sweep --help'."},
+        BadCase{"expected_takes_no_tests", {"expected", "--tests", "5"},
+                "brenvik-cli expected: unknown option '--tests'. See 'brenvik-cli expected --help'."},
+        BadCase{"expected_noise_out_of_range", {"expected", "--noise", "31"}, "--noise: 31 is outside 0..30."},
         BadCase{"missing_value", {"trials", "--q"}, "--q needs a value. See 'brenvik-cli trials --help'."},
         BadCase{"no_command", {}, "brenvik-cli: no command given. See 'brenvik-cli --help'."},
         BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."},
@@ -343,6 +374,13 @@ TEST(CliHelp, ToolAndEachCommand)
     EXPECT_EQ(sweep.status, 0);
     EXPECT_NE(sweep.out.find("--vary LIST"), std::string::npos);
     EXPECT_NE(sweep.out.find("Wilson"), std::string::npos);
+    EXPECT_NE(sweep.out.find("p_expected"), std::string::npos);
+
+    EXPECT_NE(tool.out.find("brenvik-cli expected"), std::string::npos);
+    const CliRun expected = runCli({"expected", "--help"});
+    EXPECT_EQ(expected.status, 0);
+    EXPECT_NE(expected.out.find("P(N = n) * P1(n) * P2(n)"), std::string::npos);
+    EXPECT_NE(expected.out.find("--noise LEVEL"), std::string::npos);
 }
 
 // The example in each command's help runs and gives the rows it promises.
