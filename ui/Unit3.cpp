@@ -3,6 +3,7 @@
 #include "ui/bmp_file.h"
 #include "ui/failure_report.h"
 #include "ui/glyph.h"
+#include "ui/picture_preview.h"
 #include "ui_Unit3.h"
 
 #include <QContextMenuEvent>
@@ -47,11 +48,12 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event)
 }
 
 namespace {
-std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& filter, const QString& suffix,
-                                        const QString& proposed)
+std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvider* icons, const QString& filter,
+                                        const QString& suffix, const QString& proposed)
 {
     auto dialog = std::make_unique<QFileDialog>(parent);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(icons);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(filter);
@@ -63,14 +65,16 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& filter, 
 
 std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 {
-    auto dialog = saveDialog(this, QStringLiteral("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
+    auto dialog =
+        saveDialog(this, &m_fileIcons, QStringLiteral("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
     dialog->setFilter(dialog->filter() | QDir::Hidden);
+    addPicturePreview(*dialog);
     return dialog;
 }
 
 std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
 {
-    return saveDialog(this, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"), m_lastDataName);
+    return saveDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"), m_lastDataName);
 }
 
 QString TForm3::askFileName(QFileDialog& dialog)

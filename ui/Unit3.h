@@ -3,6 +3,7 @@
 // off-screen canvas and is painted from it whenever the window is exposed.
 
 #include "ui/graph_canvas.h"
+#include "ui/plain_file_icons.h"
 #include "ui/sweep_points.h"
 
 #include <QWidget>
@@ -68,6 +69,7 @@ private:
     GraphCanvas m_canvas;
     std::vector<SweepPoint> m_points;
     FileNameAsker m_askFileName;
+    PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
     QString m_lastPictureName = QStringLiteral("ScrShot.bmp");
     QString m_lastDataName = QStringLiteral("Sweep.csv");
 };

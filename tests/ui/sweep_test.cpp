@@ -3,9 +3,15 @@
 #include "form_fixture.h"
 #include "model/sweep_steps.h"
 #include "ui/bmp_file.h"
+#include "ui/picture_preview.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QAbstractItemView>
 #include <QTemporaryDir>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace brenvik;
 using brenvik::testing::FormFixture;
@@ -58,6 +64,63 @@ quint32 le32(const QByteArray& b, int at)
 }
 
 quint16 le16(const QByteArray& b, int at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); }
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+/// The names of the files in `folder` that were opened since the watch began.
+class OpenedFiles {
+public:
+    explicit OpenedFiles(const QString& folder)
+        : m_fd(inotify_init1(IN_NONBLOCK)), m_watch(inotify_add_watch(m_fd, QFile::encodeName(folder), IN_OPEN))
+    {
+    }
+    ~OpenedFiles() { close(m_fd); }
+    bool watching() const { return m_fd >= 0 && m_watch >= 0; }
+
+    QStringList names() const
+    {
+        QStringList result;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (char* at = buffer; at < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if (!(event->mask & IN_ISDIR) && event->len > 0)
+                    result << QFile::decodeName(event->name);
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return result;
+    }
+
+private:
+    int m_fd;
+    int m_watch;
+};
+
+/// The file list the dialog shows, as a list or in detail.
+QAbstractItemView* fileList(QFileDialog& dialog)
+{
+    for (auto* view : dialog.findChildren<QAbstractItemView*>())
+        if (view->isVisible() && (view->objectName() == QLatin1String("listView") || view->objectName() == QLatin1String("treeView")))
+            return view;
+    return nullptr;
+}
+
+/// Shows `dialog` on `folder` and waits until its file list holds `rows` entries; the
+/// list, or null when it does not come.
+QAbstractItemView* showOn(QFileDialog& dialog, const QString& folder, int rows)
+{
+    dialog.setDirectory(folder);
+    dialog.show();
+    QAbstractItemView* list = fileList(dialog);
+    const bool listed = list && QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == rows; });
+    return listed ? list : nullptr;
+}
 
 } // namespace
 
@@ -349,6 +412,100 @@ private slots:
         QCOMPARE(warning, QStringLiteral("Папка «/no/such/folder» не существует."));
         QVERIFY(!f.report.isOpen());
         QVERIFY(!QFile::exists(QStringLiteral("/no/such/folder/shot.bmp")));
+    }
+
+    void previewShowsTheSelectedPicture_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QSize>("shown");
+        QImage picture(60, 40, QImage::Format_RGB32);
+        picture.fill(QColor(0, 255, 0));
+        QTest::newRow("picture") << bmpImage(picture) << QSize(60, 40);
+        QImage large(700, 350, QImage::Format_RGB32);
+        large.fill(Qt::black);
+        QTest::newRow("larger than the pane") << bmpImage(large) << QSize(700, 350);
+        QTest::newRow("no picture") << QByteArray("step,probability\n") << QSize(0, 0);
+        QTest::newRow("empty") << QByteArray() << QSize(0, 0);
+    }
+
+    void previewShowsTheSelectedPicture()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QSize, shown);
+        SweepFixture f;
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("shot.bmp")), content);
+        auto dialog = f.graph.makeSavePictureDialog();
+        auto* preview = dialog->findChild<PicturePreview*>();
+        QVERIFY(preview);
+        QAbstractItemView* list = showOn(*dialog, dir.path(), 1);
+        QVERIFY(list);
+        // Beside the file list.
+        QVERIFY(preview->isVisible());
+        QVERIFY(preview->mapTo(dialog.get(), QPoint()).x() >= list->mapTo(dialog.get(), QPoint(list->width(), 0)).x());
+
+        const QModelIndex item = list->model()->index(0, 0, list->rootIndex());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+        QCOMPARE(preview->picture().size(), shown);
+        QCOMPARE(preview->sizeText(), !shown.isEmpty() ? QStringLiteral("%1 × %2").arg(shown.width()).arg(shown.height()) : QString());
+        const QPixmap onScreen = preview->findChild<QLabel*>()->pixmap();
+        QVERIFY(onScreen.width() <= preview->width() && onScreen.height() <= preview->height());
+        if (shown == QSize(60, 40))
+            QCOMPARE(onScreen.toImage().pixelColor(30, 20), QColor(0, 255, 0));
+        dialog->reject();
+    }
+
+    void fileListReadsNoFileToShowIt_data()
+    {
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("picture") << true;
+        QTest::newRow("data") << false;
+    }
+
+    void fileListReadsNoFileToShowIt()
+    {
+        QFETCH(bool, picture);
+        SweepFixture f;
+        QTemporaryDir dir;
+        // Names that say nothing of the content: a kernel file such as /proc/kmsg is one.
+        for (const char* name : {"kmsg", "notes", "shot.bmp"})
+            writeFile(dir.filePath(QString::fromLatin1(name)), "BM not quite a picture");
+        const OpenedFiles opened(dir.path());
+        QVERIFY(opened.watching());
+        auto dialog = picture ? f.graph.makeSavePictureDialog() : f.graph.makeSaveDataDialog();
+        dialog->setNameFilter(QStringLiteral("* (*)"));  // as a user who types "*" sees them
+        QVERIFY(showOn(*dialog, dir.path(), 3));
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        const QModelIndex folder = model->index(dir.path());
+        for (int row = 0; row < model->rowCount(folder); ++row) {
+            QVERIFY(!model->data(model->index(row, 0, folder), Qt::DecorationRole).isNull());
+            QVERIFY(!model->data(model->index(row, 2, folder)).toString().isEmpty());  // the type column
+        }
+        QTest::qWait(200);
+        QCOMPARE(opened.names(), QStringList());
+        dialog->reject();
+    }
+
+    void ticksGoOnWhileTheDialogShowsProc()
+    {
+        SweepFixture f;
+        QSignalSpy ticks(&f.form->frameTimer(), &QTimer::timeout);
+        f.form->frameTimer().start();
+        int during = -1;
+        QTimer::singleShot(1500, [&] {
+            during = ticks.count();
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        f.graph.setFileNameAsker([](QFileDialog& dialog) {
+            dialog.setDirectory(QStringLiteral("/proc"));
+            dialog.setNameFilter(QStringLiteral("* (*)"));
+            dialog.exec();
+            return QString();
+        });
+        f.graph.SpeedButton1Click();
+        QVERIFY2(during >= 15, QByteArray::number(during));  // about 43 at 35 ms
+        f.form->frameTimer().stop();
     }
 
     void cancelledDialogWritesNothing()
