@@ -1,7 +1,10 @@
 // Drives the real main window for 10 s with white noise on at level 30 and reports the
 // tick rate and how long a tick takes: from the start of the tick (sweep step, model)
-// until the view's frame has been drawn and swapped onto the screen.
-// Run by hand on a display, e.g.: xvfb-run -a build/bench/bench_main_window [seconds]
+// until the view's frame has been drawn and swapped onto the screen. Also the CPU time
+// a tick costs, the whole process (llvmpipe's drawing threads included) and the GUI
+// thread alone: on a busy machine these move less than the clock times.
+// Run by hand on a display, e.g.: xvfb-run -a build/bench/bench_main_window [seconds] [view]
+// where view is "tilted" (the X view slider at 60, the default) or "start" (no turn).
 
 #include "bench/bench_program.h"
 #include "ui/application.h"
@@ -17,13 +20,31 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <vector>
+
+namespace {
+
+double cpuSeconds(clockid_t clock)
+{
+    timespec t{};
+    clock_gettime(clock, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    const bool tilted = argc <= 2 || std::strcmp(argv[2], "start") != 0;
+    if (argc > 2 && tilted && std::strcmp(argv[2], "tilted") != 0) {
+        std::fprintf(stderr, "usage: bench_main_window [seconds] [tilted|start]\n");
+        return 2;
+    }
     QApplication app(argc, argv);
     brenvik::prepareApplication();
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
 
     brenvik::Program program;
     if (program.Form1.renderingFailed())
@@ -32,7 +53,8 @@ int main(int argc, char** argv)
     brenvik::bench::useThresholdOfTheLocale(program);
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     form.findChild<QSlider*>(QStringLiteral("TrackBar5"))->setValue(30);
-    form.findChild<QSlider*>(QStringLiteral("TrackBar6"))->setValue(60);
+    if (tilted)
+        form.findChild<QSlider*>(QStringLiteral("TrackBar6"))->setValue(60);
     form.findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(-12);
     form.findChild<QSlider*>(QStringLiteral("TrackBar3"))->setValue(12);
     program.show();
@@ -63,15 +85,22 @@ int main(int argc, char** argv)
             app.quit();
     });
     total.start();
+    const double processStart = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    const double threadStart = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     ticker.start();
     app.exec();
 
     const double elapsed = total.nsecsElapsed() / 1e9;
+    const double processCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - processStart;
+    const double threadCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - threadStart;
     std::vector<double> sorted = tickMs;
     std::sort(sorted.begin(), sorted.end());
     auto percentile = [&](double q) { return sorted[static_cast<std::size_t>(q * (sorted.size() - 1))]; };
+    std::printf("view: %s\n", tilted ? "tilted (X 60)" : "start");
     std::printf("ticks: %d in %.2f s = %.1f per second, frames shown: %zu\n", ticks, elapsed, ticks / elapsed,
                 tickMs.size());
+    std::printf("CPU time per tick: process %.2f ms, GUI thread %.2f ms\n", processCpu * 1e3 / ticks,
+                threadCpu * 1e3 / ticks);
     std::printf("tick time: median %.2f ms, 95th percentile %.2f ms, max %.2f ms\n", percentile(0.5),
                 percentile(0.95), sorted.back());
     std::printf("failure report open at the end: %s\n", program.report.isOpen() ? "yes" : "no");
