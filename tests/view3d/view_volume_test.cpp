@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <ostream>
 #include <vector>
@@ -46,9 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         VolumeCase{"right_clear_of_the_face", {99.85f, 0, 0}, kIdentity, true},
         VolumeCase{"right_within_the_margin", {99.95f, 0, 0}, kIdentity, false},
         VolumeCase{"on_the_left_face", {-100, 0, 0}, kIdentity, false},
-        VolumeCase{"top_clear_of_the_face", {0, 99.85f, 0}, kIdentity, true},
         VolumeCase{"above_the_top", {0, 150, 0}, kIdentity, false},
-        VolumeCase{"bottom_within_the_margin", {0, -99.95f, 0}, kIdentity, false},
         VolumeCase{"far_clear_of_the_face", {0, 0, -94.85f}, kIdentity, true},
         VolumeCase{"on_the_far_face", {0, 0, -95}, kIdentity, false},
         VolumeCase{"near_clear_of_the_face", {0, 0, 104.85f}, kIdentity, true},
@@ -61,24 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         // about x first, it goes 99.5 deep, behind the far face at 95.
         VolumeCase{"corner_turned_about_y", {60, -52, -60}, rotationMatrix(45, 0, 1, 0), true},
         VolumeCase{"corner_behind_the_far_face", {60, -52, -60}, kTurnedXThenY, false},
-        VolumeCase{"opposite_corner_in_front", {-60, -52, 60}, kTurnedXThenY, true},
         // Upside down, a point 99.95 high is 99.95 low.
-        VolumeCase{"turned_over_within_the_margin", {0, 99.95f, 0}, rotationMatrix(180, 0, 0, 1), false},
-        VolumeCase{"turned_over_clear", {0, 99.85f, 0}, rotationMatrix(180, 1, 0, 0), true}),
+        VolumeCase{"turned_over_within_the_margin", {0, 99.95f, 0}, rotationMatrix(180, 0, 0, 1), false}),
     [](const ::testing::TestParamInfo<VolumeCase>& info) { return std::string(info.param.name); });
-
-TEST(ViewVolume, CameraMapsTheEyeSpaceBoxOntoTheVolume)
-{
-    // Eye (100, −100, −95) is the right, bottom, far corner; (−100, 100, 105) the opposite.
-    const Matrix4& p = kCameraProjection;
-    auto clip = [&](double x, double y, double z, int row) {
-        return p[row] * x + p[4 + row] * y + p[8 + row] * z + p[12 + row];
-    };
-    EXPECT_DOUBLE_EQ(clip(100, -100, -95, 0), 1);
-    EXPECT_DOUBLE_EQ(clip(100, -100, -95, 1), -1);
-    EXPECT_DOUBLE_EQ(clip(100, -100, -95, 2), 1);
-    EXPECT_DOUBLE_EQ(clip(-100, 100, 105, 2), -1);
-    EXPECT_DOUBLE_EQ(clip(-100, 100, 105, 3), 1);
-}
 
 } // namespace
