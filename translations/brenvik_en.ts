@@ -2,68 +2,83 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>FileError</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Stream write error</translation>
+    </message>
+</context>
+<context>
+    <name>PixelFormat</name>
+    <message>
+        <source>Ошибка!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Не могу выбрать формат пискеля</source>
+        <translation>Cannot choose the pixel format</translation>
+    </message>
+    <message>
+        <source>Не могу установить формат пикселя</source>
+        <translation>Cannot set the pixel format</translation>
+    </message>
+</context>
+<context>
+    <name>SweepController</name>
+    <message>
+        <source>Старт!</source>
+        <translation>Start!</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>О программе !</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>#TAboutBox { background-color: black; }
-#Panel1 { background-color: black; border-width: 2px; border-style: outset; border-color: rgb(160, 160, 160); }
-#Panel2 { background-color: black; border: 2px inset rgb(160, 160, 160); }
-#ScrollBox1 { background-color: black; border: 1px inset rgb(160, 160, 160); }
-#Credits { background-color: black; }
-#ProductName { font: 16px &quot;Arial&quot;; color: rgb(177, 255, 100); }
-#Version { font: 11px &quot;Arial&quot;; color: rgb(29, 226, 142); }
-#CheckBox1 { font: 11px &quot;Arial&quot;; color: rgb(255, 251, 240); }
-#Credits QLabel { font: 11px &quot;Arial&quot;; color: white; }
-#Memo1 { background-color: black; color: rgb(166, 202, 240); font: 11px &quot;MS Sans Serif&quot;; }
-#OKButton { font: bold 13px &quot;Arial&quot;; }</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>==Brenvik==</source>
-        <translation type="unfinished"></translation>
+        <translation>About !</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>Muzzic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>----------</source>
-        <translation type="unfinished"></translation>
+        <translation>Muzzic</translation>
     </message>
     <message>
         <source>Brenvik Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brenvik Version 1.0</translation>
     </message>
     <message>
         <source>OpenGL version</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenGL version</translation>
     </message>
     <message>
         <source>Programmed by</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed by</translation>
     </message>
     <message>
         <source>Brenvik team</source>
-        <translation type="unfinished"></translation>
+        <translation>Brenvik team</translation>
     </message>
     <message>
         <source>&amp; friends</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp; friends</translation>
     </message>
     <message>
         <source>dec. 2oo7</source>
-        <translation type="unfinished"></translation>
+        <translation>dec. 2oo7</translation>
     </message>
     <message>
         <source>Пара слов о программе</source>
-        <translation type="unfinished"></translation>
+        <translation>A few words about the program</translation>
     </message>
     <message>
         <source>Привет, исследователь разрешающей способности!
@@ -79,193 +94,180 @@ Brenvik — это лабораторная работа в одном окне.
 Мелочи жизни. В числовые поля вводятся только цифры и запятая (точка сама станет запятой). Крутить модель можно только тремя ползунками «Угол обзора». Арифметика координат восьмибитная, так что не удивляйтесь её характеру. График строится неспешно: на каждую точку нужна целая пачка испытаний, а испытание — это кадр.
 
 Удачной лабораторной! Музыку можно выключить галочкой «Muzzic».</source>
-        <translation type="unfinished"></translation>
+        <translation>Hello, explorer of resolving power!
+
+Brenvik is a lab exercise in one window. Two points shine onto a coarse 121 × 121 sensor, each spread by a Gaussian point-spread function, and every 35 ms the program honestly checks: can they be told apart?
+
+What the picture shows. The two light bumps are the light of points T1 (crimson) and T2 (light blue), each with a red thread down to the sensor. The thin green line stands midway between the points, and the slightly lighter cell under it is the sensor cell over which the illumination is averaged. The points count as resolved when both peaks stand above that mean by at least the &quot;Threshold&quot; fraction of their height.
+
+What to enter. &quot;Q:&quot; is the width of the spread (the larger, the fatter the bumps and the harder life gets). &quot;Trials:&quot; is how many trials make one batch; after each batch the probability of detection appears at the bottom. &quot;Threshold:&quot; is that very fraction, from 0 to 1. The &quot;White noise&quot; box adds a random amount to every point, and the slider under it sets its strength.
+
+Sweep. Tick what to vary: the T2 position (the point travels along the sensor&apos;s diagonal from corner to corner), the noise level (from 0 to the maximum) or the threshold (from 0 to 1), or all of them at once. &quot;Start!&quot; starts, &quot;Stop&quot; stops, and the probability graph is drawn at the top right. The button with the photographs saves it as BMP; a right click on the graph saves the points as CSV.
+
+Small print. The number boxes take only digits and the decimal separator of your regional settings (a comma or a point typed becomes that separator). The model turns only with the three &quot;View angle&quot; sliders. Coordinate arithmetic is 8-bit, so do not be surprised by its character. The graph grows slowly: each point needs a whole batch of trials, and a trial is a frame.
+
+Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</translation>
     </message>
     <message>
         <source>Ага...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uh-huh...</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Brenvik v 1.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>#TForm1 { background-color: black; }
-#Panel1, #Panel2, #Panel3 { background-color: black; border: 2px inset rgb(160, 160, 160); }
-#Label1, #Label2, #Label3, #Label4, #Label5, #Label6, #Label7, #Label10, #Label14, #Label8, #Label15, #Label16, #Label17, #Label18, #Label19 { font: 13px &quot;Arial&quot;; }
-#Label9, #Label11, #Label12, #Label13, #CheckBox1, #CheckBox2, #CheckBox3, #CheckBox4 { font: 11px &quot;Arial&quot;; }
-#Button1 { font: bold 11px &quot;Arial&quot;; }
-#Label1, #Label10, #Label14, #Label8, #Label15, #Label19 { color: rgb(0, 255, 255); }
-#Label2 { color: rgb(255, 0, 210); }
-#Label5 { color: rgb(91, 163, 234); }
-#Label3, #Label6, #Label16 { color: rgb(255, 0, 0); }
-#Label4, #Label7, #Label17 { color: rgb(0, 255, 0); }
-#Label18 { color: rgb(0, 0, 255); }
-#Label9, #Label11, #Label12, #Label13, #CheckBox2, #CheckBox3, #CheckBox4 { color: rgb(255, 255, 255); }
-#CheckBox1 { color: rgb(255, 255, 0); }</source>
-        <translation type="unfinished"></translation>
+        <translation>Brenvik v 1.0</translation>
     </message>
     <message>
         <source>Q:</source>
-        <translation type="unfinished"></translation>
+        <translation>Q:</translation>
     </message>
     <message>
         <source>Это для формулы, считающей распределения. См. хелп ;-)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>For the formula that computes the spread. See the help ;-)</translation>
     </message>
     <message>
         <source>Положение Т1:</source>
-        <translation type="unfinished"></translation>
+        <translation>T1 position:</translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Положение 1 точки по X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>X position of point 1</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
     <message>
         <source>Положение 1 точки по Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y position of point 1</translation>
     </message>
     <message>
         <source>Положение Т2:</source>
-        <translation type="unfinished"></translation>
+        <translation>T2 position:</translation>
     </message>
     <message>
         <source>Положение 2 точки по X</source>
-        <translation type="unfinished"></translation>
+        <translation>X position of point 2</translation>
     </message>
     <message>
         <source>Положение 2 точки по Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y position of point 2</translation>
     </message>
     <message>
         <source>Кол-во тестов:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trials:</translation>
     </message>
     <message>
         <source>Сколько выборок усреднять</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>How many samples to average</translation>
     </message>
     <message>
         <source>Порог:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thresh:</translation>
     </message>
     <message>
         <source>Порог для вычисления вероятности обнаружения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0,27</source>
-        <translation type="unfinished"></translation>
+        <translation>Threshold for computing the probability of detection</translation>
     </message>
     <message>
         <source>Добавить шипу !</source>
-        <translation type="unfinished"></translation>
+        <translation>Add some hiss !</translation>
     </message>
     <message>
         <source>Белый шум</source>
-        <translation type="unfinished"></translation>
+        <translation>White noise</translation>
     </message>
     <message>
         <source>Менять параметр:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vary:</translation>
     </message>
     <message>
         <source>Положение T2</source>
-        <translation type="unfinished"></translation>
+        <translation>T2 position</translation>
     </message>
     <message>
         <source>Интенсивность шума</source>
-        <translation type="unfinished"></translation>
+        <translation>Noise level</translation>
     </message>
     <message>
         <source>Порог</source>
-        <translation type="unfinished"></translation>
+        <translation>Thresh.</translation>
     </message>
     <message>
         <source>Запустить изменение параметра</source>
-        <translation type="unfinished"></translation>
+        <translation>Start varying the parameter</translation>
     </message>
     <message>
         <source>Старт!</source>
-        <translation type="unfinished"></translation>
+        <translation>Start!</translation>
     </message>
     <message>
         <source>Прочь отсюда !!! 8-(</source>
-        <translation type="unfinished"></translation>
+        <translation>Away from here !!! 8-(</translation>
     </message>
     <message>
         <source>&amp;Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>ПА-МА-ГИ-ТЕ !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>HE-E-ELP !!!</translation>
     </message>
     <message>
         <source>Здесть можно покрутить модельку ;-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spin the model here ;-)</translation>
     </message>
     <message>
         <source>Угол обзора</source>
-        <translation type="unfinished"></translation>
+        <translation>View angle</translation>
     </message>
     <message>
         <source>Z:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z:</translation>
     </message>
     <message>
         <source>Вероятность обнаружения:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detection probability:</translation>
     </message>
     <message>
         <source>Расчитанная вероятность обнаружения</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>---</source>
-        <translation type="unfinished"></translation>
+        <translation>Computed probability of detection</translation>
     </message>
 </context>
 <context>
     <name>TForm3</name>
     <message>
         <source>График!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>#Panel1 { background-color: rgb(59, 59, 59); border: 2px inset rgb(140, 140, 140); }</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph!</translation>
     </message>
     <message>
         <source>СкринШот</source>
-        <translation type="unfinished"></translation>
+        <translation>ScreenShot</translation>
     </message>
     <message>
         <source>Закрыть это окно</source>
-        <translation type="unfinished"></translation>
+        <translation>Close this window</translation>
+    </message>
+</context>
+<context>
+    <name>brenvik::TForm3</name>
+    <message>
+        <source>Сохранить данные (CSV)…</source>
+        <translation>Save data (CSV)…</translation>
+    </message>
+    <message>
+        <source>BMP-хи (*.bmp)</source>
+        <translation>BMP files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Папка «%1» не существует.</source>
+        <translation>Folder “%1” does not exist.</translation>
     </message>
 </context>
 </TS>

@@ -111,7 +111,7 @@ void TForm1::FormCreate()
     const QString problem = probeRenderingContext();
     if (!problem.isEmpty()) {
         m_renderingFailed = true;
-        QMessageBox box(QMessageBox::NoIcon, kPixelFormatCaption, problem, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, pixelFormatCaption(), problem, QMessageBox::Ok);
         box.exec();
         close();
         return;

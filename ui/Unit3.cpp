@@ -43,7 +43,7 @@ void TForm3::paintEvent(QPaintEvent* event)
 void TForm3::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Сохранить данные (CSV)…"), this, &TForm3::saveData);
+    menu.addAction(tr("Сохранить данные (CSV)…"), this, &TForm3::saveData);
     menu.exec(event->globalPos());
 }
 
@@ -65,8 +65,7 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvid
 
 std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 {
-    auto dialog =
-        saveDialog(this, &m_fileIcons, QStringLiteral("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
+    auto dialog = saveDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
     dialog->setFilter(dialog->filter() | QDir::Hidden);
     addPicturePreview(*dialog);
     return dialog;
@@ -90,7 +89,7 @@ QString TForm3::askFileName(QFileDialog& dialog)
             return name;
         // The chosen folder must exist: say so and ask again.
         QMessageBox::warning(&dialog, dialog.windowTitle(),
-                             QStringLiteral("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
+                             tr("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/bmp_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -68,10 +69,10 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(fullPath, file.errorString()).toStdString());
+        throw FileError(QCoreApplication::translate("FileError", "Cannot create file \"%1\". %2").arg(fullPath, file.errorString()).toStdString());
     }
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError("Stream write error");
+        throw FileError(QCoreApplication::translate("FileError", "Stream write error").toStdString());
 }
 
 } // namespace brenvik

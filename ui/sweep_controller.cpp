@@ -7,6 +7,7 @@
 #include "ui/decimal_separator.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,8 +19,8 @@
 namespace brenvik {
 
 namespace {
-const QString kStart = QStringLiteral("Старт!");
-const QString kStop = QStringLiteral("Стоп");
+QString startCaption() { return QCoreApplication::translate("SweepController", "Старт!"); }
+QString stopCaption() { return QCoreApplication::translate("SweepController", "Стоп"); }
 constexpr int kLeft = 10;        // x of the vertical axis and of the curve's start
 constexpr int kFullScale = 200;  // pixels for probability 1
 } // namespace
@@ -56,7 +57,7 @@ void SweepController::start()
     if (m_c.CheckBox3->isChecked())
         m_c.CheckBox1->setChecked(true);  // a noise sweep needs the noise on
     m_state.SweepStep = 0;
-    m_c.Button1->setText(kStop);
+    m_c.Button1->setText(stopCaption());
 
     // The graph window goes to the top right corner of the whole desktop.
     const QSize outer = m_graph->frameGeometry().size();
@@ -119,7 +120,7 @@ void SweepController::stop()
 {
     m_state.SweepActive = false;
     lockControls(false);
-    m_c.Button1->setText(kStart);
+    m_c.Button1->setText(startCaption());
 }
 
 void SweepController::step()

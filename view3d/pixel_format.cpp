@@ -1,9 +1,14 @@
 #include "view3d/pixel_format.h"
 
+#include <QCoreApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 
 namespace brenvik {
+
+QString pixelFormatCaption() { return QCoreApplication::translate("PixelFormat", "Ошибка!"); }
+QString noPixelFormatText() { return QCoreApplication::translate("PixelFormat", "Не могу выбрать формат пискеля"); }
+QString pixelFormatNotSetText() { return QCoreApplication::translate("PixelFormat", "Не могу установить формат пикселя"); }
 
 QSurfaceFormat requestedSurfaceFormat()
 {
@@ -22,13 +27,13 @@ QSurfaceFormat requestedSurfaceFormat()
 QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained)
 {
     if (!contextCreated)
-        return kNoPixelFormat;
+        return noPixelFormatText();
     const bool colour = obtained.redBufferSize() > 0 && obtained.greenBufferSize() > 0 &&
                         obtained.blueBufferSize() > 0;
     const bool fixedFunction = obtained.renderableType() != QSurfaceFormat::OpenGLES &&
                                obtained.profile() != QSurfaceFormat::CoreProfile;
     if (!colour || obtained.depthBufferSize() < 16 || !fixedFunction)
-        return kPixelFormatNotSet;
+        return pixelFormatNotSetText();
     return {};
 }
 
@@ -42,7 +47,7 @@ QString probeRenderingContext()
     surface.setFormat(context.format());
     surface.create();
     if (!surface.isValid() || !context.makeCurrent(&surface))
-        return kPixelFormatNotSet;
+        return pixelFormatNotSetText();
     const QSurfaceFormat obtained = context.format();
     context.doneCurrent();
     return pixelFormatProblem(true, obtained);

@@ -7,9 +7,10 @@
 
 namespace brenvik {
 
-inline const QString kPixelFormatCaption = QStringLiteral("Ошибка!");
-inline const QString kNoPixelFormat = QStringLiteral("Не могу выбрать формат пискеля");
-inline const QString kPixelFormatNotSet = QStringLiteral("Не могу установить формат пикселя");
+/// The caption and texts of the pixel-format errors, in the interface language.
+QString pixelFormatCaption();
+QString noPixelFormatText();
+QString pixelFormatNotSetText();
 
 /// The format every window asks for: compatibility profile (fixed-function drawing),
 /// double buffering, RGB, a 16-bit depth buffer. Set before any window is created.

@@ -1,0 +1,112 @@
+// The windows in the interface language of the run: English under an English locale,
+// Russian under every other (the test is run under en_US, ru_RU and C; EXPECTED_LANGUAGE
+// names the language the run must show).
+
+#include "form_fixture.h"
+#include "view3d/pixel_format.h"
+
+#include <QFileDialog>
+#include <QRegularExpression>
+
+using namespace brenvik;
+using brenvik::testing::FormFixture;
+
+namespace {
+bool expectEnglish() { return qgetenv("EXPECTED_LANGUAGE") == "en"; }
+bool hasCyrillic(const QString& text) { return text.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))); }
+} // namespace
+
+class InterfaceLanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { brenvik::testing::closeOpenReports(); }
+
+    void languageOfTheRun()
+    {
+        QVERIFY(!qEnvironmentVariableIsEmpty("EXPECTED_LANGUAGE"));
+        const InterfaceLanguage expected = expectEnglish() ? InterfaceLanguage::English : InterfaceLanguage::Russian;
+        QCOMPARE(systemInterfaceLanguage(), expected);
+    }
+
+    void mainWindowTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("Label2") << "Label2" << QByteArray("text") << "Положение Т1:" << "T1 position:";
+        QTest::newRow("Label10") << "Label10" << QByteArray("text") << "Кол-во тестов:" << "Trials:";
+        QTest::newRow("Label14") << "Label14" << QByteArray("text") << "Порог:" << "Thresh:";
+        QTest::newRow("CheckBox1") << "CheckBox1" << QByteArray("text") << "Белый шум" << "White noise";
+        QTest::newRow("CheckBox1 hint") << "CheckBox1" << QByteArray("toolTip") << "Добавить шипу !" << "Add some hiss !";
+        QTest::newRow("CheckBox3") << "CheckBox3" << QByteArray("text") << "Интенсивность шума" << "Noise level";
+        QTest::newRow("Button1") << "Button1" << QByteArray("text") << "Старт!" << "Start!";
+        QTest::newRow("BitBtn1") << "BitBtn1" << QByteArray("text") << "&Выход" << "E&xit";
+        QTest::newRow("Label15") << "Label15" << QByteArray("text") << "Угол обзора" << "View angle";
+        QTest::newRow("Label19") << "Label19" << QByteArray("text") << "Вероятность обнаружения:" << "Detection probability:";
+        QTest::newRow("Edit4 hint") << "Edit4" << QByteArray("toolTip") << "Расчитанная вероятность обнаружения"
+                                    << "Computed probability of detection";
+        // Values are no texts: they stay as they are in every language.
+        QTest::newRow("Edit3") << "Edit3" << QByteArray("text") << "0,27" << "0,27";
+    }
+
+    void mainWindowTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, property);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        FormFixture f;
+        f.takeReport();
+        const QWidget* control = f.child<QWidget>(name.toLatin1().constData());
+        QCOMPARE(control->property(property.constData()).toString(), expectEnglish() ? english : russian);
+    }
+
+    void sweepButtonFollowsTheLanguage()
+    {
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local(QStringLiteral("0,27")));
+        f.takeReport();
+        f.form->Button1Click();
+        QCOMPARE(f.child<QPushButton>("Button1")->text(), expectEnglish() ? QStringLiteral("Stop") : QStringLiteral("Стоп"));
+        f.form->Button1Click();
+    }
+
+    void saveDialogSpeaksTheLanguage()
+    {
+        FormFixture f;
+        f.takeReport();
+        const auto dialog = f.graph.makeSavePictureDialog();
+        // Qt's own text, through Qt's translations.
+        QCOMPARE(dialog->windowTitle(), expectEnglish() ? QStringLiteral("Save As") : QStringLiteral("Сохранить как"));
+        QCOMPARE(dialog->nameFilters().value(0),
+                 expectEnglish() ? QStringLiteral("BMP files (*.bmp)") : QStringLiteral("BMP-хи (*.bmp)"));
+    }
+
+    void failedSaveIsReportedInTheLanguage()
+    {
+        FormFixture f;
+        f.takeReport();
+        const QString path = QStringLiteral("/proc/brenvik-language.bmp");
+        f.graph.setFileNameAsker([&](QFileDialog&) { return path; });
+        f.graph.SpeedButton1Click();
+        const QString report = f.takeReport();
+        // The template is the same in both; the system's description of the error is not.
+        const QString head = QStringLiteral("Cannot create file \"%1\". ").arg(path);
+        QVERIFY2(report.startsWith(head) && report.size() > head.size() + 1, qPrintable(report));
+        QVERIFY2(hasCyrillic(report) != expectEnglish(), qPrintable(report));
+    }
+
+    void pixelFormatErrorsFollowTheLanguage()
+    {
+        FormFixture f;
+        f.takeReport();
+        QCOMPARE(pixelFormatCaption(), expectEnglish() ? QStringLiteral("Error!") : QStringLiteral("Ошибка!"));
+        QCOMPARE(pixelFormatProblem(false, {}), expectEnglish() ? QStringLiteral("Cannot choose the pixel format")
+                                                                : QStringLiteral("Не могу выбрать формат пискеля"));
+    }
+};
+
+QTEST_MAIN(InterfaceLanguageTest)
+#include "interface_language_test.moc"
