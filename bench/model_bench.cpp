@@ -91,16 +91,17 @@ void BM_SweepFiveTrialsPerStep(benchmark::State& state)
 
 void BM_ExpectedStepLevel30(benchmark::State& state)
 {
-    // A sweep's step at its dearest: the position and the level change every time, so the
-    // noiseless frame and the distribution of the cell's noise are computed anew.
+    // A sweep's step at its dearest: the position and the level change every time (and
+    // never come back within the two results kept), so the noiseless values and the
+    // distribution of the cell's noise are computed anew.
     setModelFloatingPointEnvironment();
     TFrameInputs in = separatedSources();
     ExpectedProbability expected;
-    bool odd = false;
+    int i = 0;
     for (auto _ : state) {
-        odd = !odd;
-        in.T2X = odd ? 14 : 15;
-        benchmark::DoNotOptimize(expected(in, NoiseSettings{true, odd ? 30 : 29}));
+        ++i;
+        in.T2X = static_cast<std::int8_t>(14 + i % 3);
+        benchmark::DoNotOptimize(expected(in, NoiseSettings{true, i % 2 == 0 ? 30 : 29}));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "model/uniform_sum.h"
 
 #include <algorithm>
+#include <bit>
 #include <ranges>
 #include <stdexcept>
 #include <string>
@@ -45,6 +46,20 @@ const std::vector<double>& ExpectedProbability::noiseSumDistribution(int draws, 
 }
 
 double ExpectedProbability::operator()(const TFrameInputs& inputs, const NoiseSettings& noise)
+{
+    const Question question{std::bit_cast<std::uint32_t>(inputs.Q), std::bit_cast<std::uint32_t>(inputs.Threshold),
+                            inputs.T1X, inputs.T1Y, inputs.T2X, inputs.T2Y, noise.enabled, noise.level};
+    for (const std::optional<Answer>& answer : m_answers) {
+        if (answer && answer->question == question)
+            return answer->p;
+    }
+    const double p = compute(inputs, noise);
+    m_answers[m_older] = Answer{question, p};
+    m_older = 1 - m_older;
+    return p;
+}
+
+double ExpectedProbability::compute(const TFrameInputs& inputs, const NoiseSettings& noise)
 {
     if (noise.enabled && (noise.level < 0 || noise.level > kMaxExpectedNoiseLevel)) {
         throw std::out_of_range("expected probability: noise level " + std::to_string(noise.level) +

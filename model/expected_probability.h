@@ -30,7 +30,9 @@
 
 #include "model/frame.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace brenvik {
@@ -39,7 +41,8 @@ namespace brenvik {
 inline constexpr std::int32_t kMaxExpectedNoiseLevel = 1000;
 
 /// Computes expected probabilities. Keeps the distribution of N for the last level, so
-/// that the steps of a sweep that keep the level cost little.
+/// that the steps of a sweep that keep the level cost little, and the results for the
+/// last two sets of inputs, which a graph asks for again on every tick.
 class ExpectedProbability {
 public:
     /// P(resolved) for these inputs and this noise. Throws std::out_of_range for a
@@ -47,7 +50,24 @@ public:
     double operator()(const TFrameInputs& inputs, const NoiseSettings& noise);
 
 private:
+    /// What the result depends on: every input but the batch size, bit for bit.
+    struct Question {
+        std::uint32_t Q = 0, Threshold = 0;
+        std::int8_t T1X = 0, T1Y = 0, T2X = 0, T2Y = 0;
+        bool noise = false;
+        std::int32_t level = 0;
+        friend bool operator==(const Question&, const Question&) = default;
+    };
+    struct Answer {
+        Question question;
+        double p = 0.0;
+    };
+
+    double compute(const TFrameInputs& inputs, const NoiseSettings& noise);
     const std::vector<double>& noiseSumDistribution(int draws, int level);
+
+    std::array<std::optional<Answer>, 2> m_answers;
+    std::size_t m_older = 0;
 
     int m_draws = -1;
     int m_level = -1;

@@ -168,8 +168,16 @@ TEST_P(NoisyTrial, FollowsTheRealArithmeticFormula)
     EXPECT_GT(p, 0.0);
     EXPECT_LT(p, 1.0);
     EXPECT_NEAR(p, directSum(c.inputs, c.level), 1e-6);
-    // The same object again, after other inputs: nothing left over from them.
-    expected(sources(-20, 0, 20, 0), {true, c.level + 1});
+    // The same object through other inputs answers as a fresh one does.
+    TFrameInputs other = c.inputs;
+    other.Threshold += 0.05f;
+    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
+    other.T1Y = static_cast<std::int8_t>(other.T1Y + 3);
+    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
+    other.Q += 0.5f;
+    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
+    EXPECT_EQ(expected(other, {true, c.level + 1}), expectedProbability(other, {true, c.level + 1}));
+    EXPECT_EQ(expected(c.inputs, {false, c.level}), expectedProbability(c.inputs, {false, c.level}));
     EXPECT_EQ(expected(c.inputs, {true, c.level}), p);
 }
 
