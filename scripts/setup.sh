@@ -17,6 +17,7 @@ PACKAGES=(
     libgl1-mesa-dri libglu1-mesa-dev   # fixed-function OpenGL, software rendering
     fonts-liberation fonts-dejavu-core # Arial's metric twin and a fallback
     xvfb xauth xdotool                 # a display for the GUI tests, and clicks on it
+    openbox x11-utils                  # a window manager for the GUI tests, and xprop to see it
     weston xwayland                    # a Wayland session with XWayland for the platform test
     pulseaudio pulseaudio-utils        # a sound server with a null sink for the music test
 )

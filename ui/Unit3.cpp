@@ -7,13 +7,19 @@
 #include "ui_Unit3.h"
 
 #include <QContextMenuEvent>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMenu>
 #include <QPainter>
+#include <QWindow>
 
 namespace brenvik {
+
+namespace {
+constexpr int kFramingWaitMs = 1000;
+} // namespace
 
 TForm3::TForm3(FailureReport& report, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::TForm3>()), m_report(report), m_canvas(QSize(528, 312))
@@ -33,6 +39,19 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
 }
 
 TForm3::~TForm3() = default;
+
+QSize TForm3::outerSize()
+{
+    if (!m_framed) {
+        show();
+        // The window manager frames the window before it maps it; a bare X server never does.
+        const QDeadlineTimer deadline(kFramingWaitMs);
+        while (!windowHandle()->isExposed() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
+        m_framed = true;
+    }
+    return frameGeometry().size();
+}
 
 void TForm3::paintEvent(QPaintEvent* event)
 {

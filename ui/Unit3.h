@@ -27,6 +27,11 @@ public:
     explicit TForm3(FailureReport& report, QWidget* parent = nullptr);
     ~TForm3() override;
 
+    /// The outer size, frame and title bar included. The window system frames a window only
+    /// when it is first shown, and until then only the client size is known: the first call
+    /// shows the window and waits, briefly and taking no user input, until it is on screen.
+    QSize outerSize();
+
     GraphCanvas& canvas() { return m_canvas; }
     const GraphCanvas& canvas() const { return m_canvas; }
     /// The canvas changed: show it.
@@ -70,6 +75,7 @@ private:
     std::vector<SweepPoint> m_points;
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
+    bool m_framed = false;       ///< shown once: the frame's size is known
     QString m_lastPictureName = QStringLiteral("ScrShot.bmp");
     QString m_lastDataName = QStringLiteral("Sweep.csv");
 };

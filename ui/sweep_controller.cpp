@@ -59,10 +59,12 @@ void SweepController::start()
     m_state.SweepStep = 0;
     m_c.Button1->setText(stopCaption());
 
-    // The graph window goes to the top right corner of the whole desktop.
-    const QSize outer = m_graph->frameGeometry().size();
+    // The graph window goes to the top right corner of the whole desktop, with its frame.
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    m_graph->move(desktop.x() + desktop.width() - outer.width(), desktop.y());
+    const auto topRight = [&](QSize outer) { return QPoint(desktop.x() + desktop.width() - outer.width(), desktop.y()); };
+    m_graph->move(topRight(m_graph->frameGeometry().size()));  // where it shows first, if never before
+    const QSize outer = m_graph->outerSize();
+    m_graph->move(topRight(outer));
     m_state.GraphBaseY = outer.height() - 40;
     m_graph->show();  // a minimised window stays minimised
     m_graph->raise();

@@ -9,6 +9,7 @@
 #include <QFileSystemModel>
 #include <QAbstractItemView>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -62,6 +63,9 @@ quint32 le32(const QByteArray& b, int at)
 {
     return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint32(quint8(b[at + 3])) << 24;
 }
+
+/// Run by under_openbox.sh: windows have frames and the window manager stacks them.
+bool underWindowManager() { return qEnvironmentVariableIsSet("BRENVIK_TEST_WINDOW_MANAGER"); }
 
 quint16 le16(const QByteArray& b, int at) { return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8); }
 
@@ -265,6 +269,60 @@ private slots:
         QCOMPARE(f.graph.frameGeometry().top(), desktop.top());
     }
 
+    void graphTakesItsOuterSizeFromTheFirstStart()
+    {
+        SweepFixture f;
+        f.showExposed();
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        for (const char* start : {"first", "second"}) {
+            f.sweep().start();
+            const int base = f.state().GraphBaseY;
+            const QPoint pen = f.graph.canvas().penPos();
+            QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+            QTest::qWait(100);  // the window manager's last word on the frame
+            const QRect outer = f.graph.frameGeometry();
+            if (underWindowManager())
+                QVERIFY2(outer.height() > f.graph.height(), start);
+            QCOMPARE(base, outer.height() - 40);
+            QCOMPARE(pen, QPoint(10, outer.height() - 40 - 200));
+            QCOMPARE(outer.topRight(), desktop.topRight());
+            f.sweep().stop();
+            f.graph.close();
+        }
+    }
+
+    void graphStaysAboveAndKeepsItsPicture()
+    {
+        if (!underWindowManager())
+            QSKIP("no window manager: nothing keeps a window on top");
+        SweepFixture f;
+        f.showExposed();
+        f.sweep().start();
+        f.ticks(5 * 20);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+        // The main window over the graph's place, active, raised; then the graph minimised
+        // and restored.
+        f.form->move(f.graph.frameGeometry().topLeft() - QPoint(100, 0));
+        f.form->raise();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.graph.showMinimized();
+        QTRY_VERIFY(!f.graph.windowHandle()->isExposed());  // the window manager took it away
+        f.graph.showNormal();
+        QTRY_VERIFY(f.graph.windowHandle()->isExposed() && !f.graph.isMinimized());
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QTest::qWait(200);
+        const QPoint client = f.graph.mapToGlobal(QPoint(0, 0));
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0, client.x(), client.y(), 400, 300).toImage();
+        const QImage& canvas = f.graph.canvas().image();
+        int differing = 0;
+        for (int y = 60; y < 300; y += 3)
+            for (int x = 0; x < 400; x += 3)
+                differing += screen.pixel(x, y) != canvas.pixel(x, y);
+        QCOMPARE(differing, 0);
+    }
+
     void stopLeavesTheCurveAndStartClearsIt()
     {
         SweepFixture f;
@@ -361,6 +419,8 @@ private slots:
         QCOMPARE(read.pixel(100, 200), canvas.pixel(100, 200));
         QCOMPARE(read.pixel(5, 5), expected.pixel(5, 5));
         // Whatever the frame adds to the client size is white.
+        if (underWindowManager())
+            QVERIFY(outer.width() > f.graph.width() && outer.height() > f.graph.height());
         if (outer.width() > f.graph.width())
             QCOMPARE(read.pixelColor(outer.width() - 1, 100), QColor(Qt::white));
         if (outer.height() > f.graph.height())
