@@ -504,9 +504,12 @@ private slots:
         QVERIFY(preview->isVisible());
         QVERIFY(preview->mapTo(dialog.get(), QPoint()).x() >= list->mapTo(dialog.get(), QPoint(list->width(), 0)).x());
 
+        const OpenedFiles opened(dir.path());
         const QModelIndex item = list->model()->index(0, 0, list->rootIndex());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
         QCOMPARE(preview->picture().size(), shown);
+        // A file that reports no size, as the kernel's files do, is not even opened.
+        QCOMPARE(opened.names().isEmpty(), content.isEmpty());
         QCOMPARE(preview->sizeText(), !shown.isEmpty() ? QStringLiteral("%1 × %2").arg(shown.width()).arg(shown.height()) : QString());
         const QPixmap onScreen = preview->findChild<QLabel*>()->pixmap();
         QVERIFY(onScreen.width() <= preview->width() && onScreen.height() <= preview->height());
