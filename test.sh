@@ -4,7 +4,8 @@
 # test suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+# Every build the tests run treats a compiler warning as an error.
+BRENVIK_WERROR=ON scripts/setup.sh
 
 run_tests() {
     local dir=$1
@@ -27,6 +28,6 @@ scripts/fuzz.sh
 
 echo "test: the sanitizer build"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVIK_SANITIZE=ON \
-    -DBRENVIK_BUILD_BENCHMARKS=OFF >/dev/null
+    -DBRENVIK_BUILD_BENCHMARKS=OFF -DBRENVIK_WERROR=ON >/dev/null
 cmake --build build-sanitize --parallel "$(nproc)"
 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize

@@ -49,5 +49,11 @@ generator=()
 if [ ! -f build/CMakeCache.txt ]; then
     generator=(-G Ninja)
 fi
-cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# test.sh sets BRENVIK_WERROR=ON so that a warning fails the tests; unset, the build keeps
+# what it was configured with.
+werror=()
+if [ -n "${BRENVIK_WERROR:-}" ]; then
+    werror=(-DBRENVIK_WERROR="$BRENVIK_WERROR")
+fi
+cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}"
 cmake --build build --parallel "$(nproc)"

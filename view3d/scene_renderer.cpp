@@ -31,7 +31,7 @@ constexpr std::array<float, count * count * 12> gridSquares(float side)
     for (int a = 0; a < count; ++a) {
         for (int b = 0; b < count; ++b) {
             const float x0 = side * b - 60, z0 = side * a - 60;
-            for (const auto [dx, dz] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
+            for (const auto& [dx, dz] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
                 corners[i++] = x0 + side * dx;
                 corners[i++] = kGridY;
                 corners[i++] = z0 + side * dz;
