@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the model's controls, the 35 ms frame timer that drives model and
-// picture, and the small handlers of its buttons, boxes and sliders.
+// picture, and the small handlers of its buttons, boxes and sliders. The controls keep
+// the form's names (TrackBar3, Edit4 …); docs/architecture.md says what each holds.
 
 #include "model/frame.h"
 #include "model/resolution_model.h"

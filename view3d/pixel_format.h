@@ -1,6 +1,7 @@
 #pragma once
-// Whether the rendering context the window system gave us can show the 3-D view: a
-// double-buffered RGBA surface with at least a 16-bit depth buffer.
+// What the 3-D view asks of the window system's OpenGL, and whether the context it gave
+// can show the view: desktop OpenGL with fixed-function drawing, colour and at least a
+// 16-bit depth buffer.
 
 #include <QString>
 #include <QSurfaceFormat>
@@ -12,12 +13,17 @@ QString pixelFormatCaption();
 QString noPixelFormatText();
 QString pixelFormatNotSetText();
 
-/// The format every window asks for: compatibility profile (fixed-function drawing),
-/// double buffering, RGB, a 16-bit depth buffer. Set before any window is created.
+/// The format every window asks for: desktop OpenGL in the compatibility profile
+/// (fixed-function drawing), double buffering, RGB with 5 bits a channel and no alpha, a
+/// 16-bit depth buffer and no stencil. Set before any window is created. The window
+/// system may give more bits than asked.
 QSurfaceFormat requestedSurfaceFormat();
 
 /// The message to show, or an empty text when the context will do: no context at all
-/// means no format could be chosen; one without colour or depth cannot be used.
+/// means no format could be chosen; one without a red, green and blue channel, with less
+/// than 16 depth bits, or that is OpenGL ES or a core profile (no fixed-function drawing)
+/// cannot be used. Buffering is not checked: the view draws into the widget's own
+/// framebuffer, single-buffered or not.
 QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained);
 
 /// Asks the window system for a context of the default format on an off-screen surface,

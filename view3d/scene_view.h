@@ -22,7 +22,8 @@ public:
     void setFrame(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
     /// Puts the frame on the screen.
     void present();
-    /// From now on nothing is drawn (the main window is closing).
+    /// From now on no frame is shown and present() asks for no paint (the main window is
+    /// closing); a paint the window system still asks for only clears the picture.
     void stopDrawing() { m_stopped = true; }
 
     ViewRotation& rotation() { return m_rotation; }
