@@ -46,6 +46,8 @@ struct TFrameInputs {
 struct NoiseSettings {
     bool enabled = false;
     std::int32_t level = 0;
+
+    friend bool operator==(const NoiseSettings&, const NoiseSettings&) = default;
 };
 
 /// The value of one sample point; the 3-D view draws it at height Intensity1 + Intensity2 − 52.

@@ -7,7 +7,7 @@ FrameOutcome ResolutionModel::runFrame(const TFrameInputs& inputs, const NoiseSe
 {
     FrameOutcome outcome;
     outcome.frame = m_evaluator.evaluate(inputs, noise, m_noise, samples);
-    outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
+    countTrial(outcome, inputs, noise);
     return outcome;
 }
 
@@ -15,8 +15,24 @@ FrameOutcome ResolutionModel::runTrial(const TFrameInputs& inputs, const NoiseSe
 {
     FrameOutcome outcome;
     outcome.frame = m_trialEvaluator.evaluate(inputs, noise, m_noise);
-    outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
+    countTrial(outcome, inputs, noise);
     return outcome;
+}
+
+void ResolutionModel::countTrial(FrameOutcome& outcome, const TFrameInputs& inputs, const NoiseSettings& noise)
+{
+    m_batchTrials.add(TrialParameters::of(inputs, noise));
+    outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
+    if (outcome.Probability) {
+        outcome.batchTrials = m_batchTrials;
+        m_batchTrials = {};
+    }
+}
+
+void ResolutionModel::startBatch()
+{
+    m_trials.reset();
+    m_batchTrials = {};
 }
 
 } // namespace brenvik

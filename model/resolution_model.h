@@ -3,6 +3,7 @@
 // way and the evaluator with its cached point-spread values. A test makes its own and
 // starts from the program's start state.
 
+#include "model/batch_result.h"
 #include "model/frame.h"
 #include "model/noise.h"
 #include "model/trial.h"
@@ -16,6 +17,8 @@ struct FrameOutcome {
     FrameResult frame;
     /// Set when this frame completed a batch.
     std::optional<float> Probability;
+    /// With Probability: the parameters the completed batch's trials were made with.
+    BatchTrials batchTrials;
 };
 
 class ResolutionModel {
@@ -28,13 +31,18 @@ public:
     /// identical results, counts and generator state, at a fraction of the cost.
     FrameOutcome runTrial(const TFrameInputs& inputs, const NoiseSettings& noise);
 
+    /// Drops the trials of the batch under way.
+    void startBatch();
+
     NoiseGenerator& noise() { return m_noise; }
-    TrialCounter& trials() { return m_trials; }
     const TrialCounter& trials() const { return m_trials; }
 
 private:
+    void countTrial(FrameOutcome& outcome, const TFrameInputs& inputs, const NoiseSettings& noise);
+
     NoiseGenerator m_noise;
     TrialCounter m_trials;
+    BatchTrials m_batchTrials;
     FrameEvaluator m_evaluator;
     TrialEvaluator m_trialEvaluator;
 };

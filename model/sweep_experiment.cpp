@@ -85,18 +85,19 @@ std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::u
 
 void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, NoiseSettings& noise)
 {
-    if (vary.position) {
-        inputs.T2X = static_cast<std::int8_t>(sweepPosition(s));
+    const StepSetting set = stepSetting(s, vary);
+    if (set.position) {
+        inputs.T2X = static_cast<std::int8_t>(*set.position);
         inputs.T2Y = inputs.T2X;
     }
-    if (vary.noise) {
+    if (set.noiseLevel) {
         noise.enabled = true;
-        noise.level = sweepNoiseLevel(s);
+        noise.level = *set.noiseLevel;
     }
-    if (vary.threshold) {
+    if (set.thresholdHundredths) {
         // The threshold goes through its text as it does in the main window; the
         // separator does not change the value.
-        inputs.Threshold = toSingle(textToReal(sweepThresholdText(s, '.'), '.'));
+        inputs.Threshold = toSingle(textToReal(thresholdText(*set.thresholdHundredths, '.'), '.'));
     }
 }
 

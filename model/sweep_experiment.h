@@ -16,12 +16,6 @@
 
 namespace brenvik {
 
-struct SweptParameters {
-    bool position = true;   ///< T2 := (s − 60, s − 60)
-    bool noise = false;     ///< noise on, level s ÷ 4
-    bool threshold = false; ///< the threshold text t ÷ 100, read back as a frame reads it
-};
-
 struct SweepSettings {
     TFrameInputs base;          ///< parameters that are not varied
     NoiseSettings noise;        ///< noise when it is not varied

@@ -9,9 +9,21 @@ std::int32_t sweepThresholdHundredths(int s)
     return static_cast<std::int32_t>(static_cast<Extended>(s) / 1.2L);
 }
 
-std::string sweepThresholdText(int s, char separator)
+std::string thresholdText(std::int32_t hundredths, char separator)
 {
-    return realToText(static_cast<Extended>(sweepThresholdHundredths(s)) / 100, separator);
+    return realToText(static_cast<Extended>(hundredths) / 100, separator);
+}
+
+StepSetting stepSetting(int s, const SweptParameters& vary)
+{
+    StepSetting set;
+    if (vary.position)
+        set.position = sweepPosition(s);
+    if (vary.noise)
+        set.noiseLevel = sweepNoiseLevel(s);
+    if (vary.threshold)
+        set.thresholdHundredths = sweepThresholdHundredths(s);
+    return set;
 }
 
 std::int32_t curveHeight(Extended P)

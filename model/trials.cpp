@@ -1,6 +1,5 @@
 #include "model/trials.h"
 
-#include "model/extended.h"
 #include "model/number_text.h"
 
 namespace brenvik {
@@ -17,10 +16,15 @@ std::optional<float> TrialCounter::countTrial(bool resolved, std::uint8_t BatchS
     return probability;
 }
 
-std::string probabilityText(float Probability, char separator)
+Extended shownProbability(float Probability)
 {
     const auto hundredths = static_cast<long long>(static_cast<Extended>(Probability) * 100);
-    return realToText(static_cast<Extended>(hundredths) / 100, separator);
+    return static_cast<Extended>(hundredths) / 100;
+}
+
+std::string probabilityText(float Probability, char separator)
+{
+    return realToText(shownProbability(Probability), separator);
 }
 
 } // namespace brenvik

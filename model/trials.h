@@ -1,6 +1,8 @@
 #pragma once
 // Counting resolution trials into batches and the probability shown at a batch end.
 
+#include "model/extended.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,9 +32,11 @@ private:
     std::uint32_t m_resolved = 0;
 };
 
-/// The text shown for a completed batch: ⌊Probability × 100⌋ / 100 in extended
-/// precision, in the general number format. Because the share is rounded to single
-/// first, 7 of 10 shows "0,69".
+/// The value shown for a completed batch: ⌊Probability × 100⌋ / 100 in extended
+/// precision. Because the share is rounded to single first, 7 of 10 shows 0.69.
+Extended shownProbability(float Probability);
+
+/// shownProbability in the general number format ("0,69").
 std::string probabilityText(float Probability, char separator);
 
 } // namespace brenvik

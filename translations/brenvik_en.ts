@@ -28,17 +28,6 @@
     </message>
 </context>
 <context>
-    <name>SweepController</name>
-    <message>
-        <source>Старт!</source>
-        <translation>Start!</translation>
-    </message>
-    <message>
-        <source>Стоп</source>
-        <translation>Stop</translation>
-    </message>
-</context>
-<context>
     <name>TAboutBox</name>
     <message>
         <source>О программе !</source>
@@ -253,6 +242,17 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     <message>
         <source>Закрыть это окно</source>
         <translation>Close this window</translation>
+    </message>
+</context>
+<context>
+    <name>brenvik::TForm1</name>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Старт!</source>
+        <translation>Start!</translation>
     </message>
 </context>
 <context>

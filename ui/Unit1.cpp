@@ -2,6 +2,7 @@
 
 #include "model/frame_inputs.h"
 #include "model/number_text.h"
+#include "model/sweep_stepper.h"
 #include "model/trials.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -34,20 +35,13 @@ std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
     ui->setupUi(form);
     return ui;
 }
-
-SweepControls sweepControlsOf(const Ui::TForm1& ui)
-{
-    return {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3, ui.CheckBox4, ui.TrackBar1, ui.TrackBar2, ui.TrackBar3,
-            ui.TrackBar4, ui.TrackBar5, ui.Edit1,     ui.Edit2,     ui.Edit3,     ui.Edit4,     ui.Button1};
-}
 } // namespace
 
 TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
     : QWidget(parent),
       m_ui(setUpForm(this)),
       m_report(report),
-      m_separator(separator),
-      m_sweep(sweepControlsOf(*m_ui), m_model.trials(), separator)
+      m_separator(separator)
 {
     m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
@@ -98,7 +92,6 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
 {
     m_aboutBox = aboutBox;
     m_graph = graph;
-    m_sweep.setGraph(graph);
 }
 
 SceneView& TForm1::view()
@@ -120,9 +113,9 @@ void TForm1::FormCreate()
     // whenever its context is made, so a first frame that fails loses nothing.
     FormResize();
     // The first frame's trial does not count, whatever it did.
-    m_model.trials().reset();
+    m_model.startBatch();
     m_ui->View3D->rotation().resetAngles();
-    m_sweep.state().SweepActive = false;
+    m_sweepState.SweepActive = false;
 }
 
 void TForm1::FormResize()
@@ -142,8 +135,8 @@ void TForm1::Timer1Timer()
 {
     if (m_closed)
         return;
-    if (m_sweep.state().SweepActive)
-        m_sweep.step();
+    if (m_sweepState.SweepActive)
+        sweepStep();
     frameAndPresent();
 }
 
@@ -172,8 +165,10 @@ void TForm1::RenderFrame()
 
     const FrameOutcome outcome = m_model.runFrame(inputs, noise, m_samples.get());
     m_ui->View3D->setFrame(inputs, outcome.frame, *m_samples);
-    if (outcome.Probability)
-        m_ui->Edit4->setText(QString::fromStdString(probabilityText(*outcome.Probability, m_separator.value())));
+    if (outcome.Probability) {
+        m_lastBatch = batchResult(*outcome.Probability, outcome.batchTrials, m_separator.value());
+        m_ui->Edit4->setText(QString::fromStdString(m_lastBatch->text));
+    }
 }
 
 void TForm1::present()
@@ -197,8 +192,64 @@ void TForm1::CheckBox1Click()
 
 void TForm1::Button1Click()
 {
+    if (m_sweepState.SweepActive)
+        stopSweep();
+    else
+        startSweep();
+}
+
+std::array<QWidget*, 12> TForm1::sweepLockedControls() const
+{
+    const Ui::TForm1& ui = *m_ui;
+    return {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3, ui.TrackBar1, ui.TrackBar2, ui.TrackBar3,
+            ui.TrackBar4, ui.TrackBar5, ui.Edit1,     ui.Edit2,     ui.Edit3,     ui.CheckBox4};
+}
+
+SweptParameters TForm1::sweptParameters() const
+{
+    return {m_ui->CheckBox2->isChecked(), m_ui->CheckBox3->isChecked(), m_ui->CheckBox4->isChecked()};
+}
+
+void TForm1::startSweep()
+{
+    for (QWidget* control : sweepLockedControls())
+        control->setEnabled(false);
+    if (m_ui->CheckBox3->isChecked())
+        m_ui->CheckBox1->setChecked(true);  // a noise sweep needs the noise on
+    m_sweepState.SweepStep = 0;
+    m_ui->Button1->setText(tr("Стоп"));
     if (m_graph)
-        m_sweep.Button1Click();
+        m_graph->startGraph();
+    m_sweepState.SweepActive = true;
+}
+
+void TForm1::stopSweep()
+{
+    m_sweepState.SweepActive = false;
+    for (QWidget* control : sweepLockedControls())
+        control->setEnabled(true);
+    m_ui->Button1->setText(tr("Старт!"));
+}
+
+void TForm1::sweepStep()
+{
+    const SweepTick tick = sweepTick(m_sweepState.SweepStep, sweptParameters(), m_model.trials().TestCount());
+    if (tick.set.position) {
+        // The sliders' change handlers write the read-outs.
+        m_ui->TrackBar3->setValue(*tick.set.position);
+        m_ui->TrackBar4->setValue(*tick.set.position);
+    }
+    if (tick.set.noiseLevel)
+        m_ui->TrackBar5->setValue(*tick.set.noiseLevel);
+    if (tick.set.thresholdHundredths)
+        m_ui->Edit3->setText(QString::fromStdString(thresholdText(*tick.set.thresholdHundredths, m_separator.value())));
+
+    m_sweepState.SweepStep = tick.step;
+    // Until a batch has completed Edit4 shows "---": the curve waits for a level.
+    if (tick.plot && m_lastBatch && m_graph)
+        m_graph->plot(tick.step, *m_lastBatch);
+    if (tick.ended)
+        stopSweep();  // the end does what Stop does; this tick's frame still runs
 }
 
 void TForm1::BitBtn1Click()

@@ -3,14 +3,18 @@
 // picture, and the small handlers of its buttons, boxes and sliders. The controls keep
 // the form's names (TrackBar3, Edit4 …); docs/architecture.md says what each holds.
 
+#include "model/batch_result.h"
 #include "model/frame.h"
 #include "model/resolution_model.h"
-#include "ui/sweep_controller.h"
+#include "model/sweep_steps.h"
+#include "ui/sweep_state.h"
 
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TForm1;
@@ -34,8 +38,9 @@ public:
     void attachWindows(TAboutBox* aboutBox, TForm3* graph);
 
     ResolutionModel& model() { return m_model; }
-    SweepState& sweep() { return m_sweep.state(); }
-    SweepController& sweepController() { return m_sweep; }
+    /// The latest completed batch, which Edit4 shows ("---" before the first).
+    const std::optional<BatchResult>& lastBatch() const { return m_lastBatch; }
+    SweepState& sweep() { return m_sweepState; }
     QTimer& frameTimer() { return m_timer1; }
     /// The sample points of the last frame that got past its inputs.
     const SurfaceSamples& lastSamples() const { return *m_samples; }
@@ -64,6 +69,11 @@ public:
     void Edit2KeyPress(QObject* sender, char16_t& key);
     void Edit3KeyPress(QObject* sender, char16_t& key);
 
+    // The sweep: Button1Click starts or stops it; a tick begins with its step while it runs.
+    void startSweep();
+    void stopSweep();
+    void sweepStep();
+
 signals:
     /// The main window was closed: the program ends.
     void closed();
@@ -82,6 +92,9 @@ private:
     void frameAndPresent();
     void present();
     bool filterNumberBoxKey(QObject* box, QKeyEvent* event);
+    /// The twelve controls a running sweep locks, in their order.
+    std::array<QWidget*, 12> sweepLockedControls() const;
+    SweptParameters sweptParameters() const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     FailureReport& m_report;
@@ -91,7 +104,8 @@ private:
 
     QTimer m_timer1;
     ResolutionModel m_model;
-    SweepController m_sweep;
+    std::optional<BatchResult> m_lastBatch;
+    SweepState m_sweepState;
     std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
     QSize m_frameSize;      ///< the size the last resize handled
     bool m_closed = false;

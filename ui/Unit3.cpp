@@ -4,15 +4,18 @@
 #include "ui/failure_report.h"
 #include "ui/glyph.h"
 #include "ui/picture_preview.h"
+#include "ui/sweep_graph.h"
 #include "ui_Unit3.h"
 
 #include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 
 namespace brenvik {
@@ -51,6 +54,32 @@ QSize TForm3::outerSize()
         m_framed = true;
     }
     return frameGeometry().size();
+}
+
+void TForm3::startGraph()
+{
+    // The top right corner of the whole desktop, with the frame.
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    const auto topRight = [&](QSize outer) { return QPoint(desktop.x() + desktop.width() - outer.width(), desktop.y()); };
+    move(topRight(frameGeometry().size()));  // where it shows first, if never before
+    const QSize outer = outerSize();
+    move(topRight(outer));
+    show();  // a minimised window stays minimised
+    raise();
+
+    m_points.clear();
+    m_graphBaseY = drawAxesAndGrid(m_canvas, outer);
+    update();
+}
+
+void TForm3::plot(int step, const BatchResult& batch)
+{
+    m_canvas.lineTo(curvePoint(step, batch.shown, m_graphBaseY));
+    update();
+    if (!m_points.empty() && m_points.back().step == step)
+        m_points.back() = {step, batch.shown, batch.trials};  // the level a step ends on
+    else
+        m_points.push_back({step, batch.shown, batch.trials});
 }
 
 void TForm3::paintEvent(QPaintEvent* event)

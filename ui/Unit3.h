@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 #include <functional>
 #include <memory>
 
@@ -32,13 +34,18 @@ public:
     /// shows the window and waits, briefly and taking no user input, until it is on screen.
     QSize outerSize();
 
-    GraphCanvas& canvas() { return m_canvas; }
     const GraphCanvas& canvas() const { return m_canvas; }
-    /// The canvas changed: show it.
-    void canvasChanged() { update(); }
 
+    /// The Start of a sweep: the window goes to the top right of the desktop and is
+    /// shown, and the picture is cleared to empty axes and grid.
+    void startGraph();
+    /// The curve goes on to the point of `step` at the level of `batch`, which is kept for
+    /// the data export.
+    void plot(int step, const BatchResult& batch);
+    /// y of the horizontal axis, from the window's outer height at the last Start.
+    std::int32_t GraphBaseY() const { return m_graphBaseY; }
     /// Points plotted since the last Start, for the data export.
-    std::vector<SweepPoint>& points() { return m_points; }
+    const std::vector<SweepPoint>& points() const { return m_points; }
 
     /// Asks for a file name, proposing one; returns an empty text when cancelled. The
     /// program runs a modal file dialog; tests answer for the user.
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<Ui::TForm3> m_ui;
     FailureReport& m_report;
     GraphCanvas m_canvas;
+    std::int32_t m_graphBaseY = 0;
     std::vector<SweepPoint> m_points;
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it

@@ -5,13 +5,23 @@
 
 namespace brenvik {
 
+namespace {
+std::string parameterColumns(const TrialParameters& p)
+{
+    return std::to_string(p.T2X) + ',' + std::to_string(p.T2Y) + ',' +
+           (p.noise.enabled ? std::to_string(p.noise.level) : std::string("off")) + ',' +
+           shortestText(p.Threshold);
+}
+} // namespace
+
 QString sweepCsv(const std::vector<SweepPoint>& points)
 {
-    std::string csv = "step,t2x,t2y,noise,threshold,probability\n";
+    std::string csv = "step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
+                      "last_t2x,last_t2y,last_noise,last_threshold,last_trials\n";
     for (const SweepPoint& p : points) {
-        csv += std::to_string(p.step) + ',' + std::to_string(p.t2x) + ',' + std::to_string(p.t2y) + ',' +
-               (p.noiseOn ? std::to_string(p.noiseLevel) : std::string("off")) + ',' +
-               shortestText(p.threshold) + ',' + realToText(p.probability, '.') + '\n';
+        csv += std::to_string(p.step) + ',' + realToText(p.probability, '.') + ',' +
+               std::to_string(p.trials.trials()) + ',' + parameterColumns(p.trials.first()) + ',' +
+               parameterColumns(p.trials.last()) + ',' + std::to_string(p.trials.trialsAtLast()) + '\n';
     }
     return QString::fromStdString(csv);
 }

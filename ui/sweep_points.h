@@ -1,6 +1,8 @@
 #pragma once
-// The points a sweep plotted since its last Start, with the parameters in force, for
-// saving as CSV.
+// The points a sweep plotted since its last Start, each with the parameters its batch's
+// trials were made with, for saving as CSV.
+
+#include "model/batch_result.h"
 
 #include <QString>
 
@@ -10,15 +12,15 @@ namespace brenvik {
 
 struct SweepPoint {
     int step = 0;
-    int t2x = 0, t2y = 0;
-    bool noiseOn = false;
-    int noiseLevel = 0;
-    float threshold = 0.0f;
-    long double probability = 0.0L;
+    Extended probability = 0;  ///< the level drawn
+    BatchTrials trials;        ///< the parameters of the batch that gave the level
 };
 
-/// "step,t2x,t2y,noise,threshold,probability" and one row per point, "." as decimal point;
-/// noise is the level or "off".
+/// One row per point, "." as decimal point:
+/// step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,
+/// last_t2x,last_t2y,last_noise,last_threshold,last_trials
+/// first_ and last_ are the parameters of the batch's first and last trial, last_trials
+/// how many trials at its end were made with the last ones; noise is the level or "off".
 QString sweepCsv(const std::vector<SweepPoint>& points);
 
 } // namespace brenvik

@@ -8,7 +8,6 @@ namespace brenvik {
 struct SweepState {
     bool SweepActive = false;      ///< a sweep is running
     std::uint8_t SweepStep = 0;    ///< the step counter s, 0 … 121
-    std::int32_t GraphBaseY = 0;   ///< y of the graph's horizontal axis
 };
 
 } // namespace brenvik

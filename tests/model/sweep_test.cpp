@@ -1,6 +1,8 @@
 #include "model/number_text.h"
 #include "model/statistics.h"
+#include "model/resolution_model.h"
 #include "model/sweep_experiment.h"
+#include "model/sweep_stepper.h"
 #include "model/sweep_steps.h"
 #include "model/frame.h"
 #include "significant.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -55,6 +58,102 @@ TEST(SweepSteps, CurveHeightOfEveryProbabilityText)
         const std::string text = realToText(static_cast<long double>(k) / 100, ',');
         const int expected = k == 53 ? 105 : k == 59 ? 117 : 2 * k;
         EXPECT_EQ(curveHeight(textToReal(text, ',')), expected) << text;
+    }
+}
+
+struct TickCase {
+    int s;
+    SweptParameters vary;
+    int TestCount;
+    StepSetting set;
+    int step;
+    bool advanced, plot, ended;
+};
+
+void PrintTo(const TickCase& c, std::ostream* os) { *os << "s " << c.s << ", TestCount " << c.TestCount; }
+
+class SweepStepper : public ::testing::TestWithParam<TickCase> {};
+
+TEST_P(SweepStepper, SetsAdvancesPlotsAndEnds)
+{
+    const TickCase& c = GetParam();
+    const SweepTick tick =
+        sweepTick(static_cast<std::uint8_t>(c.s), c.vary, static_cast<std::uint8_t>(c.TestCount));
+    EXPECT_EQ(tick.set, c.set);
+    EXPECT_EQ(tick.step, c.step);
+    EXPECT_EQ(tick.advanced, c.advanced);
+    EXPECT_EQ(tick.plot, c.plot);
+    EXPECT_EQ(tick.ended, c.ended);
+}
+
+constexpr SweptParameters kPosition{true, false, false};
+constexpr SweptParameters kAll{true, true, true};
+constexpr SweptParameters kNone{false, false, false};
+constexpr SweptParameters kThreshold{false, false, true};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SweepStepper,
+    ::testing::Values(
+        // Only a count of 1, the first trial of a new batch, advances.
+        TickCase{0, kPosition, 0, {-60, {}, {}}, 0, false, false, false},
+        TickCase{0, kPosition, 1, {-60, {}, {}}, 1, true, false, false},
+        TickCase{0, kPosition, 2, {-60, {}, {}}, 0, false, false, false},
+        TickCase{7, kPosition, 255, {-53, {}, {}}, 7, false, true, false},
+        // Nothing is drawn before step 2; then on every tick, advancing or not.
+        TickCase{1, kPosition, 0, {-59, {}, {}}, 1, false, false, false},
+        TickCase{1, kPosition, 1, {-59, {}, {}}, 2, true, true, false},
+        TickCase{2, kPosition, 3, {-58, {}, {}}, 2, false, true, false},
+        // The parameters come from the step on entry, before the advance.
+        TickCase{18, kAll, 1, {-42, 4, 14}, 19, true, true, false},
+        TickCase{18, kThreshold, 0, {{}, {}, 14}, 18, false, true, false},
+        TickCase{60, kNone, 1, {}, 61, true, true, false},
+        // Step 121 ends the sweep in the tick that reaches it, with step 120's parameters.
+        TickCase{120, kAll, 1, {60, 30, 99}, 121, true, true, true},
+        TickCase{120, kAll, 0, {60, 30, 99}, 120, false, true, false}));
+
+/// A whole sweep without a window, as the main window runs it: each tick the stepper, then
+/// one frame. Returns the ticks it took and the batches that the curve plotted, by step.
+std::pair<int, std::vector<std::pair<int, BatchTrials>>> simulateSweep(std::uint8_t batch)
+{
+    ResolutionModel model;
+    TFrameInputs inputs;
+    inputs.BatchSize = batch;
+    std::optional<BatchTrials> latest;
+    std::vector<std::pair<int, BatchTrials>> plotted;
+    std::uint8_t step = 0;
+    for (int ticks = 1; ticks <= 200 * batch; ++ticks) {
+        const SweepTick tick = sweepTick(step, kPosition, model.trials().TestCount());
+        inputs.T2X = inputs.T2Y = static_cast<std::int8_t>(*tick.set.position);
+        step = tick.step;
+        if (tick.plot && latest)
+            plotted.emplace_back(step, *latest);
+        if (tick.ended)
+            return {ticks, plotted};
+        const FrameOutcome outcome = model.runFrame(inputs, {});
+        if (outcome.Probability)
+            latest = outcome.batchTrials;
+    }
+    return {-1, plotted};
+}
+
+TEST(SweepStepper, WholeSweepLastsAndStepsAsTheStaircaseSays)
+{
+    for (int batch : {2, 3, 5}) {
+        const auto [ticks, plotted] = simulateSweep(static_cast<std::uint8_t>(batch));
+        EXPECT_GE(ticks, 120 * batch + 1) << batch;
+        EXPECT_LE(ticks, 121 * batch) << batch;
+        ASSERT_FALSE(plotted.empty());
+        // The level a step's point ends on: two trials at the step before, the rest at the step.
+        for (auto it = plotted.begin(); it != plotted.end(); ++it) {
+            if (std::next(it) != plotted.end() && std::next(it)->first == it->first)
+                continue;
+            const auto& [s, trials] = *it;
+            if (s == kSweepEndStep)
+                continue;  // the end comes before a batch completes at step 121
+            EXPECT_EQ(trials.first().T2X, sweepPosition(s - 1)) << batch << " at " << s;
+            EXPECT_EQ(trials.last().T2X, sweepPosition(batch == 2 ? s - 1 : s)) << batch << " at " << s;
+            EXPECT_EQ(trials.trialsAtLast(), batch == 2 ? 2 : batch - 2) << batch << " at " << s;
+        }
     }
 }
 

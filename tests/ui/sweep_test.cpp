@@ -26,7 +26,6 @@ struct SweepFixture : FormFixture {
         takeReport();
     }
 
-    SweepController& sweep() { return form->sweepController(); }
     SweepState& state() { return form->sweep(); }
     QPushButton* button() { return child<QPushButton>("Button1"); }
 
@@ -160,7 +159,7 @@ private slots:
         QFETCH(int, batch);
         SweepFixture f;
         f.edit("Edit2")->setText(QString::number(batch));
-        f.sweep().start();
+        f.form->startSweep();
         int advances = 0;
         int ticks = 0;
         while (f.state().SweepActive && ticks < 200 * batch) {
@@ -203,11 +202,11 @@ private slots:
         SweepFixture f;
         for (const char* name : {"CheckBox3", "CheckBox4"})
             f.checkBox(name)->setChecked(true);
-        f.sweep().start();
+        f.form->startSweep();
         QVERIFY(f.checkBox("CheckBox1")->isChecked());  // a noise sweep switches the noise on
         QVERIFY(f.slider("TrackBar5")->isEnabled());  // switching the noise on enabled its level again
         f.state().SweepStep = static_cast<std::uint8_t>(step);
-        f.sweep().step();
+        f.form->sweepStep();
         QCOMPARE(f.slider("TrackBar3")->value(), position);
         QCOMPARE(f.slider("TrackBar4")->value(), position);
         QCOMPARE(f.label("Label12")->text(), QString::number(position));
@@ -220,7 +219,7 @@ private slots:
         SweepFixture f;
         f.checkBox("CheckBox2")->setChecked(false);
         f.slider("TrackBar3")->setValue(7);
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(30);
         QVERIFY(f.state().SweepStep >= 5);
         QCOMPARE(f.slider("TrackBar3")->value(), 7);
@@ -253,8 +252,8 @@ private slots:
     void curveStandsWhereTheStepsAndProbabilitiesSay()
     {
         SweepFixture f;
-        f.sweep().start();
-        const int base = f.state().GraphBaseY;
+        f.form->startSweep();
+        const int base = f.graph.GraphBaseY();
         QCOMPARE(base, f.graph.frameGeometry().height() - 40);
         QCOMPARE(f.graph.canvas().penPos(), QPoint(10, base - 200));
         f.ticks(5 * 40);
@@ -275,8 +274,8 @@ private slots:
         f.showExposed();
         const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
         for (const char* start : {"first", "second"}) {
-            f.sweep().start();
-            const int base = f.state().GraphBaseY;
+            f.form->startSweep();
+            const int base = f.graph.GraphBaseY();
             const QPoint pen = f.graph.canvas().penPos();
             QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
             QTest::qWait(100);  // the window manager's last word on the frame
@@ -286,7 +285,7 @@ private slots:
             QCOMPARE(base, outer.height() - 40);
             QCOMPARE(pen, QPoint(10, outer.height() - 40 - 200));
             QCOMPARE(outer.topRight(), desktop.topRight());
-            f.sweep().stop();
+            f.form->stopSweep();
             f.graph.close();
         }
     }
@@ -297,7 +296,7 @@ private slots:
             QSKIP("no window manager: nothing keeps a window on top");
         SweepFixture f;
         f.showExposed();
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(5 * 20);
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
         // The main window over the graph's place, active, raised; then the graph minimised
@@ -326,7 +325,7 @@ private slots:
     void stopLeavesTheCurveAndStartClearsIt()
     {
         SweepFixture f;
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(60);
         QTest::mouseClick(f.button(), Qt::LeftButton);
         const QImage stopped = f.graph.canvas().image();
@@ -340,13 +339,13 @@ private slots:
         QCOMPARE(int(f.state().SweepStep), 0);
         QCOMPARE(f.limePixels(), 0);
         QVERIFY(f.graph.points().empty());
-        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, f.state().GraphBaseY - 200));
+        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, f.graph.GraphBaseY() - 200));
     }
 
     void pictureSurvivesHideAndShow()
     {
         SweepFixture f;
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(60);
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
         f.graph.hide();
@@ -366,7 +365,7 @@ private slots:
         f.ticks(1);  // one trial of the first batch: TestCount 1, the box still shows "---"
         QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("---"));
         f.edit("Edit1")->clear();
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(10);
         QVERIFY(f.state().SweepStep >= 10);  // every tick advances: the count stays 1
         QVERIFY(f.graph.points().empty());
@@ -380,7 +379,7 @@ private slots:
     void screenshotIsA24BitBmpOfTheOuterSize()
     {
         SweepFixture f;
-        f.sweep().start();
+        f.form->startSweep();
         f.ticks(40);
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
         QTemporaryDir dir;
@@ -413,7 +412,7 @@ private slots:
         QCOMPARE(read.size(), outer);
         const QImage& canvas = f.graph.canvas().image();
         for (const SweepPoint& p : f.graph.points()) {
-            const QPoint at(4 * p.step + 10, f.state().GraphBaseY - curveHeight(p.probability));
+            const QPoint at(4 * p.step + 10, f.graph.GraphBaseY() - curveHeight(p.probability));
             QCOMPARE(read.pixelColor(at), QColor(0, 255, 0));
         }
         QCOMPARE(read.pixel(100, 200), canvas.pixel(100, 200));
@@ -595,29 +594,56 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void exportedDataMatchThePoints()
+    void exportedRowsNameTheParametersOfTheirTrials_data()
     {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<int>("trialsAtLast");
+        // Two trials per batch are made at one step; of five, the first two at the step before.
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("5") << 5 << 3;
+    }
+
+    void exportedRowsNameTheParametersOfTheirTrials()
+    {
+        QFETCH(int, batch);
+        QFETCH(int, trialsAtLast);
         SweepFixture f;
-        f.checkBox("CheckBox4")->setChecked(true);
-        f.sweep().start();
-        f.ticks(5 * 25);
+        f.edit("Edit2")->setText(QString::number(batch));
+        f.form->startSweep();
+        f.runToEnd(125 * batch);
         QTemporaryDir dir;
         f.graph.setFileNameAsker([&](QFileDialog& dialog) {
             [&] { QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("CSV (*.csv)")}); }();
             return dir.filePath(QStringLiteral("data.csv"));
         });
         f.graph.saveData();
-        const QStringList lines = QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv")))).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.front(), QStringLiteral("step,t2x,t2y,noise,threshold,probability"));
-        QCOMPARE(lines.size() - 1, int(f.graph.points().size()));
-        const QStringList first = lines[1].split(',');
-        const SweepPoint& p = f.graph.points().front();
-        QCOMPARE(first[0].toInt(), p.step);
-        QCOMPARE(first[1].toInt(), p.t2x);
-        QCOMPARE(first[3], QStringLiteral("off"));
-        QCOMPARE(first[4].toFloat(), p.threshold);
-        QVERIFY(!lines[1].contains(QLatin1Char(';')));
-        QVERIFY(first[5] == QStringLiteral("0") || first[5] == QStringLiteral("1") || first[5].startsWith(QStringLiteral("0.")));
+        const QStringList lines =
+            QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv")))).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.front(), QStringLiteral("step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
+                                               "last_t2x,last_t2y,last_noise,last_threshold,last_trials"));
+        QCOMPARE(lines.size() - 1, 120);  // steps 2 … 121
+
+        // Noise off: a trial's verdict depends on its parameters alone.
+        NoiseGenerator unused;
+        FrameEvaluator evaluator;
+        const auto verdict = [&](const QStringList& row, int at) {
+            TFrameInputs inputs;
+            inputs.T2X = static_cast<std::int8_t>(row[at].toInt());
+            inputs.T2Y = static_cast<std::int8_t>(row[at + 1].toInt());
+            inputs.Threshold = row[at + 3].toFloat();
+            return evaluator.evaluate(inputs, NoiseSettings{}, unused).resolved ? 1 : 0;
+        };
+        for (int i = 1; i < lines.size(); ++i) {
+            const QStringList row = lines[i].split(',');
+            QCOMPARE(row.size(), 12);
+            QCOMPARE(row[2].toInt(), batch);
+            QCOMPARE(row[11].toInt(), trialsAtLast);
+            QCOMPARE(row[5], QStringLiteral("off"));
+            QCOMPARE(row[6], QStringLiteral("0.27"));
+            QCOMPARE(row[3] == row[7], trialsAtLast == batch);
+            const int resolved = verdict(row, 3) * (batch - trialsAtLast) + verdict(row, 7) * trialsAtLast;
+            QVERIFY2(qRound(row[1].toDouble() * batch) == resolved, qPrintable(lines[i]));
+        }
     }
 };
 
