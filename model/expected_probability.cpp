@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <ranges>
 #include <stdexcept>
 #include <string>
 
@@ -24,8 +23,16 @@ void countPassingDraws(int level, int sums, Passes&& passes, std::vector<int>& c
     // extended precision are monotonic and keep it so.
     count.assign(static_cast<std::size_t>(sums) + 1, 0);
     for (int m = 0; m < level; ++m) {
-        const auto end = *std::ranges::partition_point(std::views::iota(0, sums),
-                                                       [&](int n) { return passes(m, n); });
+        // The first sum that fails, by bisection. (Not std::ranges::partition_point over
+        // std::views::iota: clang 14 cannot compile libstdc++ 12's iota_view.)
+        int end = 0;
+        for (int failing = sums; end < failing;) {
+            const int mid = end + (failing - end) / 2;
+            if (passes(m, mid))
+                end = mid + 1;
+            else
+                failing = mid;
+        }
         ++count[0];
         --count[static_cast<std::size_t>(end)];
     }
