@@ -163,8 +163,9 @@ void TForm1::RenderFrame()
     const TFrameInputs inputs = readFrameInputs(texts, positions, m_separator.value());
     const NoiseSettings noise{m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
 
-    const FrameOutcome outcome = m_model.runFrame(inputs, noise, m_samples.get());
-    m_ui->View3D->setFrame(inputs, outcome.frame, *m_samples);
+    // The samples go straight to the view that draws them.
+    const FrameOutcome outcome = m_model.runFrame(inputs, noise, &m_ui->View3D->samples());
+    m_ui->View3D->setFrame(inputs, outcome.frame);
     if (outcome.Probability) {
         m_lastBatch = batchResult(*outcome.Probability, outcome.batchTrials, m_separator.value());
         m_ui->Edit4->setText(QString::fromStdString(m_lastBatch->text));

@@ -42,8 +42,6 @@ public:
     const std::optional<BatchResult>& lastBatch() const { return m_lastBatch; }
     SweepState& sweep() { return m_sweepState; }
     QTimer& frameTimer() { return m_timer1; }
-    /// The sample points of the last frame that got past its inputs.
-    const SurfaceSamples& lastSamples() const { return *m_samples; }
     SceneView& view();
     /// The window system could not give the 3-D view a usable context; the user was told
     /// and the program ends.
@@ -106,7 +104,6 @@ private:
     ResolutionModel m_model;
     std::optional<BatchResult> m_lastBatch;
     SweepState m_sweepState;
-    std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
     QSize m_frameSize;      ///< the size the last resize handled
     bool m_closed = false;
     bool m_renderingFailed = false;

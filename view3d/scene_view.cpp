@@ -10,9 +10,9 @@ SceneView::SceneView(QWidget* parent) : QOpenGLWidget(parent)
 
 SceneView::~SceneView() = default;
 
-void SceneView::setFrame(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples)
+void SceneView::setFrame(const TFrameInputs& inputs, const FrameResult& result)
 {
-    m_frame->set(inputs, result, samples);
+    m_frame->set(inputs, result, *m_samples);
     m_hasFrame = true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The 3-D view: an OpenGL widget behind the main window's panels. It only holds the
-// frame to show and the model's orientation; SceneRenderer does the drawing.
+// frame to show, the sample points the model writes for it, and the model's orientation;
+// SceneRenderer does the drawing.
 
 #include "view3d/scene_frame.h"
 #include "view3d/scene_renderer.h"
@@ -18,8 +19,11 @@ public:
     explicit SceneView(QWidget* parent = nullptr);
     ~SceneView() override;
 
-    /// The frame the next paint shows.
-    void setFrame(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
+    /// Where a frame puts its sample points, which setFrame then shows.
+    SurfaceSamples& samples() { return *m_samples; }
+    const SurfaceSamples& samples() const { return *m_samples; }
+    /// The frame the next paint shows, with the sample points now in samples().
+    void setFrame(const TFrameInputs& inputs, const FrameResult& result);
     /// Puts the frame on the screen.
     void present();
     /// From now on no frame is shown and present() asks for no paint (the main window is
@@ -38,6 +42,7 @@ protected:
 private:
     SceneRenderer m_renderer;
     ViewRotation m_rotation;
+    std::unique_ptr<SurfaceSamples> m_samples = std::make_unique<SurfaceSamples>();
     std::unique_ptr<SceneFrame> m_frame = std::make_unique<SceneFrame>();
     bool m_hasFrame = false;
     bool m_stopped = false;

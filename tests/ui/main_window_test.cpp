@@ -2,6 +2,7 @@
 // the end of the program. Run once under a "." locale and once under a "," locale.
 
 #include "form_fixture.h"
+#include "view3d/scene_view.h"
 
 #include <QStyleOptionButton>
 #include <QToolTip>
@@ -221,7 +222,7 @@ private slots:
         f.ticks(5);
         QCOMPARE(f.edit("Edit4")->text(), QStringLiteral("1"));
         // The frame hands its samples on: the one under T1 carries T1's peak.
-        const TGridSample& underT1 = f.form->lastSamples()[(-20 + 60) * kFieldSide + 60];
+        const TGridSample& underT1 = f.form->view().samples()[(-20 + 60) * kFieldSide + 60];
         QCOMPARE(int{underT1.X}, -20);
         QVERIFY(underT1.Intensity1 > 53.0f && underT1.Intensity1 < 53.3f);
     }

@@ -260,7 +260,7 @@ private slots:
         s.slider("TrackBar1")->setValue(0);
         s.slider("TrackBar3")->setValue(0);
         const Picture centred = s.frame();
-        const SurfaceSamples& samples = s.form->lastSamples();
+        const SurfaceSamples& samples = s.form->view().samples();
         auto sampleAt = [&](int x, int y) { return samples[(x + 60) * kFieldSide + (y + 60)]; };
         const TGridSample risen = sampleAt(26, -2);
         QVERIFY(risen.Intensity1 + risen.Intensity2 > 1);
