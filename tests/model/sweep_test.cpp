@@ -257,7 +257,7 @@ TEST(SweepExperiment, SplitOrRangedCountsEqualWholeFramesOneAfterAnother)
         int next = first;
         runSweep(settings, [&](const SweepStepResult& r) {
             EXPECT_EQ(r.step, next++);
-            EXPECT_EQ(r.resolved, expected[static_cast<std::size_t>(r.step)]) << "step " << r.step << ", " << threads << " threads";
+            EXPECT_EQ(r.resolved, expected[static_cast<std::size_t>(r.step)]) << "step " << r.step << ", " << settings.threads << " threads";
         });
         EXPECT_EQ(next, last + 1);
         EXPECT_EQ(done.load(), settings.trialsPerStep * (last - first + 1));
