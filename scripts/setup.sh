@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     g++ cmake ninja-build pkg-config   # toolchain
     clang libclang-rt-14-dev           # libFuzzer for the fuzz targets
+    clang-format                       # the format check
     dpkg-dev file                      # the Debian package's dependencies
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
