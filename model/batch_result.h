@@ -12,15 +12,30 @@
 
 namespace brenvik {
 
-/// The parameters a sweep varies, as one trial was made with them.
+/// The parameters a sweep varies, as one trial was made with them, and those it keeps
+/// (the width and T1's position), so that the trial can be made or reckoned again.
 struct TrialParameters {
     std::int8_t T2X = 0, T2Y = 0;
     NoiseSettings noise;
     float Threshold = 0.0f;
+    float Q = 0.0f;
+    std::int8_t T1X = 0, T1Y = 0;
 
     static TrialParameters of(const TFrameInputs& inputs, const NoiseSettings& noise)
     {
-        return {inputs.T2X, inputs.T2Y, noise, inputs.Threshold};
+        return {inputs.T2X, inputs.T2Y, noise, inputs.Threshold, inputs.Q, inputs.T1X, inputs.T1Y};
+    }
+    /// The frame's inputs for such a trial (the batch size aside).
+    TFrameInputs inputs() const
+    {
+        TFrameInputs in;
+        in.Q = Q;
+        in.Threshold = Threshold;
+        in.T1X = T1X;
+        in.T1Y = T1Y;
+        in.T2X = T2X;
+        in.T2Y = T2Y;
+        return in;
     }
     friend bool operator==(const TrialParameters&, const TrialParameters&) = default;
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -125,6 +126,21 @@ double expectedProbability(const TFrameInputs& inputs, const NoiseSettings& nois
 {
     ExpectedProbability expected;
     return expected(inputs, noise);
+}
+
+double expectedShare(const BatchTrials& batch, ExpectedProbability& expected)
+{
+    if (batch.trials() == 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    const TrialParameters& last = batch.last();
+    const double atLast = expected(last.inputs(), last.noise);
+    if (batch.uniform())
+        return atLast;
+    const TrialParameters& first = batch.first();
+    const double atFirst = expected(first.inputs(), first.noise);
+    const auto before = static_cast<double>(batch.trials() - batch.trialsAtLast());
+    return (atFirst * before + atLast * static_cast<double>(batch.trialsAtLast())) /
+           static_cast<double>(batch.trials());
 }
 
 } // namespace brenvik

@@ -28,6 +28,7 @@
 // With noise off, or at level 0 or 1 (every draw is 0), the result is the noiseless
 // verdict: 0 or 1.
 
+#include "model/batch_result.h"
 #include "model/frame.h"
 
 #include <array>
@@ -77,5 +78,11 @@ private:
 
 /// The same for one set of inputs.
 double expectedProbability(const TFrameInputs& inputs, const NoiseSettings& noise);
+
+/// The expected share of resolved trials in a batch: the mean of its trials' expected
+/// probabilities. The trials before the last run of equal parameters count with the first
+/// trial's parameters; in a sweep a batch spans at most two steps, so that is exact there
+/// (apart from a batch begun before the sweep's Start). NaN for a batch without trials.
+double expectedShare(const BatchTrials& batch, ExpectedProbability& expected);
 
 } // namespace brenvik

@@ -262,6 +262,10 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
         <translation>Save data (CSV)…</translation>
     </message>
     <message>
+        <source>Ожидаемая вероятность</source>
+        <translation>Expected probability</translation>
+    </message>
+    <message>
         <source>BMP-хи (*.bmp)</source>
         <translation>BMP files (*.bmp)</translation>
     </message>

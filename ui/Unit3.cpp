@@ -7,6 +7,7 @@
 #include "ui/sweep_graph.h"
 #include "ui_Unit3.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QFileDialog>
@@ -39,6 +40,10 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
     m_ui->SpeedButton2->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+
+    m_expectedCurveAction = new QAction(tr("Ожидаемая вероятность"), this);
+    m_expectedCurveAction->setCheckable(true);
+    connect(m_expectedCurveAction, &QAction::toggled, this, qOverload<>(&QWidget::update));
 }
 
 TForm3::~TForm3() = default;
@@ -76,22 +81,28 @@ void TForm3::plot(int step, const BatchResult& batch)
 {
     m_canvas.lineTo(curvePoint(step, batch.shown, m_graphBaseY));
     update();
+    const SweepPoint point{step, batch.shown, batch.trials, expectedShare(batch.trials, m_expected)};
     if (!m_points.empty() && m_points.back().step == step)
-        m_points.back() = {step, batch.shown, batch.trials};  // the level a step ends on
+        m_points.back() = point;  // the level a step ends on
     else
-        m_points.push_back({step, batch.shown, batch.trials});
+        m_points.push_back(point);
 }
 
 void TForm3::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+    if (m_expectedCurveAction->isChecked()) {
+        painter.setPen(QPen(QColor(255, 255, 0), 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawPolyline(expectedCurve(m_points, m_graphBaseY));
+    }
 }
 
 void TForm3::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction(tr("Сохранить данные (CSV)…"), this, &TForm3::saveData);
+    menu.addAction(m_expectedCurveAction);
     menu.exec(event->globalPos());
 }
 

@@ -2,6 +2,7 @@
 // The graph window that a sweep draws its probability curve on. The picture lives in an
 // off-screen canvas and is painted from it whenever the window is exposed.
 
+#include "model/expected_probability.h"
 #include "ui/graph_canvas.h"
 #include "ui/plain_file_icons.h"
 #include "ui/sweep_points.h"
@@ -17,6 +18,7 @@ namespace Ui {
 class TForm3;
 }
 
+class QAction;
 class QFileDialog;
 
 namespace brenvik {
@@ -46,6 +48,11 @@ public:
     std::int32_t GraphBaseY() const { return m_graphBaseY; }
     /// Points plotted since the last Start, for the data export.
     const std::vector<SweepPoint>& points() const { return m_points; }
+
+    /// The context menu's check item "Ожидаемая вероятность", off at start: while it is
+    /// on, the window shows the plotted points' expected shares over the picture, as a
+    /// dotted yellow curve on the same scale. The picture itself is never drawn on.
+    QAction* expectedCurveAction() const { return m_expectedCurveAction; }
 
     /// Asks for a file name, proposing one; returns an empty text when cancelled. The
     /// program runs a modal file dialog; tests answer for the user.
@@ -81,6 +88,8 @@ private:
     GraphCanvas m_canvas;
     std::int32_t m_graphBaseY = 0;
     std::vector<SweepPoint> m_points;
+    ExpectedProbability m_expected;
+    QAction* m_expectedCurveAction = nullptr;
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
     bool m_framed = false;       ///< shown once: the frame's size is known

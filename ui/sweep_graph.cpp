@@ -2,6 +2,9 @@
 
 #include "model/sweep_steps.h"
 #include "ui/graph_canvas.h"
+#include "ui/sweep_points.h"
+
+#include <cmath>
 
 namespace brenvik {
 
@@ -57,6 +60,20 @@ std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
 QPoint curvePoint(int step, Extended P, std::int32_t GraphBaseY)
 {
     return {4 * step + kLeft, GraphBaseY - curveHeight(P)};
+}
+
+QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t GraphBaseY)
+{
+    QPolygon curve;
+    for (const SweepPoint& p : points) {
+        if (!std::isfinite(p.expected))
+            continue;
+        const QPoint level = curvePoint(p.step, p.expected, GraphBaseY);
+        if (!curve.isEmpty())
+            curve << QPoint(level.x(), curve.back().y());  // the last level runs on to this step
+        curve << level;
+    }
+    return curve;
 }
 
 } // namespace brenvik

@@ -17,11 +17,12 @@ std::string parameterColumns(const TrialParameters& p)
 QString sweepCsv(const std::vector<SweepPoint>& points)
 {
     std::string csv = "step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
-                      "last_t2x,last_t2y,last_noise,last_threshold,last_trials\n";
+                      "last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected\n";
     for (const SweepPoint& p : points) {
         csv += std::to_string(p.step) + ',' + realToText(p.probability, '.') + ',' +
                std::to_string(p.trials.trials()) + ',' + parameterColumns(p.trials.first()) + ',' +
-               parameterColumns(p.trials.last()) + ',' + std::to_string(p.trials.trialsAtLast()) + '\n';
+               parameterColumns(p.trials.last()) + ',' + std::to_string(p.trials.trialsAtLast()) + ',' +
+               shortestText(p.expected) + '\n';
     }
     return QString::fromStdString(csv);
 }

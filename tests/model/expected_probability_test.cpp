@@ -190,6 +190,28 @@ INSTANTIATE_TEST_SUITE_P(Inputs, NoisyTrial,
                                            NoisyCase{sources(-40, 0, 10, 30, 0.6f), 17},
                                            NoisyCase{sources(0, 0, 0, 0, -0.03f), 20}));
 
+TEST(ExpectedShare, MeanOfTheBatchsTrials)
+{
+    setModelFloatingPointEnvironment();
+    const TFrameInputs near = sources(-16, 0, 16, 0, 0.35f);
+    TFrameInputs moved = near;
+    moved.T1X = -13;  // a parameter no sweep varies still makes other trials
+    const NoiseSettings noise{true, 30};
+    const double pNear = expectedProbability(near, noise);
+    const double pMoved = expectedProbability(moved, noise);
+    ASSERT_NE(pNear, pMoved);
+
+    ExpectedProbability expected;
+    BatchTrials batch;
+    EXPECT_TRUE(std::isnan(expectedShare(batch, expected)));
+    for (int i = 0; i < 2; ++i)
+        batch.add(TrialParameters::of(near, noise));
+    EXPECT_EQ(expectedShare(batch, expected), pNear);
+    for (int i = 0; i < 3; ++i)
+        batch.add(TrialParameters::of(moved, noise));
+    EXPECT_NEAR(expectedShare(batch, expected), (2 * pNear + 3 * pMoved) / 5, 1e-15);
+}
+
 TEST(ExpectedProbability, RefusesLevelsItCannotTake)
 {
     const TFrameInputs in = sources(-16, 0, 16, 0);

@@ -621,7 +621,7 @@ private slots:
         const QStringList lines =
             QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv")))).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.front(), QStringLiteral("step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
-                                               "last_t2x,last_t2y,last_noise,last_threshold,last_trials"));
+                                               "last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected"));
         QCOMPARE(lines.size() - 1, 120);  // steps 2 … 121
 
         // Noise off: a trial's verdict depends on its parameters alone.
@@ -636,7 +636,7 @@ private slots:
         };
         for (int i = 1; i < lines.size(); ++i) {
             const QStringList row = lines[i].split(',');
-            QCOMPARE(row.size(), 12);
+            QCOMPARE(row.size(), 13);
             QCOMPARE(row[2].toInt(), batch);
             QCOMPARE(row[11].toInt(), trialsAtLast);
             QCOMPARE(row[5], QStringLiteral("off"));
@@ -646,6 +646,8 @@ private slots:
             // The level is the share as the probability box shows it.
             const float share = toSingle(static_cast<Extended>(resolved) / batch);
             QCOMPARE(row[1], QString::fromStdString(probabilityText(share, '.')));
+            // Without noise every trial is certain: the batch is expected to give what it gave.
+            QCOMPARE(row[12].toDouble(), double(resolved) / batch);
         }
     }
 };
