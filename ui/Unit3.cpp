@@ -93,7 +93,10 @@ void TForm3::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.drawImage(event->rect(), m_canvas.image(), event->rect());
     if (m_expectedCurveAction->isChecked()) {
-        painter.setPen(QPen(QColor(255, 255, 0), 1, Qt::DotLine, Qt::FlatCap, Qt::MiterJoin));
+        // Yellow in short dots, apart from the lime curve and from the silver grid's sparser dots.
+        QPen pen(QColor(255, 255, 0), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setDashPattern({2, 2});
+        painter.setPen(pen);
         painter.drawPolyline(expectedCurve(m_points, m_graphBaseY));
     }
 }
