@@ -41,7 +41,7 @@ void countPassingDraws(int level, int sums, Passes&& passes, std::vector<int>& c
         count[n] += count[n - 1];
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<double>& ExpectedProbability::noiseSumDistribution(int draws, int level)
 {
@@ -55,8 +55,14 @@ const std::vector<double>& ExpectedProbability::noiseSumDistribution(int draws, 
 
 double ExpectedProbability::operator()(const TFrameInputs& inputs, const NoiseSettings& noise)
 {
-    const Question question{std::bit_cast<std::uint32_t>(inputs.Q), std::bit_cast<std::uint32_t>(inputs.Threshold),
-                            inputs.T1X, inputs.T1Y, inputs.T2X, inputs.T2Y, noise.enabled, noise.level};
+    const Question question{std::bit_cast<std::uint32_t>(inputs.Q),
+                            std::bit_cast<std::uint32_t>(inputs.Threshold),
+                            inputs.T1X,
+                            inputs.T1Y,
+                            inputs.T2X,
+                            inputs.T2Y,
+                            noise.enabled,
+                            noise.level};
     for (const std::optional<Answer>& answer : m_answers) {
         if (answer && answer->question == question)
             return answer->p;
@@ -143,4 +149,4 @@ double expectedShare(const BatchTrials& batch, ExpectedProbability& expected)
            static_cast<double>(batch.trials());
 }
 
-} // namespace brenvik
+}  // namespace brenvik

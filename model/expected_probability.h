@@ -85,4 +85,4 @@ double expectedProbability(const TFrameInputs& inputs, const NoiseSettings& nois
 /// (apart from a batch begun before the sweep's Start). NaN for a batch without trials.
 double expectedShare(const BatchTrials& batch, ExpectedProbability& expected);
 
-} // namespace brenvik
+}  // namespace brenvik

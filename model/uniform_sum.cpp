@@ -40,4 +40,4 @@ std::vector<double> uniformSumDistribution(int draws, int level)
     return p;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -16,4 +16,4 @@ namespace brenvik {
 /// relative precision: P(N = 0) is level^−draws to a few units in the last place.
 std::vector<double> uniformSumDistribution(int draws, int level);
 
-} // namespace brenvik
+}  // namespace brenvik

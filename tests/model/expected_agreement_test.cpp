@@ -84,4 +84,4 @@ TEST(ExpectedAgreement, ThreeSweepsOfTrialsHoldTheirExpectedProbabilities)
     EXPECT_LE(total.outside99_9, 2) << "of 363 steps outside their 99.9 % interval";
 }
 
-} // namespace
+}  // namespace

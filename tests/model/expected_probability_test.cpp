@@ -32,13 +32,12 @@ TEST_P(UniformSum, SmallCasesCountedByHand)
         EXPECT_NEAR(p[n], c.counts[n] / outcomes, 1e-16) << "sum " << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByHand, UniformSum,
-    ::testing::Values(SumCase{0, 5, {1}}, SumCase{4, 1, {1}}, SumCase{1, 2, {1, 1}},
-                      SumCase{2, 2, {1, 2, 1}}, SumCase{3, 2, {1, 3, 3, 1}},
-                      SumCase{1, 3, {1, 1, 1}}, SumCase{2, 3, {1, 2, 3, 2, 1}},
-                      SumCase{3, 3, {1, 3, 6, 7, 6, 3, 1}},
-                      SumCase{2, 4, {1, 2, 3, 4, 3, 2, 1}}));
+INSTANTIATE_TEST_SUITE_P(ByHand, UniformSum,
+                         ::testing::Values(SumCase{0, 5, {1}}, SumCase{4, 1, {1}}, SumCase{1, 2, {1, 1}},
+                                           SumCase{2, 2, {1, 2, 1}}, SumCase{3, 2, {1, 3, 3, 1}},
+                                           SumCase{1, 3, {1, 1, 1}}, SumCase{2, 3, {1, 2, 3, 2, 1}},
+                                           SumCase{3, 3, {1, 3, 6, 7, 6, 3, 1}},
+                                           SumCase{2, 4, {1, 2, 3, 4, 3, 2, 1}}));
 
 TEST(UniformSumOfTheCell, AgreesWithPlainConvolutionIntoTheTails)
 {
@@ -220,4 +219,4 @@ TEST(ExpectedProbability, RefusesLevelsItCannotTake)
     EXPECT_EQ(expectedProbability(in, {false, -1}), expectedProbability(in, {false, 0}));
 }
 
-} // namespace
+}  // namespace

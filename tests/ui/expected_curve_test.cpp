@@ -58,7 +58,7 @@ bool onCurve(const QPolygon& curve, QPoint p)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 class ExpectedCurveTest : public QObject {
     Q_OBJECT
@@ -84,7 +84,8 @@ private slots:
                 menu->close();
             }
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100), f.graph.mapToGlobal(QPoint(100, 100)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                f.graph.mapToGlobal(QPoint(100, 100)));
         QApplication::sendEvent(&f.graph, &click);
         QVERIFY2(offered.contains(itemText()), qPrintable(offered.join(QLatin1Char('|'))));
     }
