@@ -245,6 +245,13 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
+    <name>brenvik::SaveFileDialog</name>
+    <message>
+        <source>Папка «%1» не существует.</source>
+        <translation>Folder “%1” does not exist.</translation>
+    </message>
+</context>
+<context>
     <name>brenvik::TForm1</name>
     <message>
         <source>Стоп</source>
@@ -268,10 +275,6 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     <message>
         <source>BMP-хи (*.bmp)</source>
         <translation>BMP files (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Папка «%1» не существует.</source>
-        <translation>Folder “%1” does not exist.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "ui/failure_report.h"
 #include "ui/glyph.h"
 #include "ui/picture_preview.h"
+#include "ui/save_file_dialog.h"
 #include "ui/sweep_graph.h"
 #include "ui_Unit3.h"
 
@@ -11,9 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
@@ -113,11 +112,8 @@ namespace {
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvider* icons, const QString& filter,
                                         const QString& suffix, const QString& proposed)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto dialog = std::make_unique<SaveFileDialog>(parent);
     dialog->setIconProvider(icons);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(filter);
     dialog->setDefaultSuffix(suffix);
     dialog->selectFile(proposed);
@@ -142,17 +138,10 @@ QString TForm3::askFileName(QFileDialog& dialog)
 {
     if (m_askFileName)
         return m_askFileName(dialog);
-    for (;;) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return {};
-        const QString name = dialog.selectedFiles().front();
-        const QDir folder = QFileInfo(name).absoluteDir();
-        if (folder.exists())
-            return name;
-        // The chosen folder must exist: say so and ask again.
-        QMessageBox::warning(&dialog, dialog.windowTitle(),
-                             tr("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
-    }
+    // The dialog itself refuses a folder that does not exist.
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QImage TForm3::screenshot()

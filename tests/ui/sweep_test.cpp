@@ -442,36 +442,58 @@ private slots:
         QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("ScrShot.bmp")));
     }
 
+    void dialogRefusesAFolderThatDoesNotExist_data()
+    {
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("screenshot") << true;
+        QTest::newRow("data") << false;
+    }
+
     void dialogRefusesAFolderThatDoesNotExist()
     {
+        QFETCH(bool, picture);
         SweepFixture f;
         QString warning;
+        bool inFrontOfTheOpenDialog = false;
+        QFileDialog* asked = nullptr;
+        bool sameDialog = false;
         int dialogs = 0;
         // The real dialog, answered as a user would: a name in a missing folder, then Cancel.
         std::function<void()> answer = [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 if (++dialogs == 1) {
+                    asked = dialog;
                     // Typed into the dialog's name box, which takes any path.
                     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                        ->setText(QStringLiteral("/no/such/folder/shot.bmp"));
-                    QMetaObject::invokeMethod(dialog, "accept");  // as the Save button does
+                        ->setText(QStringLiteral("/no/such/folder/shot"));
+                    // As the Save button does, from the dialog's own event loop.
+                    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
                 } else {
+                    sameDialog = dialog == asked;  // never closed meanwhile
                     dialog->reject();
                 }
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 warning = box->text();
+                // The window system puts it above its transient parent, which must be showing.
+                inFrontOfTheOpenDialog = asked && asked->isVisible() && box->parentWidget() == asked &&
+                                         box->windowHandle()->transientParent() == asked->windowHandle();
                 box->accept();
             }
             if (dialogs < 2)
                 QTimer::singleShot(50, answer);
         };
         QTimer::singleShot(50, answer);
-        f.graph.SpeedButton1Click();
+        if (picture)
+            f.graph.SpeedButton1Click();
+        else
+            f.graph.saveData();
         QCOMPARE(dialogs, 2);
         QCOMPARE(warning, QStringLiteral("Папка «/no/such/folder» не существует."));
+        QVERIFY(inFrontOfTheOpenDialog);
+        QVERIFY(sameDialog);
         QVERIFY(!f.report.isOpen());
-        QVERIFY(!QFile::exists(QStringLiteral("/no/such/folder/shot.bmp")));
+        QVERIFY(!QDir(QStringLiteral("/no/such/folder")).exists());
     }
 
     void previewShowsTheSelectedPicture_data()
