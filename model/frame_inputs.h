@@ -3,6 +3,7 @@
 // of the four source sliders, in the order a frame reads them.
 
 #include "model/frame.h"
+#include "model/number_text.h"
 
 #include <cstdint>
 #include <string_view>
@@ -19,8 +20,20 @@ struct SourcePositions {
     std::int32_t t1x = 0, t1y = 0, t2x = 0, t2y = 0;
 };
 
+/// The box whose text a frame could not convert.
+enum class InputBox { q, batchSize, threshold };
+
+class InputConversionError : public ConversionError {
+public:
+    InputConversionError(InputBox box, const ConversionError& failure) : ConversionError(failure), m_box(box) {}
+    InputBox box() const { return m_box; }
+
+private:
+    InputBox m_box;
+};
+
 /// Q, then the batch size, then the threshold are converted (the first failure throws
-/// ConversionError with the whole text of that box); Q and the threshold are rounded to
+/// InputConversionError naming that box, with the whole text of that box); Q and the threshold are rounded to
 /// single, the batch size keeps its low 8 bits, each position its low 8 bits as signed.
 TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions,
                              char separator);

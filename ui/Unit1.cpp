@@ -146,8 +146,9 @@ void TForm1::frameAndPresent()
         RenderFrame();
         present();
         m_report.forgetLastFailure();
-    } catch (const ConversionError& failure) {
-        m_report.ReportFailure(QString::fromStdString(failure.what()));
+    } catch (const InputConversionError& failure) {
+        const std::array<const QLineEdit*, 3> boxes{m_ui->Edit1, m_ui->Edit2, m_ui->Edit3};
+        m_report.ReportInputFailure(QString::fromStdString(failure.what()), *boxes[static_cast<int>(failure.box())]);
     }
 }
 

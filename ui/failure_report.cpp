@@ -47,4 +47,10 @@ void FailureReport::ReportFailure(const QString& message)
     box->show();
 }
 
+void FailureReport::ReportInputFailure(const QString& message, const QWidget& box)
+{
+    if (!box.hasFocus())
+        ReportFailure(message);
+}
+
 } // namespace brenvik

@@ -238,23 +238,24 @@ TEST(FrameInputs, ReadInOrderWithTheirConversions)
     EXPECT_EQ(in.T2Y, -1);
 }
 
-void expectConversionFailure(const InputTexts& texts, char separator, const std::string& message)
+void expectConversionFailure(const InputTexts& texts, char separator, const std::string& message, InputBox box)
 {
     try {
         readFrameInputs(texts, {}, separator);
         ADD_FAILURE() << "no failure for " << message;
-    } catch (const ConversionError& e) {
+    } catch (const InputConversionError& e) {
         EXPECT_EQ(e.what(), message);
+        EXPECT_EQ(e.box(), box) << message;
     }
 }
 
 TEST(FrameInputs, FailuresNameTheWholeTextOfTheFirstBadBox)
 {
-    expectConversionFailure({"9", "5", "0,27"}, '.', "'0,27' is not a valid floating point value");
-    expectConversionFailure({"", "5", "0,27"}, ',', "'' is not a valid floating point value");
-    expectConversionFailure({"9", "5,", "0,27"}, ',', "'5,' is not a valid integer value");
-    expectConversionFailure({"", "x", ""}, ',', "'' is not a valid floating point value");
-    expectConversionFailure({"9", "", "x"}, ',', "'' is not a valid integer value");
+    expectConversionFailure({"9", "5", "0,27"}, '.', "'0,27' is not a valid floating point value", InputBox::threshold);
+    expectConversionFailure({"", "5", "0,27"}, ',', "'' is not a valid floating point value", InputBox::q);
+    expectConversionFailure({"9", "5,", "0,27"}, ',', "'5,' is not a valid integer value", InputBox::batchSize);
+    expectConversionFailure({"", "x", ""}, ',', "'' is not a valid floating point value", InputBox::q);
+    expectConversionFailure({"9", "", "x"}, ',', "'' is not a valid integer value", InputBox::batchSize);
 }
 
 } // namespace

@@ -84,6 +84,47 @@ private slots:
         QVERIFY(f.edit("Edit4")->text() != QStringLiteral("---"));
     }
 
+    void failureOfTheBoxBeingEditedWaitsUntilItLosesFocus_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("Q") << "Edit1" << "Edit2" << "floating point";
+        QTest::newRow("batch") << "Edit2" << "Edit3" << "integer";
+        QTest::newRow("threshold") << "Edit3" << "Edit1" << "floating point";
+    }
+
+    void failureOfTheBoxBeingEditedWaitsUntilItLosesFocus()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, other);
+        QFETCH(QString, kind);
+        FormFixture f;
+        f.edit("Edit3")->setText(f.local("0,27"));
+        f.takeReport();
+        f.showActive();
+        auto* edit = f.form->findChild<QLineEdit*>(box);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);  // the user clears the box to type anew
+        QCOMPARE(edit->text(), QString());
+        f.ticks(3);
+        QVERIFY2(!f.report.isOpen(), qPrintable(f.takeReport()));
+
+        f.form->findChild<QLineEdit*>(other)->setFocus();
+        QTRY_VERIFY(!edit->hasFocus());
+        f.ticks(1);
+        QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid %1 value.").arg(kind));
+        f.ticks(3);
+        QVERIFY(!f.report.isOpen());  // once
+
+        // A bad text in a box without focus is reported at once.
+        edit->setText(QStringLiteral("x"));
+        f.ticks(1);
+        QCOMPARE(f.takeReport(), QStringLiteral("'x' is not a valid %1 value.").arg(kind));
+    }
+
     void hugeBatchEndsOnItsLowBits()
     {
         FormFixture f;
