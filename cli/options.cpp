@@ -50,18 +50,25 @@ std::int32_t integerArgument(std::string_view option, std::string_view text)
 std::int32_t integerInRange(std::string_view option, std::string_view text, std::int64_t low,
                             std::int64_t high)
 {
+    const auto outside = [&](const std::string& value) {
+        return UsageError(std::string(option) + ": " + value + " is outside " + std::to_string(low) + ".." +
+                          std::to_string(high) + ".");
+    };
+    // A whole number too long for 32 bits is out of range too, not "not an integer".
+    const std::string_view digits = text.substr(!text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0);
+    if (!digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+        !parseInteger(text))
+        throw outside(std::string(text));
     const std::int32_t value = integerArgument(option, text);
-    if (value < low || value > high) {
-        throw UsageError(std::string(option) + ": " + std::to_string(value) + " is outside " +
-                         std::to_string(low) + ".." + std::to_string(high) + ".");
-    }
+    if (value < low || value > high)
+        throw outside(std::to_string(value));
     return value;
 }
 
 void positionArgument(std::string_view option, std::string_view text, std::int8_t& x, std::int8_t& y)
 {
     const auto comma = text.find(',');
-    if (comma == std::string_view::npos) {
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos) {
         throw UsageError(std::string(option) + " takes X,Y (for example " + std::string(option) +
                          " -20,0), not '" + std::string(text) + "'.");
     }
@@ -76,9 +83,13 @@ SweptParameters varyArgument(std::string_view list)
     SweptParameters vary{false, false, false};
     if (list == "none")
         return vary;
+    if (list.empty())
+        throw UsageError("--vary: give none, or one or more of position, noise, threshold.");
     while (!list.empty()) {
         const auto comma = list.find(',');
         const std::string_view word = list.substr(0, comma);
+        if (word == "none")
+            throw UsageError("--vary: none cannot be combined with position, noise or threshold.");
         if (word == "position")
             vary.position = true;
         else if (word == "noise")
