@@ -245,6 +245,25 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
+    <name>brenvik::PlainFileIcons</name>
+    <message>
+        <source>Диск</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Папка</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Ярлык</source>
+        <translation>Shortcut</translation>
+    </message>
+    <message>
+        <source>Неизвестно</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
     <name>brenvik::SaveFileDialog</name>
     <message>
         <source>Папка «%1» не существует.</source>

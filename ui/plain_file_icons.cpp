@@ -1,5 +1,6 @@
 #include "ui/plain_file_icons.h"
 
+#include <QCoreApplication>
 #include <QMimeDatabase>
 
 namespace brenvik {
@@ -27,8 +28,15 @@ QIcon PlainFileIcons::icon(const QFileInfo& info) const
 
 QString PlainFileIcons::type(const QFileInfo& info) const
 {
-    if (!info.isFile())
-        return QFileIconProvider::type(info);  // folders, drives and links: from the kind alone
+    if (!info.isFile()) {
+        // From the kind alone, in the interface's language: Qt's own names of these kinds
+        // have no Russian.
+        const char* kind = info.isRoot()      ? QT_TRANSLATE_NOOP("brenvik::PlainFileIcons", "Диск")
+                           : info.isDir()     ? QT_TRANSLATE_NOOP("brenvik::PlainFileIcons", "Папка")
+                           : info.isSymLink() ? QT_TRANSLATE_NOOP("brenvik::PlainFileIcons", "Ярлык")
+                                              : QT_TRANSLATE_NOOP("brenvik::PlainFileIcons", "Неизвестно");
+        return QCoreApplication::translate("brenvik::PlainFileIcons", kind);
+    }
     const QMimeType mime = mimeTypeByName(info);
     return mime.comment().isEmpty() ? mime.name() : mime.comment();
 }

@@ -84,6 +84,31 @@ private slots:
                  expectEnglish() ? QStringLiteral("BMP files (*.bmp)") : QStringLiteral("BMP-хи (*.bmp)"));
     }
 
+    void fileKindsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("folder") << QDir::tempPath() << "Папка" << "Folder";
+        QTest::newRow("root") << QDir::rootPath() << "Диск" << "Drive";
+        QTest::newRow("link to nothing") << "link" << "Ярлык" << "Shortcut";
+    }
+
+    void fileKindsSpeakTheLanguage()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        FormFixture f;
+        f.takeReport();
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), link));
+        // The type column of the save dialogs' file list.
+        QCOMPARE(PlainFileIcons().type(QFileInfo(path == QStringLiteral("link") ? link : path)),
+                 expectEnglish() ? english : russian);
+    }
+
     void failedSaveIsReportedInTheLanguage()
     {
         FormFixture f;
