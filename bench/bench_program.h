@@ -18,4 +18,4 @@ inline void useThresholdOfTheLocale(Program& program)
         box->close();
 }
 
-} // namespace brenvik::bench
+}  // namespace brenvik::bench

@@ -33,7 +33,7 @@ double cpuSeconds(clockid_t clock)
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -49,7 +49,10 @@ void frameBenchmark(benchmark::State& state, NoiseSettings noise, bool literal)
 
 void BM_FrameNoiseOff(benchmark::State& state) { frameBenchmark(state, NoiseSettings{false, 0}, false); }
 void BM_FrameNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, false); }
-void BM_FrameLiteralNoiseOn30(benchmark::State& state) { frameBenchmark(state, NoiseSettings{true, 30}, true); }
+void BM_FrameLiteralNoiseOn30(benchmark::State& state)
+{
+    frameBenchmark(state, NoiseSettings{true, 30}, true);
+}
 
 // The same trial from the midpoint cell alone, jumping over the other samples' draws.
 void BM_TrialNoiseOn30(benchmark::State& state)
@@ -131,7 +134,7 @@ void BM_SweepMillionTrialsPerStep(benchmark::State& state)
     state.counters["threads"] = settings.threads;
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_FrameNoiseOff)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameNoiseOn30)->Unit(benchmark::kMicrosecond);

@@ -34,10 +34,7 @@ long residentKiB()
     return -1;
 }
 
-void xdotool(const QStringList& arguments)
-{
-    QProcess::execute(QStringLiteral("xdotool"), arguments);
-}
+void xdotool(const QStringList& arguments) { QProcess::execute(QStringLiteral("xdotool"), arguments); }
 
 void click(QWidget* widget)
 {
@@ -52,7 +49,7 @@ T* child(QWidget* window, const char* name)
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -67,7 +64,8 @@ int main(int argc, char** argv)
     brenvik::bench::useThresholdOfTheLocale(program);
     const QString shots = QDir::temp().filePath(QStringLiteral("brenvik-soak"));
     QDir().mkpath(shots);
-    program.Form3.setFileNameAsker([&](QFileDialog&) { return QDir(shots).filePath(QStringLiteral("ScrShot.bmp")); });
+    program.Form3.setFileNameAsker(
+        [&](QFileDialog&) { return QDir(shots).filePath(QStringLiteral("ScrShot.bmp")); });
     program.show();
 
     long ticks = 0;
@@ -146,6 +144,7 @@ int main(int argc, char** argv)
                 "(%+ld KiB since the first minute)\n",
                 rssAtStart, rssAfterFirstMinute, rssAtEnd, rssAtEnd - rssAfterFirstMinute);
     std::printf("Edit1 at the end: %s, sweep running: %s\n",
-                qPrintable(child<QLineEdit>(&form, "Edit1")->text()), form.sweep().SweepActive ? "yes" : "no");
+                qPrintable(child<QLineEdit>(&form, "Edit1")->text()),
+                form.sweep().SweepActive ? "yes" : "no");
     return 0;
 }

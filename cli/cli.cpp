@@ -46,7 +46,8 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
     settings.trialsPerStep = options.trialsPerStep;
     settings.firstStep = options.firstStep;
     settings.lastStep = options.lastStep;
-    settings.threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+    settings.threads =
+        options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
 
     // Ranges run apart concatenate to the whole sweep: one header, from the range at step 0.
     if (options.header || options.firstStep == 0)
@@ -59,7 +60,10 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
     ExpectedProbability expected;
     runSweep(settings, [&](const SweepStepResult& r) {
         if (progress && terminals.out)
-            progress->withLineErased([&] { writeSweepCsvRow(out, r, expected); out.flush(); });
+            progress->withLineErased([&] {
+                writeSweepCsvRow(out, r, expected);
+                out.flush();
+            });
         else
             writeSweepCsvRow(out, r, expected);
     });
@@ -70,7 +74,7 @@ void runExpected(const Options& options, std::ostream& out)
     out << "p_expected\n" << shortestText(expectedProbability(options.inputs, options.noise)) << '\n';
 }
 
-} // namespace
+}  // namespace
 
 int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, Terminals terminals)
 {
@@ -100,4 +104,4 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     return out ? 0 : 1;
 }
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -22,4 +22,4 @@ struct Terminals {
 int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
         Terminals terminals = {});
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -34,7 +34,8 @@ Output is CSV on standard output. A bad number or option is reported on standard
 error with exit status 2, and nothing is printed then.
 )";
 
-constexpr std::string_view kTrialsHead = R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
+constexpr std::string_view kTrialsHead =
+    R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
 
 Usage: brenvik-cli trials [model options] [--tests N] [--frames N]
 
@@ -60,7 +61,8 @@ Columns: frame,peak1,peak2,cell_mean,resolved,probability
                probability box would show, with "."
 )";
 
-constexpr std::string_view kSweepHead = R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
+constexpr std::string_view kSweepHead =
+    R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
 
 Usage: brenvik-cli sweep [model options] [--vary LIST] [--tests N] [--threads N]
                          [--steps A-B] [--header]
@@ -94,7 +96,8 @@ Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high
   p_expected       the probability that the share estimates (see 'brenvik-cli expected --help')
 )";
 
-constexpr std::string_view kExpectedHead = R"(brenvik-cli expected - the probability of resolution, computed instead of estimated.
+constexpr std::string_view kExpectedHead =
+    R"(brenvik-cli expected - the probability of resolution, computed instead of estimated.
 
 Usage: brenvik-cli expected [model options]
 
@@ -123,7 +126,7 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::string_view helpText(Command command)
 {
@@ -143,4 +146,4 @@ std::string_view helpText(Command command)
     return kToolHelp;
 }
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -8,4 +8,4 @@ namespace brenvik::cli {
 
 std::string_view helpText(Command command);
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

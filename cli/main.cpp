@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const int status = brenvik::cli::run(args, std::cout, std::cerr,
-                                          {isatty(STDOUT_FILENO) == 1, isatty(STDERR_FILENO) == 1});
+                                         {isatty(STDOUT_FILENO) == 1, isatty(STDERR_FILENO) == 1});
     if (status == 1)
         std::cerr << "brenvik-cli: could not write the output.\n";
     return status;

@@ -56,7 +56,8 @@ std::int32_t integerInRange(std::string_view option, std::string_view text, std:
     };
     // A whole number too long for 32 bits is out of range too, not "not an integer".
     const std::string_view digits = text.substr(!text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0);
-    if (!digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+    if (!digits.empty() &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
         !parseInteger(text))
         throw outside(std::string(text));
     const std::int32_t value = integerArgument(option, text);
@@ -97,8 +98,7 @@ SweptParameters varyArgument(std::string_view list)
         else if (word == "threshold")
             vary.threshold = true;
         else
-            throw UsageError("--vary: '" + std::string(word) +
-                             "' is not one of position, noise, threshold.");
+            throw UsageError("--vary: '" + std::string(word) + "' is not one of position, noise, threshold.");
         if (comma == std::string_view::npos)
             break;
         list.remove_prefix(comma + 1);
@@ -153,7 +153,7 @@ std::optional<Command> commandNamed(std::string_view word)
 
 bool isHelp(std::string_view word) { return word == "--help" || word == "-h"; }
 
-} // namespace
+}  // namespace
 
 Options parseOptions(std::span<const std::string_view> args)
 {
@@ -225,4 +225,4 @@ Options parseOptions(std::span<const std::string_view> args)
     return options;
 }
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

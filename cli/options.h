@@ -24,19 +24,19 @@ struct Options {
     Command command = Command::Help;
     /// Help was asked for this command (Help alone: the tool's overview).
     Command helpFor = Command::Help;
-    TFrameInputs inputs;        ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0)
-    NoiseSettings noise;        ///< off unless --noise
-    std::int64_t frames = -1;   ///< trials: -1 means one batch
-    SweptParameters vary;       ///< sweep: position unless --vary
+    TFrameInputs inputs;       ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0)
+    NoiseSettings noise;       ///< off unless --noise
+    std::int64_t frames = -1;  ///< trials: -1 means one batch
+    SweptParameters vary;      ///< sweep: position unless --vary
     std::int64_t trialsPerStep = 5;
-    unsigned threads = 0;       ///< sweep: 0 means one per core
-    int firstStep = 0;          ///< sweep: the steps run
+    unsigned threads = 0;  ///< sweep: 0 means one per core
+    int firstStep = 0;     ///< sweep: the steps run
     int lastStep = kSweepLastParameterStep;
-    bool header = false;        ///< sweep: the header even when the first step is not 0
+    bool header = false;  ///< sweep: the header even when the first step is not 0
 };
 
 /// Parses the arguments (without the program name). Throws UsageError; for a number text
 /// that does not convert, its message is the option's name and the conversion's message.
 Options parseOptions(std::span<const std::string_view> args);
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -9,12 +9,12 @@ namespace brenvik::cli {
 namespace {
 
 constexpr auto kInterval = std::chrono::milliseconds(250);
-constexpr double kShortestRun = 2.0;   // seconds
-constexpr double kFirstEstimate = 0.5; // seconds before the estimate is trusted
+constexpr double kShortestRun = 2.0;    // seconds
+constexpr double kFirstEstimate = 0.5;  // seconds before the estimate is trusted
 // Back to the line's start, and clear it from there: a terminal's own control sequence.
 constexpr std::string_view kEraseLine = "\r\x1b[K";
 
-} // namespace
+}  // namespace
 
 std::string progressText(int step, int firstStep, int lastStep, double share, double secondsLeft)
 {
@@ -70,14 +70,16 @@ void SweepProgress::follow(std::stop_token stop)
 void SweepProgress::update()
 {
     const std::int64_t done = m_trialsDone.load(std::memory_order_relaxed);
-    const double share = static_cast<double>(done) / static_cast<double>(std::max<std::int64_t>(1, m_totalTrials));
+    const double share =
+        static_cast<double>(done) / static_cast<double>(std::max<std::int64_t>(1, m_totalTrials));
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
     // Once shown, the line stays until the end even if the estimate shrinks.
     m_earned = m_earned || progressWorthShowing(elapsed, share);
     if (!m_earned)
         return;
-    const int step = m_firstStep + static_cast<int>(std::min<std::int64_t>(
-                                       done / std::max<std::int64_t>(1, m_trialsPerStep), m_lastStep - m_firstStep));
+    const int step =
+        m_firstStep + static_cast<int>(std::min<std::int64_t>(
+                          done / std::max<std::int64_t>(1, m_trialsPerStep), m_lastStep - m_firstStep));
     const double left = share > 0.0 ? elapsed * (1.0 - share) / share : -1.0;
     m_err << kEraseLine << progressText(step, m_firstStep, m_lastStep, share, left) << std::flush;
     m_shown = true;
@@ -90,4 +92,4 @@ void SweepProgress::eraseLine()
     m_shown = false;
 }
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -59,7 +59,7 @@ private:
     std::condition_variable_any m_wake;
     bool m_shown = false;
     bool m_earned = false;
-    std::jthread m_thread; // last: starts once everything above exists, stops first
+    std::jthread m_thread;  // last: starts once everything above exists, stops first
 };
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -18,4 +18,4 @@ void writeSweepCsvRow(std::ostream& out, const SweepStepResult& r, ExpectedProba
         << shortestText(expected(r.inputs, r.noise)) << '\n';
 }
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

@@ -17,4 +17,4 @@ inline constexpr std::string_view kSweepCsvHeader =
 /// the step's parameters.
 void writeSweepCsvRow(std::ostream& out, const SweepStepResult& r, ExpectedProbability& expected);
 
-} // namespace brenvik::cli
+}  // namespace brenvik::cli

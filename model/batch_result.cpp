@@ -22,4 +22,4 @@ BatchResult batchResult(float Probability, const BatchTrials& trials, char separ
     return {Probability, shown, realToText(shown, separator), trials};
 }
 
-} // namespace brenvik
+}  // namespace brenvik

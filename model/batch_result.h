@@ -68,4 +68,4 @@ struct BatchResult {
 
 BatchResult batchResult(float Probability, const BatchTrials& trials, char separator);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -10,8 +10,7 @@ static_assert(std::numeric_limits<long double>::digits == 64 &&
                   std::numeric_limits<long double>::max_exponent == 16384,
               "Brenvik needs long double to be the 80-bit x87 extended type "
               "(64-bit significand), as GCC provides it on x86-64");
-static_assert(std::numeric_limits<float>::is_iec559,
-              "Brenvik needs IEEE 754 single precision for float");
+static_assert(std::numeric_limits<float>::is_iec559, "Brenvik needs IEEE 754 single precision for float");
 
 namespace brenvik {
 
@@ -20,4 +19,4 @@ using Extended = long double;
 /// Round an extended value to single precision (round to nearest, ties to even).
 inline float toSingle(Extended value) { return static_cast<float>(value); }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -15,4 +15,4 @@ inline std::string withFullStop(std::string message)
     return message;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -29,4 +29,4 @@ std::uint32_t currentMxcsr()
     return mxcsr & ~0x3Fu;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -20,4 +20,4 @@ void setModelFloatingPointEnvironment();
 std::uint16_t currentX87ControlWord();
 std::uint32_t currentMxcsr();
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -50,10 +50,10 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
         }
     }
 
-    r.Peak1 = peakIntensity(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y),
-                            intensity(in.T1X, in.T1Y, in.T2X, in.T2Y));
-    r.Peak2 = peakIntensity(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y),
-                            intensity(in.T2X, in.T2Y, in.T2X, in.T2Y));
+    r.Peak1 =
+        peakIntensity(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y), intensity(in.T1X, in.T1Y, in.T2X, in.T2Y));
+    r.Peak2 =
+        peakIntensity(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y), intensity(in.T2X, in.T2Y, in.T2X, in.T2Y));
     r.CellMean = toSingle(static_cast<Extended>(r.CellSum) / r.CellCount);
     if (noise.enabled) {
         r.Peak1 = withNoise(r.Peak1, noise, generator);
@@ -63,7 +63,7 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
     return r;
 }
 
-} // namespace
+}  // namespace
 
 MidpointCell midpointCell(std::int8_t T1X, std::int8_t T1Y, std::int8_t T2X, std::int8_t T2Y)
 {
@@ -108,4 +108,4 @@ FrameResult evaluateFrameLiteral(const TFrameInputs& inputs, const NoiseSettings
     return evaluateWith(fresh, inputs, noise, generator, samples);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -36,9 +36,9 @@ inline float peakIntensity(float fromT1, float fromT2)
 
 /// The inputs read at the start of every frame.
 struct TFrameInputs {
-    float Q = 9.0f;            ///< width of the point-spread function
-    std::uint8_t BatchSize = 5; ///< trials per batch, low 8 bits of the box's integer
-    float Threshold = 0.27f;   ///< share of the peak that must stand above the cell mean
+    float Q = 9.0f;              ///< width of the point-spread function
+    std::uint8_t BatchSize = 5;  ///< trials per batch, low 8 bits of the box's integer
+    float Threshold = 0.27f;     ///< share of the peak that must stand above the cell mean
     std::int8_t T1X = 0, T1Y = 0, T2X = 0, T2Y = 0;
 };
 
@@ -53,7 +53,7 @@ struct NoiseSettings {
 /// The value of one sample point; the 3-D view draws it at height Intensity1 + Intensity2 − 52.
 struct TGridSample {
     std::int8_t X = 0, Y = 0;
-    float Intensity1 = 0.0f, Intensity2 = 0.0f; ///< each source's light ×1200, noise included
+    float Intensity1 = 0.0f, Intensity2 = 0.0f;  ///< each source's light ×1200, noise included
 };
 
 /// All sample points of a frame in loop order: X outer, Y inner, both −60 … 60.
@@ -80,7 +80,7 @@ struct FrameResult {
     float CellSum = 0.0f;
     std::uint8_t CellCount = 0;
     float CellMean = 0.0f;
-    float Peak1 = 0.0f, Peak2 = 0.0f; ///< both sources' light at T1 and at T2, noise included
+    float Peak1 = 0.0f, Peak2 = 0.0f;  ///< both sources' light at T1 and at T2, noise included
     bool resolved = false;
 };
 
@@ -92,8 +92,8 @@ public:
     /// One frame. With noise on it makes 29 284 draws: two per sample point
     /// (Intensity1, then Intensity2), then one for Peak1 and one for Peak2.
     /// When `samples` is given it receives every sample point in loop order.
-    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise,
-                         NoiseGenerator& generator, SurfaceSamples* samples = nullptr);
+    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise, NoiseGenerator& generator,
+                         SurfaceSamples* samples = nullptr);
 
 private:
     IntensityTable m_table;
@@ -104,4 +104,4 @@ private:
 FrameResult evaluateFrameLiteral(const TFrameInputs& inputs, const NoiseSettings& noise,
                                  NoiseGenerator& generator, SurfaceSamples* samples = nullptr);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -14,15 +14,16 @@ auto convertBox(InputBox box, Convert convert)
         throw InputConversionError(box, failure);
     }
 }
-} // namespace
+}  // namespace
 
-TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions,
-                             char separator)
+TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator)
 {
     TFrameInputs in;
     in.Q = toSingle(convertBox(InputBox::q, [&] { return textToReal(texts.q, separator); }));
-    in.BatchSize = static_cast<std::uint8_t>(convertBox(InputBox::batchSize, [&] { return textToInteger(texts.batchSize); }));
-    in.Threshold = toSingle(convertBox(InputBox::threshold, [&] { return textToReal(texts.threshold, separator); }));
+    in.BatchSize = static_cast<std::uint8_t>(
+        convertBox(InputBox::batchSize, [&] { return textToInteger(texts.batchSize); }));
+    in.Threshold =
+        toSingle(convertBox(InputBox::threshold, [&] { return textToReal(texts.threshold, separator); }));
     in.T1X = static_cast<std::int8_t>(positions.t1x);
     in.T1Y = static_cast<std::int8_t>(positions.t1y);
     in.T2X = static_cast<std::int8_t>(positions.t2x);
@@ -30,4 +31,4 @@ TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& pos
     return in;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

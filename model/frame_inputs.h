@@ -11,9 +11,9 @@
 namespace brenvik {
 
 struct InputTexts {
-    std::string_view q;         ///< "Q:"
-    std::string_view batchSize; ///< "Кол-во тестов:"
-    std::string_view threshold; ///< "Порог:"
+    std::string_view q;          ///< "Q:"
+    std::string_view batchSize;  ///< "Кол-во тестов:"
+    std::string_view threshold;  ///< "Порог:"
 };
 
 struct SourcePositions {
@@ -25,7 +25,9 @@ enum class InputBox { q, batchSize, threshold };
 
 class InputConversionError : public ConversionError {
 public:
-    InputConversionError(InputBox box, const ConversionError& failure) : ConversionError(failure), m_box(box) {}
+    InputConversionError(InputBox box, const ConversionError& failure) : ConversionError(failure), m_box(box)
+    {
+    }
     InputBox box() const { return m_box; }
 
 private:
@@ -35,7 +37,6 @@ private:
 /// Q, then the batch size, then the threshold are converted (the first failure throws
 /// InputConversionError naming that box, with the whole text of that box); Q and the threshold are rounded to
 /// single, the batch size keeps its low 8 bits, each position its low 8 bits as signed.
-TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions,
-                             char separator);
+TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator);
 
-} // namespace brenvik
+}  // namespace brenvik

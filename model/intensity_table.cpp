@@ -26,4 +26,4 @@ void IntensityTable::fill(std::int32_t s)
     m_known[static_cast<std::size_t>(s)] = 1;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

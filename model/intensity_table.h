@@ -37,4 +37,4 @@ private:
     std::vector<std::uint8_t> m_known;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -31,4 +31,4 @@ struct NoiseGenerator {
     }
 };
 
-} // namespace brenvik
+}  // namespace brenvik

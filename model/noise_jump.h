@@ -35,4 +35,4 @@ struct NoiseJump {
     }
 };
 
-} // namespace brenvik
+}  // namespace brenvik

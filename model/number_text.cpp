@@ -50,10 +50,11 @@ Extended scaleByPowerOfTen(std::uint64_t mantissa, long exponent)
         return m / std::pow(10.0L, static_cast<Extended>(-exponent));
     // 10^-exponent itself would overflow: scale into the normal range first, then down
     // into the subnormal one.
-    return m * std::pow(10.0L, static_cast<Extended>(exponent + kMaxExactPower)) / kPowersOfTen[kMaxExactPower];
+    return m * std::pow(10.0L, static_cast<Extended>(exponent + kMaxExactPower)) /
+           kPowersOfTen[kMaxExactPower];
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Extended> parseReal(std::string_view text, char separator)
 {
@@ -213,4 +214,4 @@ std::string realToText(Extended value, char separator)
     return text;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

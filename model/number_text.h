@@ -49,4 +49,4 @@ std::int32_t textToInteger(std::string_view text);
 
 std::string realToText(Extended value, char separator);
 
-} // namespace brenvik
+}  // namespace brenvik

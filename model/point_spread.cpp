@@ -7,7 +7,7 @@ namespace brenvik {
 namespace {
 // 2π to the full 64-bit significand.
 constexpr Extended kTwoPi = 6.283185307179586476925286766559005768L;
-} // namespace
+}  // namespace
 
 float intensityAtSquaredDistance(std::int32_t s, float Q)
 {
@@ -18,4 +18,4 @@ float intensityAtSquaredDistance(std::int32_t s, float Q)
     return toSingle(g * n);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -37,4 +37,4 @@ inline float SourceIntensity(std::int8_t X, std::int8_t Y, std::int8_t SX, std::
     return intensityAtSquaredDistance(squaredDistance(X, Y, SX, SY), Q);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -19,7 +19,8 @@ FrameOutcome ResolutionModel::runTrial(const TFrameInputs& inputs, const NoiseSe
     return outcome;
 }
 
-void ResolutionModel::countTrial(FrameOutcome& outcome, const TFrameInputs& inputs, const NoiseSettings& noise)
+void ResolutionModel::countTrial(FrameOutcome& outcome, const TFrameInputs& inputs,
+                                 const NoiseSettings& noise)
 {
     m_batchTrials.add(TrialParameters::of(inputs, noise));
     outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
@@ -35,4 +36,4 @@ void ResolutionModel::startBatch()
     m_batchTrials = {};
 }
 
-} // namespace brenvik
+}  // namespace brenvik

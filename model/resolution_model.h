@@ -47,4 +47,4 @@ private:
     TrialEvaluator m_trialEvaluator;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

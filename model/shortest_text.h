@@ -15,4 +15,4 @@ std::string shortestText(Real value)
     return std::string(buffer, result.ptr);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -20,4 +20,4 @@ Interval wilsonInterval(long long successes, long long trials, double z)
     return {low, high};
 }
 
-} // namespace brenvik
+}  // namespace brenvik

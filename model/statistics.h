@@ -16,4 +16,4 @@ struct Interval {
 /// Unlike the normal approximation it stays within 0 … 1 and is not empty at p̂ = 0 or 1.
 Interval wilsonInterval(long long successes, long long trials, double z = kZ95);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -51,7 +51,8 @@ std::int64_t countResolved(const TrialPlan& plan, const NoiseSettings& noise, st
 std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::uint32_t state,
                        std::int64_t trials, unsigned threads, std::atomic<std::int64_t>* trialsDone)
 {
-    const auto shares = static_cast<std::int64_t>(std::max<std::int64_t>(1, std::min<std::int64_t>(threads, trials)));
+    const auto shares =
+        static_cast<std::int64_t>(std::max<std::int64_t>(1, std::min<std::int64_t>(threads, trials)));
     std::vector<std::int64_t> resolved(static_cast<std::size_t>(shares), 0);
     {
         std::vector<std::jthread> workers;
@@ -81,7 +82,7 @@ std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::u
     return sum;
 }
 
-} // namespace
+}  // namespace
 
 void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, NoiseSettings& noise)
 {
@@ -123,4 +124,4 @@ void runSweep(const SweepSettings& settings, const std::function<void(const Swee
     }
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -17,19 +17,19 @@
 namespace brenvik {
 
 struct SweepSettings {
-    TFrameInputs base;          ///< parameters that are not varied
-    NoiseSettings noise;        ///< noise when it is not varied
+    TFrameInputs base;    ///< parameters that are not varied
+    NoiseSettings noise;  ///< noise when it is not varied
     SweptParameters vary;
     std::int64_t trialsPerStep = 5;
-    int firstStep = 0;                          ///< the steps run: firstStep … lastStep
+    int firstStep = 0;  ///< the steps run: firstStep … lastStep
     int lastStep = kSweepLastParameterStep;
-    unsigned threads = 1;                       ///< each step's trials are split over these
-    std::atomic<std::int64_t>* trialsDone = nullptr; ///< when set, counts the trials made so far
+    unsigned threads = 1;                             ///< each step's trials are split over these
+    std::atomic<std::int64_t>* trialsDone = nullptr;  ///< when set, counts the trials made so far
 };
 
 struct SweepStepResult {
     int step = 0;
-    TFrameInputs inputs;        ///< the parameters these trials were made with
+    TFrameInputs inputs;  ///< the parameters these trials were made with
     NoiseSettings noise;
     std::int64_t resolved = 0;
     std::int64_t trials = 0;
@@ -42,4 +42,4 @@ void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, No
 /// as soon as the step is done.
 void runSweep(const SweepSettings& settings, const std::function<void(const SweepStepResult&)>& onStep);
 
-} // namespace brenvik
+}  // namespace brenvik

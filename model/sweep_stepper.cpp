@@ -14,4 +14,4 @@ SweepTick sweepTick(std::uint8_t SweepStep, const SweptParameters& vary, std::ui
     return tick;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

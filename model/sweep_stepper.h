@@ -11,15 +11,15 @@
 namespace brenvik {
 
 struct SweepTick {
-    StepSetting set;           ///< set before the tick's frame, from the counter on entry
-    std::uint8_t step = 0;     ///< the counter after the tick
-    bool advanced = false;     ///< the counter moved on
-    bool plot = false;         ///< draw the curve to the point of `step` at the latest level
-    bool ended = false;        ///< the sweep ends with this tick (its frame still runs)
+    StepSetting set;        ///< set before the tick's frame, from the counter on entry
+    std::uint8_t step = 0;  ///< the counter after the tick
+    bool advanced = false;  ///< the counter moved on
+    bool plot = false;      ///< draw the curve to the point of `step` at the latest level
+    bool ended = false;     ///< the sweep ends with this tick (its frame still runs)
 };
 
 /// `TestCount` as the last frame left it: 1 means that frame made the first trial of a
 /// new batch, and only then does the counter advance, once per batch.
 SweepTick sweepTick(std::uint8_t SweepStep, const SweptParameters& vary, std::uint8_t TestCount);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -26,9 +26,6 @@ StepSetting stepSetting(int s, const SweptParameters& vary)
     return set;
 }
 
-std::int32_t curveHeight(Extended P)
-{
-    return static_cast<std::int32_t>(200 * P);
-}
+std::int32_t curveHeight(Extended P) { return static_cast<std::int32_t>(200 * P); }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -16,16 +16,16 @@ inline constexpr int kSweepEndStep = 121;
 
 /// Which parameters a sweep varies; any combination, none included.
 struct SweptParameters {
-    bool position = true;   ///< T2 := (s − 60, s − 60)
-    bool noise = false;     ///< noise on, level s ÷ 4
-    bool threshold = false; ///< the threshold text t ÷ 100
+    bool position = true;    ///< T2 := (s − 60, s − 60)
+    bool noise = false;      ///< noise on, level s ÷ 4
+    bool threshold = false;  ///< the threshold text t ÷ 100
 };
 
 /// What step s sets: a value for each varied parameter, nothing for the others.
 struct StepSetting {
-    std::optional<std::int32_t> position;            ///< both coordinates of T2
-    std::optional<std::int32_t> noiseLevel;          ///< with the noise switched on
-    std::optional<std::int32_t> thresholdHundredths; ///< t: the threshold is t ÷ 100
+    std::optional<std::int32_t> position;             ///< both coordinates of T2
+    std::optional<std::int32_t> noiseLevel;           ///< with the noise switched on
+    std::optional<std::int32_t> thresholdHundredths;  ///< t: the threshold is t ÷ 100
 
     friend bool operator==(const StepSetting&, const StepSetting&) = default;
 };
@@ -56,4 +56,4 @@ inline std::string sweepThresholdText(int s, char separator)
 /// precision, so "0,53" gives 105 and "0,59" gives 117.
 std::int32_t curveHeight(Extended P);
 
-} // namespace brenvik
+}  // namespace brenvik

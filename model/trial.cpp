@@ -8,7 +8,7 @@ namespace brenvik {
 
 namespace {
 
-constexpr int kFirstColumnOffset = 3; // the cell holds 8·CellX − 3 … 8·CellX + 3
+constexpr int kFirstColumnOffset = 3;  // the cell holds 8·CellX − 3 … 8·CellX + 3
 
 // Draws between the last sample of one cell column and the first of the next.
 constexpr NoiseJump kColumnGap = NoiseJump::steps(2 * (kFieldSide - kCellSide));
@@ -19,18 +19,13 @@ int sampleIndex(int x, int y) { return (x - kFieldMin) * kFieldSide + (y - kFiel
 
 float intensityAt(int x, int y, std::int8_t SX, std::int8_t SY, float Q)
 {
-    return scaledIntensity(SourceIntensity(static_cast<std::int8_t>(x), static_cast<std::int8_t>(y), SX, SY, Q));
+    return scaledIntensity(
+        SourceIntensity(static_cast<std::int8_t>(x), static_cast<std::int8_t>(y), SX, SY, Q));
 }
 
-float withNoise(float value, std::int32_t draw)
-{
-    return toSingle(static_cast<Extended>(value) + draw);
-}
+float withNoise(float value, std::int32_t draw) { return toSingle(static_cast<Extended>(value) + draw); }
 
-float addToCellSum(float sum, float i1, float i2)
-{
-    return toSingle((static_cast<Extended>(sum) + i1) + i2);
-}
+float addToCellSum(float sum, float i1, float i2) { return toSingle((static_cast<Extended>(sum) + i1) + i2); }
 
 float cellMean(float sum) { return toSingle(static_cast<Extended>(sum) / kCellSamples); }
 
@@ -38,11 +33,11 @@ bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std:
 
 bool sameInputs(const TFrameInputs& a, const TFrameInputs& b)
 {
-    return sameBits(a.Q, b.Q) && sameBits(a.Threshold, b.Threshold) && a.T1X == b.T1X &&
-           a.T1Y == b.T1Y && a.T2X == b.T2X && a.T2Y == b.T2Y;
+    return sameBits(a.Q, b.Q) && sameBits(a.Threshold, b.Threshold) && a.T1X == b.T1X && a.T1Y == b.T1Y &&
+           a.T2X == b.T2X && a.T2Y == b.T2Y;
 }
 
-} // namespace
+}  // namespace
 
 TrialPlan planTrial(const TFrameInputs& in)
 {
@@ -109,4 +104,4 @@ FrameResult TrialEvaluator::evaluate(const TFrameInputs& inputs, const NoiseSett
     return runTrial(*m_plan, noise, generator);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -39,11 +39,10 @@ FrameResult runTrial(const TrialPlan& plan, const NoiseSettings& noise, NoiseGen
 /// Trials one after another, planning anew only when an input that matters changes.
 class TrialEvaluator {
 public:
-    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise,
-                         NoiseGenerator& generator);
+    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise, NoiseGenerator& generator);
 
 private:
     std::optional<TrialPlan> m_plan;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -27,4 +27,4 @@ std::string probabilityText(float Probability, char separator)
     return realToText(shownProbability(Probability), separator);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

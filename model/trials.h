@@ -39,4 +39,4 @@ Extended shownProbability(float Probability);
 /// shownProbability in the general number format ("0,69").
 std::string probabilityText(float Probability, char separator);
 
-} // namespace brenvik
+}  // namespace brenvik

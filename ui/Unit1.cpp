@@ -35,19 +35,15 @@ std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
     ui->setupUi(form);
     return ui;
 }
-} // namespace
+}  // namespace
 
 TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
-    : QWidget(parent),
-      m_ui(setUpForm(this)),
-      m_report(report),
-      m_separator(separator)
+    : QWidget(parent), m_ui(setUpForm(this)), m_report(report), m_separator(separator)
 {
     m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
     // A fixed window with a title bar and a close button only.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     // Hints show on hover although the graph window or the About box is the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -94,10 +90,7 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
     m_graph = graph;
 }
 
-SceneView& TForm1::view()
-{
-    return *m_ui->View3D;
-}
+SceneView& TForm1::view() { return *m_ui->View3D; }
 
 void TForm1::FormCreate()
 {
@@ -148,7 +141,8 @@ void TForm1::frameAndPresent()
         m_report.forgetLastFailure();
     } catch (const InputConversionError& failure) {
         const std::array<const QLineEdit*, 3> boxes{m_ui->Edit1, m_ui->Edit2, m_ui->Edit3};
-        m_report.ReportInputFailure(QString::fromStdString(failure.what()), *boxes[static_cast<int>(failure.box())]);
+        m_report.ReportInputFailure(QString::fromStdString(failure.what()),
+                                    *boxes[static_cast<int>(failure.box())]);
     }
 }
 
@@ -173,10 +167,7 @@ void TForm1::RenderFrame()
     }
 }
 
-void TForm1::present()
-{
-    m_ui->View3D->present();
-}
+void TForm1::present() { m_ui->View3D->present(); }
 
 void TForm1::SpeedButton1Click()
 {
@@ -187,10 +178,7 @@ void TForm1::SpeedButton1Click()
     m_aboutBox->activateWindow();
 }
 
-void TForm1::CheckBox1Click()
-{
-    m_ui->TrackBar5->setEnabled(m_ui->CheckBox1->isChecked());
-}
+void TForm1::CheckBox1Click() { m_ui->TrackBar5->setEnabled(m_ui->CheckBox1->isChecked()); }
 
 void TForm1::Button1Click()
 {
@@ -244,7 +232,8 @@ void TForm1::sweepStep()
     if (tick.set.noiseLevel)
         m_ui->TrackBar5->setValue(*tick.set.noiseLevel);
     if (tick.set.thresholdHundredths)
-        m_ui->Edit3->setText(QString::fromStdString(thresholdText(*tick.set.thresholdHundredths, m_separator.value())));
+        m_ui->Edit3->setText(
+            QString::fromStdString(thresholdText(*tick.set.thresholdHundredths, m_separator.value())));
 
     m_sweepState.SweepStep = tick.step;
     // Until a batch has completed Edit4 shows "---": the curve waits for a level.
@@ -254,10 +243,7 @@ void TForm1::sweepStep()
         stopSweep();  // the end does what Stop does; this tick's frame still runs
 }
 
-void TForm1::BitBtn1Click()
-{
-    close();
-}
+void TForm1::BitBtn1Click() { close(); }
 
 void TForm1::TrackBar1Change() { showPosition(m_ui->Label9, m_ui->TrackBar1->value()); }
 void TForm1::TrackBar2Change() { showPosition(m_ui->Label11, m_ui->TrackBar2->value()); }
@@ -269,9 +255,18 @@ void TForm1::TrackBar6Change() { m_ui->View3D->rotation().turn(Axis::X, m_ui->Tr
 void TForm1::TrackBar7Change() { m_ui->View3D->rotation().turn(Axis::Y, m_ui->TrackBar7->value()); }
 void TForm1::TrackBar8Change() { m_ui->View3D->rotation().turn(Axis::Z, m_ui->TrackBar8->value()); }
 
-void TForm1::Edit1KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit1->text(), key, QChar(m_separator.value())); }
-void TForm1::Edit2KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit2->text(), key, QChar(m_separator.value())); }
-void TForm1::Edit3KeyPress(QObject*, char16_t& key) { filterNumberKey(m_ui->Edit3->text(), key, QChar(m_separator.value())); }
+void TForm1::Edit1KeyPress(QObject*, char16_t& key)
+{
+    filterNumberKey(m_ui->Edit1->text(), key, QChar(m_separator.value()));
+}
+void TForm1::Edit2KeyPress(QObject*, char16_t& key)
+{
+    filterNumberKey(m_ui->Edit2->text(), key, QChar(m_separator.value()));
+}
+void TForm1::Edit3KeyPress(QObject*, char16_t& key)
+{
+    filterNumberKey(m_ui->Edit3->text(), key, QChar(m_separator.value()));
+}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
@@ -331,4 +326,4 @@ bool TForm1::filterNumberBoxKey(QObject* box, QKeyEvent* event)
     return true;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -104,9 +104,9 @@ private:
     ResolutionModel m_model;
     std::optional<BatchResult> m_lastBatch;
     SweepState m_sweepState;
-    QSize m_frameSize;      ///< the size the last resize handled
+    QSize m_frameSize;  ///< the size the last resize handled
     bool m_closed = false;
     bool m_renderingFailed = false;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -12,7 +12,7 @@ namespace brenvik {
 namespace {
 constexpr int kCreditsIntervalMs = 50;
 constexpr int kCreditsCycle = 255;  // steps before the credits jump back
-} // namespace
+}  // namespace
 
 TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TAboutBox>()), m_sound(sound)
@@ -89,10 +89,7 @@ void TAboutBox::FormClose()
     scrollCredits(0);  // back to the start position; the count is reset when shown
 }
 
-void TAboutBox::OKButtonClick()
-{
-    close();
-}
+void TAboutBox::OKButtonClick() { close(); }
 
 void TAboutBox::CheckBox1Click()
 {
@@ -113,9 +110,6 @@ void TAboutBox::Timer1Timer()
     scrollCredits(m_scrollCount);
 }
 
-void TAboutBox::scrollCredits(int pixels)
-{
-    m_ui->Credits->move(m_creditsStart - QPoint(0, pixels));
-}
+void TAboutBox::scrollCredits(int pixels) { m_ui->Credits->move(m_creditsStart - QPoint(0, pixels)); }
 
-} // namespace brenvik
+}  // namespace brenvik

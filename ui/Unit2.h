@@ -54,4 +54,4 @@ private:
     bool m_placed = false;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -22,7 +22,7 @@ namespace brenvik {
 
 namespace {
 constexpr int kFramingWaitMs = 1000;
-} // namespace
+}  // namespace
 
 TForm3::TForm3(FailureReport& report, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::TForm3>()), m_report(report), m_canvas(QSize(528, 312))
@@ -54,7 +54,8 @@ QSize TForm3::outerSize()
         // The window manager frames the window before it maps it; a bare X server never does.
         const QDeadlineTimer deadline(kFramingWaitMs);
         while (!windowHandle()->isExposed() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
+            QCoreApplication::processEvents(
+                QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
         m_framed = true;
     }
     return frameGeometry().size();
@@ -64,7 +65,9 @@ void TForm3::startGraph()
 {
     // The top right corner of the whole desktop, with the frame.
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    const auto topRight = [&](QSize outer) { return QPoint(desktop.x() + desktop.width() - outer.width(), desktop.y()); };
+    const auto topRight = [&](QSize outer) {
+        return QPoint(desktop.x() + desktop.width() - outer.width(), desktop.y());
+    };
     move(topRight(frameGeometry().size()));  // where it shows first, if never before
     const QSize outer = outerSize();
     move(topRight(outer));
@@ -109,8 +112,8 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event)
 }
 
 namespace {
-std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvider* icons, const QString& filter,
-                                        const QString& suffix, const QString& proposed)
+std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvider* icons,
+                                        const QString& filter, const QString& suffix, const QString& proposed)
 {
     auto dialog = std::make_unique<SaveFileDialog>(parent);
     dialog->setIconProvider(icons);
@@ -119,11 +122,12 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvid
     dialog->selectFile(proposed);
     return dialog;
 }
-} // namespace
+}  // namespace
 
 std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 {
-    auto dialog = saveDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
+    auto dialog =
+        saveDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
     dialog->setFilter(dialog->filter() | QDir::Hidden);
     addPicturePreview(*dialog);
     return dialog;
@@ -131,7 +135,8 @@ std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 
 std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
 {
-    return saveDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"), m_lastDataName);
+    return saveDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
+                      m_lastDataName);
 }
 
 QString TForm3::askFileName(QFileDialog& dialog)
@@ -179,9 +184,6 @@ void TForm3::saveData()
     saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
 }
 
-void TForm3::SpeedButton2Click()
-{
-    close();
-}
+void TForm3::SpeedButton2Click() { close(); }
 
-} // namespace brenvik
+}  // namespace brenvik

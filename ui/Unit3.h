@@ -97,4 +97,4 @@ private:
     QString m_lastDataName = QStringLiteral("Sweep.csv");
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -25,10 +25,7 @@ void prepareApplication()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/brenvik/program_icon.png")));
 }
 
-Program::Program()
-{
-    Form1.attachWindows(&AboutBox, &Form3);
-}
+Program::Program() { Form1.attachWindows(&AboutBox, &Form3); }
 
 void Program::show()
 {
@@ -45,4 +42,4 @@ void Program::show()
     }
 }
 
-} // namespace brenvik
+}  // namespace brenvik

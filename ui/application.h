@@ -33,4 +33,4 @@ struct Program {
     void show();
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -21,7 +21,7 @@ void put32(QByteArray& out, quint32 value)
         out.append(static_cast<char>((value >> shift) & 0xFF));
 }
 
-} // namespace
+}  // namespace
 
 QByteArray bmpImage(const QImage& picture)
 {
@@ -47,7 +47,7 @@ QByteArray bmpImage(const QImage& picture)
     put16(out, 24);                            // bits per pixel
     put32(out, 0);                             // no compression
     put32(out, pixelBytes);
-    put32(out, 3780);                          // 96 pixels per inch
+    put32(out, 3780);  // 96 pixels per inch
     put32(out, 3780);
     put32(out, 0);
     put32(out, 0);
@@ -69,10 +69,12 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        throw FileError(QCoreApplication::translate("FileError", "Cannot create file \"%1\". %2").arg(fullPath, file.errorString()).toStdString());
+        throw FileError(QCoreApplication::translate("FileError", "Cannot create file \"%1\". %2")
+                            .arg(fullPath, file.errorString())
+                            .toStdString());
     }
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw FileError(QCoreApplication::translate("FileError", "Stream write error").toStdString());
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -24,4 +24,4 @@ QByteArray bmpImage(const QImage& picture);
 /// "Stream write error".
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -34,4 +34,4 @@ void useDarkCheckMarks(QWidget* window)
         box->setStyle(style);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -22,4 +22,4 @@ public:
 /// Gives every check box of `window` the style above; the style lives as long as the window.
 void useDarkCheckMarks(QWidget* window);
 
-} // namespace brenvik
+}  // namespace brenvik

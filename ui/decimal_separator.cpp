@@ -12,4 +12,4 @@ char decimalSeparatorOf(const QLocale& locale)
     return usable ? static_cast<char>(c) : '.';
 }
 
-} // namespace brenvik
+}  // namespace brenvik

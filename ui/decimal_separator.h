@@ -24,4 +24,4 @@ private:
     char m_value = '.';
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -7,10 +7,7 @@
 
 namespace brenvik {
 
-FailureReport::~FailureReport()
-{
-    delete m_box.data();
-}
+FailureReport::~FailureReport() { delete m_box.data(); }
 
 QString elidedForDisplay(const QString& text)
 {
@@ -34,8 +31,8 @@ void FailureReport::ReportFailure(const QString& message)
         popup->close();
 
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, elidedForDisplay(text), QMessageBox::Ok,
-                                m_owner);
+    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, elidedForDisplay(text),
+                                QMessageBox::Ok, m_owner);
     if (box->text() != text)
         box->setDetailedText(text);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -53,4 +50,4 @@ void FailureReport::ReportInputFailure(const QString& message, const QWidget& bo
         ReportFailure(message);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

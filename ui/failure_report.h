@@ -49,4 +49,4 @@ private:
     QString m_lastReported;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -17,4 +17,4 @@ QIcon glyphIcon(const QString& resource)
     return QIcon(pixmap);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

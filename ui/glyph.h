@@ -9,4 +9,4 @@ namespace brenvik {
 /// as glyph buttons do.
 QIcon glyphIcon(const QString& resource);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -4,10 +4,7 @@
 
 namespace brenvik {
 
-GraphCanvas::GraphCanvas(QSize size) : m_image(size, QImage::Format_RGB32)
-{
-    m_image.fill(Qt::black);
-}
+GraphCanvas::GraphCanvas(QSize size) : m_image(size, QImage::Format_RGB32) { m_image.fill(Qt::black); }
 
 void GraphCanvas::fillRect(const QRect& rect)
 {
@@ -23,4 +20,4 @@ void GraphCanvas::lineTo(QPoint point)
     m_current = point;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

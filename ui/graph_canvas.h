@@ -38,4 +38,4 @@ private:
     QPoint m_current;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -16,10 +16,7 @@ InterfaceLanguage interfaceLanguageFor(const QStringList& uiLanguages)
     return english ? InterfaceLanguage::English : InterfaceLanguage::Russian;
 }
 
-InterfaceLanguage systemInterfaceLanguage()
-{
-    return interfaceLanguageFor(QLocale::system().uiLanguages());
-}
+InterfaceLanguage systemInterfaceLanguage() { return interfaceLanguageFor(QLocale::system().uiLanguages()); }
 
 InterfaceTranslations::InterfaceTranslations(InterfaceLanguage language) : m_language(language)
 {
@@ -47,4 +44,4 @@ void InterfaceTranslations::install(QTranslator& translator, const QString& file
     QCoreApplication::installTranslator(&translator);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -33,4 +33,4 @@ private:
     QTranslator m_qt;       ///< Qt's dialogs and buttons
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -13,4 +13,4 @@ void filterNumberKey(const QString& text, char16_t& key, QChar separator)
     key = kCancelledKey;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

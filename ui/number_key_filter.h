@@ -16,4 +16,4 @@ inline constexpr char16_t kBackspace = 8;
 /// by the separator, or set it to kCancelledKey.
 void filterNumberKey(const QString& text, char16_t& key, QChar separator);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -14,7 +14,7 @@ namespace {
 constexpr QSize kPaneSize(180, 150);
 // A picture file larger than this is not read just to preview it.
 constexpr qint64 kMaxPreviewBytes = 64 * 1024 * 1024;
-} // namespace
+}  // namespace
 
 PicturePreview::PicturePreview(QWidget* parent)
     : QFrame(parent), m_view(new QLabel(this)), m_size(new QLabel(this))
@@ -88,4 +88,4 @@ PicturePreview* addPicturePreview(QFileDialog& dialog)
     return preview;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -37,4 +37,4 @@ private:
 /// proposed there.
 PicturePreview* addPicturePreview(QFileDialog& dialog);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -10,7 +10,7 @@ QMimeType mimeTypeByName(const QFileInfo& info)
 {
     return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
 }
-} // namespace
+}  // namespace
 
 PlainFileIcons::PlainFileIcons()
 {
@@ -41,4 +41,4 @@ QString PlainFileIcons::type(const QFileInfo& info) const
     return mime.comment().isEmpty() ? mime.name() : mime.comment();
 }
 
-} // namespace brenvik
+}  // namespace brenvik

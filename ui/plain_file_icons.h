@@ -16,4 +16,4 @@ public:
     QString type(const QFileInfo& info) const override;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

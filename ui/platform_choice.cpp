@@ -26,4 +26,4 @@ void choosePlatform()
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
 }
 
-} // namespace brenvik
+}  // namespace brenvik

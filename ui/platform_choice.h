@@ -24,4 +24,4 @@ SessionEnvironment currentSessionEnvironment();
 /// Applies platformFor() to this process; call before the application object exists.
 void choosePlatform();
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -21,12 +21,13 @@ void SaveFileDialog::accept()
         if (!folder.exists()) {
             // Parented to this open dialog: it shows above the dialog, and so above a window
             // that stays on top, rather than behind them.
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
+            QMessageBox::warning(
+                this, windowTitle(),
+                tr("Папка «%1» не существует.").arg(QDir::toNativeSeparators(folder.path())));
             return;
         }
     }
     QFileDialog::accept();
 }
 
-} // namespace brenvik
+}  // namespace brenvik

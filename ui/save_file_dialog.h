@@ -15,4 +15,4 @@ public slots:
     void accept() override;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -10,10 +10,7 @@ QtSoundService::QtSoundService(QUrl music) : m_music(std::move(music)) {}
 
 QtSoundService::~QtSoundService() = default;
 
-bool QtSoundService::hasOutputDevice()
-{
-    return !QMediaDevices::audioOutputs().isEmpty();
-}
+bool QtSoundService::hasOutputDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 void QtSoundService::playLooped()
 {
@@ -33,4 +30,4 @@ void QtSoundService::stop()
         m_effect->stop();
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -36,4 +36,4 @@ private:
     std::unique_ptr<QSoundEffect> m_effect;  // made on first use, with a device
 };
 
-} // namespace brenvik
+}  // namespace brenvik

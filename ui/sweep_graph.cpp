@@ -11,7 +11,7 @@ namespace brenvik {
 namespace {
 constexpr int kLeft = 10;        // x of the vertical axis and of the curve's start
 constexpr int kFullScale = 200;  // pixels for probability 1
-} // namespace
+}  // namespace
 
 std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
 {
@@ -76,4 +76,4 @@ QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t Graph
     return curve;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -30,4 +30,4 @@ struct SweepPoint;
 /// whose expected share is not a number are left out.
 QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t GraphBaseY);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -12,7 +12,7 @@ std::string parameterColumns(const TrialParameters& p)
            (p.noise.enabled ? std::to_string(p.noise.level) : std::string("off")) + ',' +
            shortestText(p.Threshold);
 }
-} // namespace
+}  // namespace
 
 QString sweepCsv(const std::vector<SweepPoint>& points)
 {
@@ -27,4 +27,4 @@ QString sweepCsv(const std::vector<SweepPoint>& points)
     return QString::fromStdString(csv);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

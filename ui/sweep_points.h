@@ -25,4 +25,4 @@ struct SweepPoint {
 /// p_expected is the share the batch is expected to give.
 QString sweepCsv(const std::vector<SweepPoint>& points);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -7,8 +7,14 @@
 namespace brenvik {
 
 QString pixelFormatCaption() { return QCoreApplication::translate("PixelFormat", "Ошибка!"); }
-QString noPixelFormatText() { return QCoreApplication::translate("PixelFormat", "Не могу выбрать формат пискеля"); }
-QString pixelFormatNotSetText() { return QCoreApplication::translate("PixelFormat", "Не могу установить формат пикселя"); }
+QString noPixelFormatText()
+{
+    return QCoreApplication::translate("PixelFormat", "Не могу выбрать формат пискеля");
+}
+QString pixelFormatNotSetText()
+{
+    return QCoreApplication::translate("PixelFormat", "Не могу установить формат пикселя");
+}
 
 QSurfaceFormat requestedSurfaceFormat()
 {
@@ -28,8 +34,8 @@ QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained)
 {
     if (!contextCreated)
         return noPixelFormatText();
-    const bool colour = obtained.redBufferSize() > 0 && obtained.greenBufferSize() > 0 &&
-                        obtained.blueBufferSize() > 0;
+    const bool colour =
+        obtained.redBufferSize() > 0 && obtained.greenBufferSize() > 0 && obtained.blueBufferSize() > 0;
     const bool fixedFunction = obtained.renderableType() != QSurfaceFormat::OpenGLES &&
                                obtained.profile() != QSurfaceFormat::CoreProfile;
     if (!colour || obtained.depthBufferSize() < 16 || !fixedFunction)
@@ -53,4 +59,4 @@ QString probeRenderingContext()
     return pixelFormatProblem(true, obtained);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

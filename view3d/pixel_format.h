@@ -30,4 +30,4 @@ QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained);
 /// as the view will: the message for what it refuses, or an empty text.
 QString probeRenderingContext();
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -17,4 +17,4 @@ void SceneFrame::set(const TFrameInputs& inputs, const FrameResult& result, cons
     }
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -26,4 +26,4 @@ struct SceneFrame {
     void set(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
 };
 
-} // namespace brenvik
+}  // namespace brenvik

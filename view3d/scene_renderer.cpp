@@ -41,8 +41,8 @@ constexpr std::array<float, count * count * 12> gridSquares(float side)
     return corners;
 }
 
-constexpr auto kFineGrid = gridSquares<15>(8);   // the 15 × 15 sensor cells
-constexpr auto kCoarseGrid = gridSquares<3>(40); // the coarse 3 × 3 grid
+constexpr auto kFineGrid = gridSquares<15>(8);    // the 15 × 15 sensor cells
+constexpr auto kCoarseGrid = gridSquares<3>(40);  // the coarse 3 × 3 grid
 
 /// Every square is a quad primitive of its own; one call hands them all over in order.
 template <std::size_t n>
@@ -98,7 +98,7 @@ void drawStripInPieces(GLsizei count)
         glDrawArrays(GL_TRIANGLE_STRIP, first, std::min(kPieceVertices + 2, count - first));
 }
 
-} // namespace
+}  // namespace
 
 void SceneRenderer::initialize()
 {
@@ -222,4 +222,4 @@ void SceneRenderer::drawSurface(const SceneFrame& frame, const Matrix4& modelVie
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

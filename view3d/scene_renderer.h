@@ -13,9 +13,9 @@ namespace brenvik {
 /// How a frame's surface went to OpenGL. All three give the same pixels wherever the first
 /// is chosen.
 enum class SurfacePath {
-    Points,     ///< every vertex once, as points: the whole surface lies inside the view volume
-    Strip,      ///< the triangle strip in point mode, handed over in pieces
-    WholeStrip, ///< the strip in point mode as one call, the plainest form of the drawing
+    Points,      ///< every vertex once, as points: the whole surface lies inside the view volume
+    Strip,       ///< the triangle strip in point mode, handed over in pieces
+    WholeStrip,  ///< the strip in point mode as one call, the plainest form of the drawing
 };
 
 class SceneRenderer {
@@ -54,4 +54,4 @@ private:
     std::optional<SurfacePath> m_forcedPath;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -37,4 +37,4 @@ void SceneView::paintGL()
     m_renderer.render(m_hasFrame && !m_stopped ? m_frame.get() : nullptr, m_rotation.matrix());
 }
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -48,4 +48,4 @@ private:
     bool m_stopped = false;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

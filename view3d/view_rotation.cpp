@@ -12,10 +12,22 @@ Matrix4 rotationMatrix(double degrees, double x, double y, double z)
     const double s = std::sin(a);
     const double t = 1.0 - c;
     // Column-major: element (row r, column k) at index 4k + r.
-    return {t * x * x + c,     t * x * y + s * z, t * x * z - s * y, 0,
-            t * x * y - s * z, t * y * y + c,     t * y * z + s * x, 0,
-            t * x * z + s * y, t * y * z - s * x, t * z * z + c,     0,
-            0,                 0,                 0,                 1};
+    return {t * x * x + c,
+            t * x * y + s * z,
+            t * x * z - s * y,
+            0,
+            t * x * y - s * z,
+            t * y * y + c,
+            t * y * z + s * x,
+            0,
+            t * x * z + s * y,
+            t * y * z - s * x,
+            t * z * z + c,
+            0,
+            0,
+            0,
+            0,
+            1};
 }
 
 Matrix4 multiply(const Matrix4& a, const Matrix4& b)
@@ -35,10 +47,10 @@ void ViewRotation::turn(Axis axis, int position)
 {
     float& previous = axis == Axis::X ? PrevAngleX : axis == Axis::Y ? PrevAngleY : PrevAngleZ;
     const float angle = static_cast<float>(position) - previous;
-    const Matrix4 rotation = rotationMatrix(angle, axis == Axis::X ? 1 : 0, axis == Axis::Y ? 1 : 0,
-                                            axis == Axis::Z ? 1 : 0);
+    const Matrix4 rotation =
+        rotationMatrix(angle, axis == Axis::X ? 1 : 0, axis == Axis::Y ? 1 : 0, axis == Axis::Z ? 1 : 0);
     m_matrix = multiply(m_matrix, rotation);
     previous = static_cast<float>(position);
 }
 
-} // namespace brenvik
+}  // namespace brenvik

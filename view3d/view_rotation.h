@@ -41,4 +41,4 @@ private:
     Matrix4 m_matrix = kIdentity;
 };
 
-} // namespace brenvik
+}  // namespace brenvik

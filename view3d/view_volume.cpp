@@ -23,4 +23,4 @@ bool insideViewVolume(std::span<const float> xyz, const Matrix4& clip)
     return true;
 }
 
-} // namespace brenvik
+}  // namespace brenvik

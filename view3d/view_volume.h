@@ -25,4 +25,4 @@ inline constexpr double kClipMargin = 1.0 / 1024;
 /// infinite is outside.
 bool insideViewVolume(std::span<const float> xyz, const Matrix4& clip);
 
-} // namespace brenvik
+}  // namespace brenvik

@@ -54,15 +54,18 @@ TEST(CliTrials, DefaultRunsOneBatchFromTheStartState)
     const auto rows = lines(r.out);
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0], "frame,peak1,peak2,cell_mean,resolved,probability");
-    EXPECT_EQ(fields(rows[1]), (std::vector<std::string>{"1", "106.384605", "106.384605", "101.304825", "0", ""}));
+    EXPECT_EQ(fields(rows[1]),
+              (std::vector<std::string>{"1", "106.384605", "106.384605", "101.304825", "0", ""}));
     EXPECT_EQ(fields(rows[4]).back(), "");
-    EXPECT_EQ(fields(rows[5]), (std::vector<std::string>{"5", "106.384605", "106.384605", "101.304825", "0", "0"}));
+    EXPECT_EQ(fields(rows[5]),
+              (std::vector<std::string>{"5", "106.384605", "106.384605", "101.304825", "0", "0"}));
 }
 
 TEST(CliTrials, SeparatedSourcesWithEitherDecimalSeparator)
 {
     for (std::string_view threshold : {"0,27", "0.27"}) {
-        const CliRun r = runCli({"trials", "--t1", "-20,0", "--t2=20,0", "--threshold", threshold, "--frames", "5"});
+        const CliRun r =
+            runCli({"trials", "--t1", "-20,0", "--t2=20,0", "--threshold", threshold, "--frames", "5"});
         ASSERT_EQ(r.status, 0) << r.err;
         const auto last = fields(lines(r.out).back());
         EXPECT_EQ(last[4], "1");
@@ -95,7 +98,8 @@ TEST(CliTrials, NoiseMakesPeaksDiffer)
 TEST(CliTrials, ProbabilityUsesAPoint)
 {
     // Width 4.5 at (-6,0)/(6,0) resolves some trials under noise but not all.
-    const CliRun r = runCli({"trials", "--q", "4,5", "--t1", "-6,0", "--t2", "6,0", "--noise", "30", "--tests", "20"});
+    const CliRun r =
+        runCli({"trials", "--q", "4,5", "--t1", "-6,0", "--t2", "6,0", "--noise", "30", "--tests", "20"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string probability = fields(lines(r.out).back()).back();
     EXPECT_FALSE(probability.empty());
@@ -127,12 +131,12 @@ TEST_P(CliGoldenFrame, FirstFrameBitForBit)
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliGoldenFrame,
     ::testing::Values(GoldenRun{"noisy",
-                                {"trials", "--q", "23.2938328", "--t1", "32,7", "--t2", "50,-1", "--noise", "30",
-                                 "--threshold", "0.270000011", "--frames", "1"},
+                                {"trials", "--q", "23.2938328", "--t1", "32,7", "--t2", "50,-1", "--noise",
+                                 "30", "--threshold", "0.270000011", "--frames", "1"},
                                 "1,50.925716,51.925716,64.99846,0,"},
                       GoldenRun{"resolved",
-                                {"trials", "--q", "14.4741859", "--t1", "-8,35", "--t2", "26,-39", "--noise", "18",
-                                 "--threshold", "0.181860194", "--frames", "1", "--tests", "1"},
+                                {"trials", "--q", "14.4741859", "--t1", "-8,35", "--t2", "26,-39", "--noise",
+                                 "18", "--threshold", "0.181860194", "--frames", "1", "--tests", "1"},
                                 "1,43.0748,43.0748,18.912226,1,1"}),
     [](const auto& info) { return info.param.name; });
 
@@ -154,20 +158,23 @@ TEST(CliSweep, OneRowPerStepWithWilsonBounds)
 
 TEST(CliSweep, ExpectedProbabilityOfEachStepsOwnParameters)
 {
-    const CliRun r = runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t1", "-15,0", "--t2", "15,0"});
+    const CliRun r =
+        runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t1", "-15,0", "--t2", "15,0"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
     for (int step : {8, 60, 100}) {
         const auto row = fields(rows[static_cast<std::size_t>(step) + 1]);
         ASSERT_EQ(row.size(), 11u);
-        const CliRun alone = runCli({"expected", "--t1", "-15,0", "--t2", "15,0", "--noise", row[3], "--threshold", row[4]});
+        const CliRun alone =
+            runCli({"expected", "--t1", "-15,0", "--t2", "15,0", "--noise", row[3], "--threshold", row[4]});
         EXPECT_EQ(lines(alone.out).at(1), row[10]) << "step " << step;
     }
 }
 
 TEST(CliExpected, TheQuotedCheckAndTheNoiselessVerdicts)
 {
-    const CliRun r = runCli({"expected", "--t1", "-16,0", "--t2", "16,0", "--noise", "30", "--threshold", "0,35"});
+    const CliRun r =
+        runCli({"expected", "--t1", "-16,0", "--t2", "16,0", "--noise", "30", "--threshold", "0,35"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
     ASSERT_EQ(rows.size(), 2u);
@@ -217,7 +224,8 @@ TEST(CliSweep, NothingVariedKeepsTheParameters)
 
 TEST(CliSweep, SameBytesForEveryThreadCountAndEveryRangeSplit)
 {
-    const std::vector<std::string_view> sweep = {"sweep", "--vary", "position,noise,threshold", "--tests", "7"};
+    const std::vector<std::string_view> sweep = {"sweep", "--vary", "position,noise,threshold", "--tests",
+                                                 "7"};
     auto withMore = [&](std::vector<std::string_view> more) {
         more.insert(more.begin(), sweep.begin(), sweep.end());
         const CliRun r = runCli(more);
@@ -228,13 +236,15 @@ TEST(CliSweep, SameBytesForEveryThreadCountAndEveryRangeSplit)
     for (std::string_view threads : {"2", "3", "8"})
         EXPECT_EQ(withMore({"--threads", threads}), whole) << threads << " threads";
 
-    const std::string ranges = withMore({"--steps", "0-0", "--threads", "2"}) + withMore({"--steps", "1-59"}) +
-                               withMore({"--steps", "60-119", "--threads", "3"}) + withMore({"--steps", "120-120"});
+    const std::string ranges =
+        withMore({"--steps", "0-0", "--threads", "2"}) + withMore({"--steps", "1-59"}) +
+        withMore({"--steps", "60-119", "--threads", "3"}) + withMore({"--steps", "120-120"});
     EXPECT_EQ(ranges, whole);
 
     // The header comes with step 0 or when asked for.
     const auto all = lines(whole);
-    EXPECT_EQ(lines(withMore({"--steps", "5-6", "--header"})), (std::vector<std::string>{all[0], all[6], all[7]}));
+    EXPECT_EQ(lines(withMore({"--steps", "5-6", "--header"})),
+              (std::vector<std::string>{all[0], all[6], all[7]}));
 }
 
 struct BadCase {
@@ -264,41 +274,62 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCase{"bad_q", {"trials", "--q", "abc"}, "--q: 'abc' is not a valid floating point value."},
         BadCase{"empty_q", {"trials", "--q", ""}, "--q: '' is not a valid floating point value."},
-        BadCase{"two_separators", {"sweep", "--threshold", "0,2.7"}, "--threshold: '0,2.7' is not a valid floating point value."},
+        BadCase{"two_separators",
+                {"sweep", "--threshold", "0,2.7"},
+                "--threshold: '0,2.7' is not a valid floating point value."},
         BadCase{"bad_batch", {"trials", "--tests", "5,5"}, "--tests: '5,5' is not a valid integer value."},
-        BadCase{"batch_beyond_32_bits", {"trials", "--tests", "4294967296"},
+        BadCase{"batch_beyond_32_bits",
+                {"trials", "--tests", "4294967296"},
                 "--tests: '4294967296' is not a valid integer value."},
-        BadCase{"sweep_tests_decimal", {"sweep", "--tests", "2,5"}, "--tests: '2,5' is not a valid integer value."},
+        BadCase{"sweep_tests_decimal",
+                {"sweep", "--tests", "2,5"},
+                "--tests: '2,5' is not a valid integer value."},
         BadCase{"noise_word", {"trials", "--noise=loud"}, "--noise: 'loud' is not a valid integer value."},
         BadCase{"bad_position", {"trials", "--t1", "x,0"}, "--t1: 'x' is not a valid integer value."},
         BadCase{"position_out_of_range", {"trials", "--t2", "0,61"}, "--t2: 61 is outside -60..60."},
-        BadCase{"position_without_comma", {"trials", "--t1", "5"},
+        BadCase{"position_without_comma",
+                {"trials", "--t1", "5"},
                 "--t1 takes X,Y (for example --t1 -20,0), not '5'."},
         BadCase{"noise_out_of_range", {"trials", "--noise", "31"}, "--noise: 31 is outside 0..30."},
         BadCase{"negative_frames", {"trials", "--frames", "-1"}, "--frames: -1 is outside 0..2147483647."},
         BadCase{"sweep_tests_zero", {"sweep", "--tests", "0"}, "--tests: 0 is outside 1..1000000."},
-        BadCase{"sweep_tests_too_many", {"sweep", "--tests", "1000001"}, "--tests: 1000001 is outside 1..1000000."},
-        BadCase{"unknown_vary", {"sweep", "--vary", "position,colour"},
+        BadCase{"sweep_tests_too_many",
+                {"sweep", "--tests", "1000001"},
+                "--tests: 1000001 is outside 1..1000000."},
+        BadCase{"unknown_vary",
+                {"sweep", "--vary", "position,colour"},
                 "--vary: 'colour' is not one of position, noise, threshold."},
-        BadCase{"frames_in_sweep", {"sweep", "--frames", "3"},
+        BadCase{"frames_in_sweep",
+                {"sweep", "--frames", "3"},
                 "brenvik-cli sweep: unknown option '--frames'. See 'brenvik-cli sweep --help'."},
-        BadCase{"expected_takes_no_tests", {"expected", "--tests", "5"},
+        BadCase{"expected_takes_no_tests",
+                {"expected", "--tests", "5"},
                 "brenvik-cli expected: unknown option '--tests'. See 'brenvik-cli expected --help'."},
-        BadCase{"expected_noise_out_of_range", {"expected", "--noise", "31"}, "--noise: 31 is outside 0..30."},
+        BadCase{
+            "expected_noise_out_of_range", {"expected", "--noise", "31"}, "--noise: 31 is outside 0..30."},
         BadCase{"missing_value", {"trials", "--q"}, "--q needs a value. See 'brenvik-cli trials --help'."},
         BadCase{"no_command", {}, "brenvik-cli: no command given. See 'brenvik-cli --help'."},
-        BadCase{"unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."},
-        BadCase{"cyrillic_q", {"trials", "--q", "девять"}, "--q: 'девять' is not a valid floating point value."},
-        BadCase{"q_beyond_extended", {"trials", "--q", "1e5000"}, "--q: '1e5000' is not a valid floating point value."},
-        BadCase{"frames_beyond_32_bits", {"trials", "--frames", "99999999999"},
+        BadCase{
+            "unknown_command", {"plot"}, "brenvik-cli: unknown command 'plot'. See 'brenvik-cli --help'."},
+        BadCase{
+            "cyrillic_q", {"trials", "--q", "девять"}, "--q: 'девять' is not a valid floating point value."},
+        BadCase{"q_beyond_extended",
+                {"trials", "--q", "1e5000"},
+                "--q: '1e5000' is not a valid floating point value."},
+        BadCase{"frames_beyond_32_bits",
+                {"trials", "--frames", "99999999999"},
                 "--frames: 99999999999 is outside 0..2147483647."},
-        BadCase{"position_beyond_32_bits", {"trials", "--t1", "-99999999999,0"},
+        BadCase{"position_beyond_32_bits",
+                {"trials", "--t1", "-99999999999,0"},
                 "--t1: -99999999999 is outside -60..60."},
-        BadCase{"position_three_numbers", {"trials", "--t2", "1,2,3"},
+        BadCase{"position_three_numbers",
+                {"trials", "--t2", "1,2,3"},
                 "--t2 takes X,Y (for example --t2 -20,0), not '1,2,3'."},
-        BadCase{"vary_none_combined", {"sweep", "--vary", "none,position"},
+        BadCase{"vary_none_combined",
+                {"sweep", "--vary", "none,position"},
                 "--vary: none cannot be combined with position, noise or threshold."},
-        BadCase{"vary_empty", {"sweep", "--vary", ""},
+        BadCase{"vary_empty",
+                {"sweep", "--vary", ""},
                 "--vary: give none, or one or more of position, noise, threshold."},
         BadCase{"noise_negative", {"trials", "--noise", "-1"}, "--noise: -1 is outside 0..30."},
         BadCase{"position_beyond_8_bits", {"trials", "--t1", "200,0"}, "--t1: 200 is outside -60..60."},
@@ -307,7 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"threads_not_a_number", {"sweep", "--threads=two"}, kThreadsTake + "'two'."},
         BadCase{"threads_fraction", {"sweep", "--threads", "1.5"}, kThreadsTake + "'1.5'."},
         BadCase{"threads_too_many", {"sweep", "--threads", "1025"}, kThreadsTake + "'1025'."},
-        BadCase{"threads_in_trials", {"trials", "--threads", "2"},
+        BadCase{"threads_in_trials",
+                {"trials", "--threads", "2"},
                 "brenvik-cli trials: unknown option '--threads'. See 'brenvik-cli trials --help'."},
         BadCase{"steps_reversed", {"sweep", "--steps", "40-20"}, kStepsTake + "'40-20'."},
         BadCase{"steps_beyond_120", {"sweep", "--steps", "100-121"}, kStepsTake + "'100-121'."},
@@ -316,7 +348,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"steps_three_numbers", {"sweep", "--steps", "1-2-3"}, kStepsTake + "'1-2-3'."},
         BadCase{"steps_open_end", {"sweep", "--steps", "3-"}, kStepsTake + "'3-'."},
         BadCase{"steps_blank", {"sweep", "--steps", " 1-2"}, kStepsTake + "' 1-2'."},
-        BadCase{"header_with_value", {"sweep", "--header=yes"},
+        BadCase{"header_with_value",
+                {"sweep", "--header=yes"},
                 "brenvik-cli sweep: unknown option '--header=yes'. See 'brenvik-cli sweep --help'."}),
     [](const auto& info) { return info.param.name; });
 
@@ -361,7 +394,8 @@ TEST(CliAcceptsExtremes, ZeroWidthResolvesAndHugeThresholdNever)
     const auto zero = fields(lines(runCli({"trials", "--q", "0"}).out).back());
     EXPECT_EQ(zero[4], "1");
     EXPECT_EQ(zero[5], "1");
-    const auto strict = fields(lines(runCli({"trials", "--threshold", "1e30", "--t1", "-20,0", "--t2", "20,0"}).out).back());
+    const auto strict =
+        fields(lines(runCli({"trials", "--threshold", "1e30", "--t1", "-20,0", "--t2", "20,0"}).out).back());
     EXPECT_EQ(strict[4], "0");
     EXPECT_EQ(strict[5], "0");
 }
@@ -413,10 +447,11 @@ TEST(CliHelp, ExamplesOfTestsRun)
         auto rows = lines(r.out);
         rows.erase(rows.begin());
         EXPECT_EQ(rows.size(), static_cast<std::size_t>(e.rows)) << e.command;
-        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.back() != ','; }),
-                  e.probabilities)
+        EXPECT_EQ(
+            std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.back() != ','; }),
+            e.probabilities)
             << e.command;
     }
 }
 
-} // namespace
+}  // namespace

@@ -51,4 +51,4 @@ TEST(SweepProgress, AShortRunLeavesNoTrace)
     EXPECT_EQ(err.str(), "");
 }
 
-} // namespace
+}  // namespace

@@ -52,10 +52,10 @@ struct Box {
 };
 
 // Characters worth typing: digits, both marks, backspace, letters, signs, control codes.
-constexpr char16_t kKeys[] = {u'0', u'5', u'9', u',', u'.', 8,    u'a', u'e', u'E', u'-', u'+', u' ',
-                              3,    22,   24,   26,   13,   27,   9,    127,  u'ж', u'.', u',', 8};
+constexpr char16_t kKeys[] = {u'0', u'5', u'9', u',', u'.', 8,  u'a', u'e', u'E', u'-', u'+', u' ',
+                              3,    22,   24,   26,   13,   27, 9,    127,  u'ж', u'.', u',', 8};
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

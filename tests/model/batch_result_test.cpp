@@ -10,7 +10,10 @@ using namespace brenvik;
 
 namespace {
 
-TrialParameters atT2(int t2) { return {static_cast<std::int8_t>(t2), static_cast<std::int8_t>(t2), {}, 0.27f}; }
+TrialParameters atT2(int t2)
+{
+    return {static_cast<std::int8_t>(t2), static_cast<std::int8_t>(t2), {}, 0.27f};
+}
 
 struct TrialsCase {
     std::vector<int> t2;  ///< each trial's T2, in order
@@ -35,7 +38,8 @@ TEST_P(BatchTrialsRecord, FirstLastAndTheTrialsAtTheLast)
 INSTANTIATE_TEST_SUITE_P(Table, BatchTrialsRecord,
                          ::testing::Values(TrialsCase{{4}, 4, 4, 1}, TrialsCase{{4, 4}, 4, 4, 2},
                                            TrialsCase{{4, 4, 5, 5, 5}, 4, 5, 3},
-                                           TrialsCase{{4, 5, 4}, 4, 4, 1}, TrialsCase{{3, 4, 4, 5}, 3, 5, 1}));
+                                           TrialsCase{{4, 5, 4}, 4, 4, 1},
+                                           TrialsCase{{3, 4, 4, 5}, 3, 5, 1}));
 
 TEST(BatchTrialsRecord, NoiseAndThresholdCountAsParameters)
 {
@@ -95,4 +99,4 @@ TEST(ResolutionModel, CompletedBatchNamesItsTrialsParameters)
     EXPECT_EQ(next.batchTrials.first().T2X, 30);
 }
 
-} // namespace
+}  // namespace

@@ -33,4 +33,4 @@ TEST(FloatingPointEnvironment, RestoresAfterAChange)
     EXPECT_EQ(std::fegetround(), FE_TONEAREST);
 }
 
-} // namespace
+}  // namespace

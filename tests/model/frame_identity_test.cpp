@@ -38,9 +38,23 @@ std::size_t firstDifferentSample(const SurfaceSamples& a, const SurfaceSamples& 
 
 TEST(FrameIdentity, FastEvaluationMatchesLiteralBitForBit)
 {
-    const float widths[] = {9.0f, 1.0f, 0.5f, 5.0f, 0.0f, -0.0f, -9.0f, 0.068f, 0.07f, 1e-39f, 1e-45f,
-                            120.0f, 1e30f, std::numeric_limits<float>::infinity(),
-                            std::numeric_limits<float>::quiet_NaN(), 3.3333333f, 9.0f};
+    const float widths[] = {9.0f,
+                            1.0f,
+                            0.5f,
+                            5.0f,
+                            0.0f,
+                            -0.0f,
+                            -9.0f,
+                            0.068f,
+                            0.07f,
+                            1e-39f,
+                            1e-45f,
+                            120.0f,
+                            1e30f,
+                            std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN(),
+                            3.3333333f,
+                            9.0f};
     std::mt19937 random(20071208);
     std::uniform_int_distribution<int> inField(-60, 60);
     std::uniform_int_distribution<int> anyByte(-128, 127);
@@ -57,7 +71,9 @@ TEST(FrameIdentity, FastEvaluationMatchesLiteralBitForBit)
             in.Q = q;
             in.Threshold = repeat % 2 ? 0.27f : 0.5f;
             // Mostly positions the sliders allow; now and then any 8-bit value, which wraps.
-            auto position = [&] { return static_cast<std::int8_t>(repeat == 5 ? anyByte(random) : inField(random)); };
+            auto position = [&] {
+                return static_cast<std::int8_t>(repeat == 5 ? anyByte(random) : inField(random));
+            };
             in.T1X = position();
             in.T1Y = position();
             in.T2X = position();
@@ -77,4 +93,4 @@ TEST(FrameIdentity, FastEvaluationMatchesLiteralBitForBit)
     }
 }
 
-} // namespace
+}  // namespace

@@ -129,8 +129,8 @@ std::vector<int> cellColumnsX(int t1x, int t2x)
 
 TEST(MidpointCell, AveragedCellNeedNotHoldTheMidpoint)
 {
-    EXPECT_EQ(cellColumnsX(0, 10), (std::vector<int>{-3, -2, -1, 0, 1, 2, 3}));    // MidX 5
-    EXPECT_EQ(cellColumnsX(10, 16), (std::vector<int>{5, 6, 7, 8, 9, 10, 11}));    // MidX 13
+    EXPECT_EQ(cellColumnsX(0, 10), (std::vector<int>{-3, -2, -1, 0, 1, 2, 3}));  // MidX 5
+    EXPECT_EQ(cellColumnsX(10, 16), (std::vector<int>{5, 6, 7, 8, 9, 10, 11}));  // MidX 13
 }
 
 TEST(MidpointCell, EveryMidpointGivesAFullCellInsideTheField)
@@ -150,7 +150,8 @@ TEST(FrameTrial, CellCountIs49ForSourcesAnywhere)
     FrameEvaluator evaluator;
     for (int t1 = -60; t1 <= 60; t1 += 20) {
         for (int t2 = -60; t2 <= 60; t2 += 15) {
-            const FrameResult r = evaluator.evaluate(sources(t1, -t2, t2, 60), NoiseSettings{true, 30}, generator);
+            const FrameResult r =
+                evaluator.evaluate(sources(t1, -t2, t2, 60), NoiseSettings{true, 30}, generator);
             EXPECT_EQ(r.CellCount, 49) << t1 << ' ' << t2;
         }
     }
@@ -232,13 +233,14 @@ TEST(FrameInputs, ReadInOrderWithTheirConversions)
     EXPECT_EQ(in.Q, 9.0f);
     EXPECT_EQ(in.BatchSize, 44);  // 300 mod 256
     EXPECT_EQ(in.Threshold, 0.27f);
-    EXPECT_EQ(in.T1X, -56);       // low 8 bits as signed
+    EXPECT_EQ(in.T1X, -56);  // low 8 bits as signed
     EXPECT_EQ(in.T1Y, -60);
     EXPECT_EQ(in.T2X, 60);
     EXPECT_EQ(in.T2Y, -1);
 }
 
-void expectConversionFailure(const InputTexts& texts, char separator, const std::string& message, InputBox box)
+void expectConversionFailure(const InputTexts& texts, char separator, const std::string& message,
+                             InputBox box)
 {
     try {
         readFrameInputs(texts, {}, separator);
@@ -251,11 +253,13 @@ void expectConversionFailure(const InputTexts& texts, char separator, const std:
 
 TEST(FrameInputs, FailuresNameTheWholeTextOfTheFirstBadBox)
 {
-    expectConversionFailure({"9", "5", "0,27"}, '.', "'0,27' is not a valid floating point value", InputBox::threshold);
+    expectConversionFailure({"9", "5", "0,27"}, '.', "'0,27' is not a valid floating point value",
+                            InputBox::threshold);
     expectConversionFailure({"", "5", "0,27"}, ',', "'' is not a valid floating point value", InputBox::q);
-    expectConversionFailure({"9", "5,", "0,27"}, ',', "'5,' is not a valid integer value", InputBox::batchSize);
+    expectConversionFailure({"9", "5,", "0,27"}, ',', "'5,' is not a valid integer value",
+                            InputBox::batchSize);
     expectConversionFailure({"", "x", ""}, ',', "'' is not a valid floating point value", InputBox::q);
     expectConversionFailure({"9", "", "x"}, ',', "'' is not a valid integer value", InputBox::batchSize);
 }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,8 @@ T field(std::istringstream& row, int base, int line)
     T value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
     if (error != std::errc{} || end != text.data() + text.size())
-        throw std::runtime_error("golden frames, line " + std::to_string(line) + ": cannot read '" + text + "'");
+        throw std::runtime_error("golden frames, line " + std::to_string(line) + ": cannot read '" + text +
+                                 "'");
     return value;
 }
 
@@ -35,7 +36,7 @@ void skipField(std::istringstream& row)
     std::getline(row, ignored, ',');
 }
 
-} // namespace
+}  // namespace
 
 std::vector<GoldenFrame> loadGoldenFrames(const std::string& path)
 {
@@ -87,4 +88,4 @@ void PrintTo(const GoldenFrame& f, std::ostream* os)
         << hexBits(f.inputs.Threshold) << ", seed " << f.seedBefore;
 }
 
-} // namespace brenvik::testing
+}  // namespace brenvik::testing

@@ -13,10 +13,10 @@
 namespace brenvik::testing {
 
 struct GoldenFrame {
-    int line = 0;                 ///< line of the file, for reports
-    TFrameInputs inputs;          ///< Q, Threshold and the positions (BatchSize unused)
+    int line = 0;         ///< line of the file, for reports
+    TFrameInputs inputs;  ///< Q, Threshold and the positions (BatchSize unused)
     NoiseSettings noise;
-    std::uint32_t seedBefore = 0; ///< generator state before the frame
+    std::uint32_t seedBefore = 0;  ///< generator state before the frame
     float Peak1 = 0.0f, Peak2 = 0.0f, CellMean = 0.0f;
     bool resolved = false;
     std::uint32_t seedAfter = 0;
@@ -30,4 +30,4 @@ std::string hexBits(float value);
 
 void PrintTo(const GoldenFrame& frame, std::ostream* os);
 
-} // namespace brenvik::testing
+}  // namespace brenvik::testing

@@ -49,4 +49,4 @@ TEST_P(GoldenFrames, CellOnlyTrial)
 INSTANTIATE_TEST_SUITE_P(File, GoldenFrames, ::testing::ValuesIn(brenvik::testing::loadGoldenFrames()),
                          [](const auto& info) { return "line_" + std::to_string(info.param.line); });
 
-} // namespace
+}  // namespace

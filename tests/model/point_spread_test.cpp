@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SourceIntensity, ScaledPeakForWidth9)
 {
-    const float scaled = static_cast<float>(static_cast<long double>(SourceIntensity(0, 0, 0, 0, 9.0f)) * 1200);
+    const float scaled =
+        static_cast<float>(static_cast<long double>(SourceIntensity(0, 0, 0, 0, 9.0f)) * 1200);
     EXPECT_TRUE(matchesDigits(scaled, 53.1923, 6));
 }
 
@@ -121,4 +122,4 @@ TEST(NoiseDraw, StateFollowsTheCongruence)
     EXPECT_EQ(g.NoiseSeed, 3698175007u);  // the product wraps modulo 2^32
 }
 
-} // namespace
+}  // namespace

@@ -1,10 +1,10 @@
+#include "model/frame.h"
 #include "model/number_text.h"
-#include "model/statistics.h"
 #include "model/resolution_model.h"
+#include "model/statistics.h"
 #include "model/sweep_experiment.h"
 #include "model/sweep_stepper.h"
 #include "model/sweep_steps.h"
-#include "model/frame.h"
 #include "significant.h"
 
 #include <gtest/gtest.h>
@@ -257,11 +257,12 @@ TEST(SweepExperiment, SplitOrRangedCountsEqualWholeFramesOneAfterAnother)
         int next = first;
         runSweep(settings, [&](const SweepStepResult& r) {
             EXPECT_EQ(r.step, next++);
-            EXPECT_EQ(r.resolved, expected[static_cast<std::size_t>(r.step)]) << "step " << r.step << ", " << settings.threads << " threads";
+            EXPECT_EQ(r.resolved, expected[static_cast<std::size_t>(r.step)])
+                << "step " << r.step << ", " << settings.threads << " threads";
         });
         EXPECT_EQ(next, last + 1);
         EXPECT_EQ(done.load(), settings.trialsPerStep * (last - first + 1));
     }
 }
 
-} // namespace
+}  // namespace

@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, NoiseJumpSteps,
 TEST(NoiseJump, FullPeriodReturnsToTheStart)
 {
     EXPECT_EQ(NoiseJump::steps(std::uint64_t{1} << 32).apply(12345u), 12345u);
-    EXPECT_EQ(NoiseJump::steps((std::uint64_t{1} << 32) + 7).apply(12345u), NoiseJump::steps(7).apply(12345u));
+    EXPECT_EQ(NoiseJump::steps((std::uint64_t{1} << 32) + 7).apply(12345u),
+              NoiseJump::steps(7).apply(12345u));
     EXPECT_NE(NoiseJump::steps((std::uint64_t{1} << 31)).apply(12345u), 12345u);
 }
 
@@ -49,8 +50,19 @@ TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
 {
     const int level = GetParam();
     const NoiseSettings noise{level >= 0, level >= 0 ? level : 0};
-    const float widths[] = {9.0f, 4.5f, 1.0f, 0.5f, 0.0f, -0.0f, -9.0f, 0.07f, 1e-39f, 120.0f, 1e30f,
-                            std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()};
+    const float widths[] = {9.0f,
+                            4.5f,
+                            1.0f,
+                            0.5f,
+                            0.0f,
+                            -0.0f,
+                            -9.0f,
+                            0.07f,
+                            1e-39f,
+                            120.0f,
+                            1e30f,
+                            std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN()};
     std::mt19937 random(1207u + static_cast<unsigned>(level + 1));
     std::uniform_int_distribution<int> inField(-60, 60);
     std::uniform_int_distribution<int> anyByte(-128, 127);
@@ -62,7 +74,9 @@ TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
         TFrameInputs in;
         in.Q = c < 26 ? widths[c % std::size(widths)] : 0.5f + 20.0f * share(random);
         in.Threshold = share(random);
-        auto position = [&] { return static_cast<std::int8_t>(c % 7 == 6 ? anyByte(random) : inField(random)); };
+        auto position = [&] {
+            return static_cast<std::int8_t>(c % 7 == 6 ? anyByte(random) : inField(random));
+        };
         in.T1X = position();
         in.T1Y = position();
         in.T2X = position();
@@ -87,9 +101,8 @@ TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, TrialIdentity, ::testing::Range(-1, 31),
-                         [](const auto& info) {
-                             return info.param < 0 ? std::string("off") : "level" + std::to_string(info.param);
-                         });
+INSTANTIATE_TEST_SUITE_P(Levels, TrialIdentity, ::testing::Range(-1, 31), [](const auto& info) {
+    return info.param < 0 ? std::string("off") : "level" + std::to_string(info.param);
+});
 
-} // namespace
+}  // namespace

@@ -170,4 +170,4 @@ TEST(ResolutionModel, NoisyTrialsAreReproducibleFromTheStartState)
     EXPECT_NE(first.noise().NoiseSeed, 0u);
 }
 
-} // namespace
+}  // namespace

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
             run = 0;
         }
     }
-    std::printf("seconds=%.2f loud=%.2f longest=%.2f\n", double(samples) / rate, loudWindows * 0.05, longest * 0.05);
+    std::printf("seconds=%.2f loud=%.2f longest=%.2f\n", double(samples) / rate, loudWindows * 0.05,
+                longest * 0.05);
     return 0;
 }

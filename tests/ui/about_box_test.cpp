@@ -19,7 +19,7 @@ void tick(TAboutBox& box, int count)
         box.Timer1Timer();
 }
 
-} // namespace
+}  // namespace
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -36,7 +36,8 @@ private slots:
         auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
         QCOMPARE(ok->text(), QStringLiteral("Ага..."));
         QVERIFY(ok->isDefault());
-        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProductName"))->text(), QStringLiteral("==Brenvik=="));
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+                 QStringLiteral("==Brenvik=="));
         QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Label8"))->text(), QStringLiteral("dec. 2oo7"));
         QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().size(), QSize(256, 193));
         auto* memo = box.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));

@@ -21,27 +21,65 @@ private slots:
 
         const QString huge = QStringLiteral("1") + QString(10000, QLatin1Char('0'));
         const QString tiny = QStringLiteral("0,") + QString(9999, QLatin1Char('0')) + QStringLiteral("1");
-        QTest::newRow("Q several separators") << "Edit1" << "1,5,5" << "real";
-        QTest::newRow("Q letters") << "Edit1" << "abc" << "real";
-        QTest::newRow("Q cyrillic") << "Edit1" << "девять" << "real";
-        QTest::newRow("Q empty") << "Edit1" << "" << "real";
+        QTest::newRow("Q several separators") << "Edit1"
+                                              << "1,5,5"
+                                              << "real";
+        QTest::newRow("Q letters") << "Edit1"
+                                   << "abc"
+                                   << "real";
+        QTest::newRow("Q cyrillic") << "Edit1"
+                                    << "девять"
+                                    << "real";
+        QTest::newRow("Q empty") << "Edit1"
+                                 << ""
+                                 << "real";
         QTest::newRow("Q 10000 digits") << "Edit1" << huge << "real";
         QTest::newRow("Q 10000 decimals") << "Edit1" << tiny << "";
-        QTest::newRow("Q 1e400") << "Edit1" << "1e400" << "";
-        QTest::newRow("Q -0") << "Edit1" << "-0" << "";
-        QTest::newRow("Q 0") << "Edit1" << "0" << "";
-        QTest::newRow("Q 1e38") << "Edit1" << "1e38" << "";
-        QTest::newRow("threshold 0") << "Edit3" << "0" << "";
-        QTest::newRow("threshold 1e30") << "Edit3" << "1e30" << "";
-        QTest::newRow("threshold blank inside") << "Edit3" << "0, 27" << "real";
-        QTest::newRow("batch 0") << "Edit2" << "0" << "";
-        QTest::newRow("batch 255") << "Edit2" << "255" << "";
-        QTest::newRow("batch 256") << "Edit2" << "256" << "";
-        QTest::newRow("batch 2147483647") << "Edit2" << "2147483647" << "";
-        QTest::newRow("batch -1") << "Edit2" << "-1" << "";
-        QTest::newRow("batch beyond 32 bits") << "Edit2" << "4294967296" << "integer";
-        QTest::newRow("batch with separator") << "Edit2" << "5," << "integer";
-        QTest::newRow("batch exponent") << "Edit2" << "1e3" << "integer";
+        QTest::newRow("Q 1e400") << "Edit1"
+                                 << "1e400"
+                                 << "";
+        QTest::newRow("Q -0") << "Edit1"
+                              << "-0"
+                              << "";
+        QTest::newRow("Q 0") << "Edit1"
+                             << "0"
+                             << "";
+        QTest::newRow("Q 1e38") << "Edit1"
+                                << "1e38"
+                                << "";
+        QTest::newRow("threshold 0") << "Edit3"
+                                     << "0"
+                                     << "";
+        QTest::newRow("threshold 1e30") << "Edit3"
+                                        << "1e30"
+                                        << "";
+        QTest::newRow("threshold blank inside") << "Edit3"
+                                                << "0, 27"
+                                                << "real";
+        QTest::newRow("batch 0") << "Edit2"
+                                 << "0"
+                                 << "";
+        QTest::newRow("batch 255") << "Edit2"
+                                   << "255"
+                                   << "";
+        QTest::newRow("batch 256") << "Edit2"
+                                   << "256"
+                                   << "";
+        QTest::newRow("batch 2147483647") << "Edit2"
+                                          << "2147483647"
+                                          << "";
+        QTest::newRow("batch -1") << "Edit2"
+                                  << "-1"
+                                  << "";
+        QTest::newRow("batch beyond 32 bits") << "Edit2"
+                                              << "4294967296"
+                                              << "integer";
+        QTest::newRow("batch with separator") << "Edit2"
+                                              << "5,"
+                                              << "integer";
+        QTest::newRow("batch exponent") << "Edit2"
+                                        << "1e3"
+                                        << "integer";
     }
 
     void pastedOrExtremeTexts()
@@ -61,7 +99,8 @@ private slots:
         f.ticks(1);
         if (kind.isEmpty()) {
             QVERIFY2(!f.report.isOpen(), qPrintable(f.takeReport().left(200)));
-            QCOMPARE(f.form->model().trials().TestCount() + (f.edit("Edit4")->text() != QStringLiteral("---")), 1);
+            QCOMPARE(
+                f.form->model().trials().TestCount() + (f.edit("Edit4")->text() != QStringLiteral("---")), 1);
         } else {
             const QString message = QStringLiteral("'") + pasted + QStringLiteral("' is not a valid ") +
                                     (kind == QStringLiteral("real") ? QStringLiteral("floating point")
@@ -89,9 +128,15 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("Q") << "Edit1" << "Edit2" << "floating point";
-        QTest::newRow("batch") << "Edit2" << "Edit3" << "integer";
-        QTest::newRow("threshold") << "Edit3" << "Edit1" << "floating point";
+        QTest::newRow("Q") << "Edit1"
+                           << "Edit2"
+                           << "floating point";
+        QTest::newRow("batch") << "Edit2"
+                               << "Edit3"
+                               << "integer";
+        QTest::newRow("threshold") << "Edit3"
+                                   << "Edit1"
+                                   << "floating point";
     }
 
     void failureOfTheBoxBeingEditedWaitsUntilItLosesFocus()

@@ -3,9 +3,9 @@
 // the frame timer stopped: tests drive ticks by calling the handler.
 
 #include "ui/Unit1.h"
-#include "ui/application.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
+#include "ui/application.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
 #include "ui/sound_service.h"
@@ -40,8 +40,16 @@ struct SilentSound : SoundService {
     int stops = 0;
     bool playing = false;
     bool hasOutputDevice() override { return device; }
-    void playLooped() override { ++plays; playing = true; }
-    void stop() override { ++stops; playing = false; }
+    void playLooped() override
+    {
+        ++plays;
+        playing = true;
+    }
+    void stop() override
+    {
+        ++stops;
+        playing = false;
+    }
 };
 
 /// Program-wide settings, as start-up makes them, before the first window.
@@ -114,4 +122,4 @@ struct FormFixture {
     QString local(QString text) const { return text.replace(QLatin1Char(','), sep()); }
 };
 
-} // namespace brenvik::testing
+}  // namespace brenvik::testing

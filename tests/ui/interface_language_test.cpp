@@ -13,8 +13,11 @@ using brenvik::testing::FormFixture;
 
 namespace {
 bool expectEnglish() { return qgetenv("EXPECTED_LANGUAGE") == "en"; }
-bool hasCyrillic(const QString& text) { return text.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))); }
-} // namespace
+bool hasCyrillic(const QString& text)
+{
+    return text.contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")));
+}
+}  // namespace
 
 class InterfaceLanguageTest : public QObject {
     Q_OBJECT
@@ -25,7 +28,8 @@ private slots:
     void languageOfTheRun()
     {
         QVERIFY(!qEnvironmentVariableIsEmpty("EXPECTED_LANGUAGE"));
-        const InterfaceLanguage expected = expectEnglish() ? InterfaceLanguage::English : InterfaceLanguage::Russian;
+        const InterfaceLanguage expected =
+            expectEnglish() ? InterfaceLanguage::English : InterfaceLanguage::Russian;
         QCOMPARE(systemInterfaceLanguage(), expected);
     }
 
@@ -35,20 +39,32 @@ private slots:
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QString>("russian");
         QTest::addColumn<QString>("english");
-        QTest::newRow("Label2") << "Label2" << QByteArray("text") << "Положение Т1:" << "T1 position:";
-        QTest::newRow("Label10") << "Label10" << QByteArray("text") << "Кол-во тестов:" << "Trials:";
-        QTest::newRow("Label14") << "Label14" << QByteArray("text") << "Порог:" << "Thresh:";
-        QTest::newRow("CheckBox1") << "CheckBox1" << QByteArray("text") << "Белый шум" << "White noise";
-        QTest::newRow("CheckBox1 hint") << "CheckBox1" << QByteArray("toolTip") << "Добавить шипу !" << "Add some hiss !";
-        QTest::newRow("CheckBox3") << "CheckBox3" << QByteArray("text") << "Интенсивность шума" << "Noise level";
-        QTest::newRow("Button1") << "Button1" << QByteArray("text") << "Старт!" << "Start!";
-        QTest::newRow("BitBtn1") << "BitBtn1" << QByteArray("text") << "&Выход" << "E&xit";
-        QTest::newRow("Label15") << "Label15" << QByteArray("text") << "Угол обзора" << "View angle";
-        QTest::newRow("Label19") << "Label19" << QByteArray("text") << "Вероятность обнаружения:" << "Detection probability:";
-        QTest::newRow("Edit4 hint") << "Edit4" << QByteArray("toolTip") << "Расчитанная вероятность обнаружения"
+        QTest::newRow("Label2") << "Label2" << QByteArray("text") << "Положение Т1:"
+                                << "T1 position:";
+        QTest::newRow("Label10") << "Label10" << QByteArray("text") << "Кол-во тестов:"
+                                 << "Trials:";
+        QTest::newRow("Label14") << "Label14" << QByteArray("text") << "Порог:"
+                                 << "Thresh:";
+        QTest::newRow("CheckBox1") << "CheckBox1" << QByteArray("text") << "Белый шум"
+                                   << "White noise";
+        QTest::newRow("CheckBox1 hint") << "CheckBox1" << QByteArray("toolTip") << "Добавить шипу !"
+                                        << "Add some hiss !";
+        QTest::newRow("CheckBox3") << "CheckBox3" << QByteArray("text") << "Интенсивность шума"
+                                   << "Noise level";
+        QTest::newRow("Button1") << "Button1" << QByteArray("text") << "Старт!"
+                                 << "Start!";
+        QTest::newRow("BitBtn1") << "BitBtn1" << QByteArray("text") << "&Выход"
+                                 << "E&xit";
+        QTest::newRow("Label15") << "Label15" << QByteArray("text") << "Угол обзора"
+                                 << "View angle";
+        QTest::newRow("Label19") << "Label19" << QByteArray("text") << "Вероятность обнаружения:"
+                                 << "Detection probability:";
+        QTest::newRow("Edit4 hint") << "Edit4" << QByteArray("toolTip")
+                                    << "Расчитанная вероятность обнаружения"
                                     << "Computed probability of detection";
         // Values are no texts: they stay as they are in every language.
-        QTest::newRow("Edit3") << "Edit3" << QByteArray("text") << "0,27" << "0,27";
+        QTest::newRow("Edit3") << "Edit3" << QByteArray("text") << "0,27"
+                               << "0,27";
     }
 
     void mainWindowTexts()
@@ -69,7 +85,8 @@ private slots:
         f.edit("Edit3")->setText(f.local(QStringLiteral("0,27")));
         f.takeReport();
         f.form->Button1Click();
-        QCOMPARE(f.child<QPushButton>("Button1")->text(), expectEnglish() ? QStringLiteral("Stop") : QStringLiteral("Стоп"));
+        QCOMPARE(f.child<QPushButton>("Button1")->text(),
+                 expectEnglish() ? QStringLiteral("Stop") : QStringLiteral("Стоп"));
         f.form->Button1Click();
     }
 
@@ -79,7 +96,8 @@ private slots:
         f.takeReport();
         const auto dialog = f.graph.makeSavePictureDialog();
         // Qt's own text, through Qt's translations.
-        QCOMPARE(dialog->windowTitle(), expectEnglish() ? QStringLiteral("Save As") : QStringLiteral("Сохранить как"));
+        QCOMPARE(dialog->windowTitle(),
+                 expectEnglish() ? QStringLiteral("Save As") : QStringLiteral("Сохранить как"));
         QCOMPARE(dialog->nameFilters().value(0),
                  expectEnglish() ? QStringLiteral("BMP files (*.bmp)") : QStringLiteral("BMP-хи (*.bmp)"));
     }
@@ -89,9 +107,13 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("russian");
         QTest::addColumn<QString>("english");
-        QTest::newRow("folder") << QDir::tempPath() << "Папка" << "Folder";
-        QTest::newRow("root") << QDir::rootPath() << "Диск" << "Drive";
-        QTest::newRow("link to nothing") << "link" << "Ярлык" << "Shortcut";
+        QTest::newRow("folder") << QDir::tempPath() << "Папка"
+                                << "Folder";
+        QTest::newRow("root") << QDir::rootPath() << "Диск"
+                              << "Drive";
+        QTest::newRow("link to nothing") << "link"
+                                         << "Ярлык"
+                                         << "Shortcut";
     }
 
     void fileKindsSpeakTheLanguage()
@@ -127,9 +149,11 @@ private slots:
     {
         FormFixture f;
         f.takeReport();
-        QCOMPARE(pixelFormatCaption(), expectEnglish() ? QStringLiteral("Error!") : QStringLiteral("Ошибка!"));
-        QCOMPARE(pixelFormatProblem(false, {}), expectEnglish() ? QStringLiteral("Cannot choose the pixel format")
-                                                                : QStringLiteral("Не могу выбрать формат пискеля"));
+        QCOMPARE(pixelFormatCaption(),
+                 expectEnglish() ? QStringLiteral("Error!") : QStringLiteral("Ошибка!"));
+        QCOMPARE(pixelFormatProblem(false, {}), expectEnglish()
+                                                    ? QStringLiteral("Cannot choose the pixel format")
+                                                    : QStringLiteral("Не могу выбрать формат пискеля"));
     }
 };
 

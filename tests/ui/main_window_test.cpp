@@ -13,8 +13,8 @@ using brenvik::testing::FormFixture;
 namespace {
 
 struct CheckBoxLook {
-    int darkInIndicator = 0;   ///< pixels inside the box, well inside its border
-    int captionColoured = 0;   ///< pixels right of the box in the caption's colour
+    int darkInIndicator = 0;  ///< pixels inside the box, well inside its border
+    int captionColoured = 0;  ///< pixels right of the box in the caption's colour
 };
 
 CheckBoxLook lookOf(QCheckBox* box, const QColor& caption)
@@ -36,7 +36,7 @@ CheckBoxLook lookOf(QCheckBox* box, const QColor& caption)
     return look;
 }
 
-} // namespace
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -116,10 +116,14 @@ private slots:
     {
         QTest::addColumn<QString>("slider");
         QTest::addColumn<QString>("label");
-        QTest::newRow("T1 X") << "TrackBar1" << "Label9";
-        QTest::newRow("T1 Y") << "TrackBar2" << "Label11";
-        QTest::newRow("T2 X") << "TrackBar3" << "Label12";
-        QTest::newRow("T2 Y") << "TrackBar4" << "Label13";
+        QTest::newRow("T1 X") << "TrackBar1"
+                              << "Label9";
+        QTest::newRow("T1 Y") << "TrackBar2"
+                              << "Label11";
+        QTest::newRow("T2 X") << "TrackBar3"
+                              << "Label12";
+        QTest::newRow("T2 Y") << "TrackBar4"
+                              << "Label13";
     }
 
     void positionReadOuts()
@@ -194,7 +198,8 @@ private slots:
         for (const bool checked : {true, false}) {
             box->setChecked(checked);
             const CheckBoxLook look = lookOf(box, caption);
-            QVERIFY2(checked == (look.darkInIndicator > 0), qPrintable(QString::number(look.darkInIndicator)));
+            QVERIFY2(checked == (look.darkInIndicator > 0),
+                     qPrintable(QString::number(look.darkInIndicator)));
             QVERIFY(look.captionColoured > 0);
         }
     }
@@ -279,7 +284,8 @@ private slots:
         // After a frame succeeded the same failure is news again.
         f.edit("Edit2")->setText(f.local("5,"));
         f.ticks(1);
-        QCOMPARE(f.takeReport(), QString(QStringLiteral("'") + f.local("5,") + QStringLiteral("' is not a valid integer value.")));
+        QCOMPARE(f.takeReport(), QString(QStringLiteral("'") + f.local("5,") +
+                                         QStringLiteral("' is not a valid integer value.")));
     }
 
     void onlyOneReportIsEverOpen()
@@ -349,16 +355,26 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("Edit1") << "Edit1" << "Это для формулы, считающей распределения. См. хелп ;-)";
-        QTest::newRow("TrackBar1") << "TrackBar1" << "Положение 1 точки по X";
-        QTest::newRow("TrackBar4") << "TrackBar4" << "Положение 2 точки по Y";
-        QTest::newRow("Edit2") << "Edit2" << "Сколько выборок усреднять";
-        QTest::newRow("Edit3") << "Edit3" << "Порог для вычисления вероятности обнаружения";
-        QTest::newRow("CheckBox1") << "CheckBox1" << "Добавить шипу !";
-        QTest::newRow("Button1") << "Button1" << "Запустить изменение параметра";
-        QTest::newRow("BitBtn1") << "BitBtn1" << "Прочь отсюда !!! 8-(";
-        QTest::newRow("Label15") << "Label15" << "Здесть можно покрутить модельку ;-)";
-        QTest::newRow("Edit4") << "Edit4" << "Расчитанная вероятность обнаружения";
+        QTest::newRow("Edit1") << "Edit1"
+                               << "Это для формулы, считающей распределения. См. хелп ;-)";
+        QTest::newRow("TrackBar1") << "TrackBar1"
+                                   << "Положение 1 точки по X";
+        QTest::newRow("TrackBar4") << "TrackBar4"
+                                   << "Положение 2 точки по Y";
+        QTest::newRow("Edit2") << "Edit2"
+                               << "Сколько выборок усреднять";
+        QTest::newRow("Edit3") << "Edit3"
+                               << "Порог для вычисления вероятности обнаружения";
+        QTest::newRow("CheckBox1") << "CheckBox1"
+                                   << "Добавить шипу !";
+        QTest::newRow("Button1") << "Button1"
+                                 << "Запустить изменение параметра";
+        QTest::newRow("BitBtn1") << "BitBtn1"
+                                 << "Прочь отсюда !!! 8-(";
+        QTest::newRow("Label15") << "Label15"
+                                 << "Здесть можно покрутить модельку ;-)";
+        QTest::newRow("Edit4") << "Edit4"
+                               << "Расчитанная вероятность обнаружения";
     }
 
     void hintsOfThePanelControls()
@@ -377,10 +393,18 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("screenshot") << "graph" << "SpeedButton1" << "СкринШот";
-        QTest::newRow("close") << "graph" << "SpeedButton2" << "Закрыть это окно";
-        QTest::newRow("about text") << "about" << "Memo1" << "Пара слов о программе";
-        QTest::newRow("batch size") << "main" << "Edit2" << "Сколько выборок усреднять";
+        QTest::newRow("screenshot") << "graph"
+                                    << "SpeedButton1"
+                                    << "СкринШот";
+        QTest::newRow("close") << "graph"
+                               << "SpeedButton2"
+                               << "Закрыть это окно";
+        QTest::newRow("about text") << "about"
+                                    << "Memo1"
+                                    << "Пара слов о программе";
+        QTest::newRow("batch size") << "main"
+                                    << "Edit2"
+                                    << "Сколько выборок усреднять";
     }
 
     void hintsShowWhileAnotherWindowIsActive()
@@ -390,7 +414,7 @@ private slots:
         QFETCH(QString, hint);
         FormFixture f;
         f.takeReport();
-        QWidget* hovered = window == QLatin1String("graph") ? static_cast<QWidget*>(&f.graph)
+        QWidget* hovered = window == QLatin1String("graph")   ? static_cast<QWidget*>(&f.graph)
                            : window == QLatin1String("about") ? static_cast<QWidget*>(&f.aboutBox)
                                                               : f.form.get();
         QWidget* active = hovered == f.form.get() ? static_cast<QWidget*>(&f.graph) : f.form.get();
@@ -416,9 +440,9 @@ private slots:
     {
         FormFixture f;
         f.takeReport();
-        const char* order[] = {"Edit1", "TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4", "CheckBox1",
-                               "TrackBar5", "Edit2", "BitBtn1", "Edit3", "CheckBox2", "CheckBox3",
-                               "CheckBox4", "Button1", "TrackBar6", "TrackBar7", "TrackBar8", "Edit4"};
+        const char* order[] = {"Edit1",     "TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4", "CheckBox1",
+                               "TrackBar5", "Edit2",     "BitBtn1",   "Edit3",     "CheckBox2", "CheckBox3",
+                               "CheckBox4", "Button1",   "TrackBar6", "TrackBar7", "TrackBar8", "Edit4"};
         QWidget* w = f.form->findChild<QWidget*>(QStringLiteral("Edit1"));
         for (std::size_t i = 1; i < std::size(order); ++i) {
             w = w->nextInFocusChain();

@@ -28,10 +28,12 @@ private slots:
             QTest::newRow(s + "backspace") << "9," << 8 << sep << 8;
             QTest::newRow(s + "comma becomes separator") << "9" << int(',') << sep << int(sep.unicode());
             QTest::newRow(s + "point becomes separator") << "9" << int('.') << sep << int(sep.unicode());
-            QTest::newRow(s + "second separator") << QString(QStringLiteral("9")) + sep << int(',') << sep << 0;
-            QTest::newRow(s + "separator anywhere in the text") << QString(sep) + QStringLiteral("5") << int('.') << sep << 0;
-            QTest::newRow(s + "other mark is no separator") << (sep == QLatin1Char(',') ? "0.5" : "0,5") << int(',') << sep
-                                                            << int(sep.unicode());
+            QTest::newRow(s + "second separator")
+                << QString(QStringLiteral("9")) + sep << int(',') << sep << 0;
+            QTest::newRow(s + "separator anywhere in the text")
+                << QString(sep) + QStringLiteral("5") << int('.') << sep << 0;
+            QTest::newRow(s + "other mark is no separator")
+                << (sep == QLatin1Char(',') ? "0.5" : "0,5") << int(',') << sep << int(sep.unicode());
             for (char c : {'-', '+', ' ', 'e', 'E', 'a'})
                 QTest::newRow(s + "cancelled " + c) << "9" << int(c) << sep << 0;
             for (int control : {3, 13, 22, 24, 26, 27, 9})
@@ -120,7 +122,8 @@ private slots:
         edit->setFocus();
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Period);
-        QCOMPARE(edit->text(), f.sep() == QLatin1Char(',') ? QStringLiteral("0,27") : QStringLiteral("0,27."));
+        QCOMPARE(edit->text(),
+                 f.sep() == QLatin1Char(',') ? QStringLiteral("0,27") : QStringLiteral("0,27."));
     }
 
     void controlShortcutsAreCancelledButShiftInsertPastes()

@@ -86,8 +86,8 @@ struct Picture {
         for (int dy = -radius; dy <= radius; ++dy)
             for (int dx = -radius; dx <= radius; ++dx) {
                 const Vec3 c = colourAt(centre + QPoint(dx, dy));
-                if (std::fabs(c[0] - expected[0]) <= tolerance && std::fabs(c[1] - expected[1]) <= tolerance &&
-                    std::fabs(c[2] - expected[2]) <= tolerance)
+                if (std::fabs(c[0] - expected[0]) <= tolerance &&
+                    std::fabs(c[1] - expected[1]) <= tolerance && std::fabs(c[2] - expected[2]) <= tolerance)
                     return true;
             }
         return false;
@@ -122,7 +122,7 @@ int countAcross(const Picture& p, QPoint centre, int reach, Match matches)
     return count;
 }
 
-} // namespace
+}  // namespace
 
 class SceneViewTest : public QObject {
     Q_OBJECT
@@ -194,7 +194,8 @@ private slots:
             const Vec3 bottom = p.lit(kSourceLine, {x, -50, 0});
             for (double y : {-30.0, 10.0, 45.0}) {
                 const Vec3 expected = mix(top, bottom, (60 - y) / 110);
-                QVERIFY2(p.showsNear({x, y, 0}, expected), (describe(expected) + " at y " + std::to_string(y)).c_str());
+                QVERIFY2(p.showsNear({x, y, 0}, expected),
+                         (describe(expected) + " at y " + std::to_string(y)).c_str());
             }
         }
         QVERIFY(p.showsNear({-20, 60, 0}, p.lit(kT1Marker, {-20, 60, 0}), 1, 0.03));
@@ -242,18 +243,22 @@ private slots:
         const Vec3 at{-46, -51, -42};  // inside a sensor cell, off the grid lines
         const double a = (at[0] + 60) / 120, b = (at[2] + 60) / 120;
         auto plus = [](const Vec3& base, double s, const Vec3& from, const Vec3& to) {
-            return Vec3{base[0] + s * (to[0] - from[0]), base[1] + s * (to[1] - from[1]), base[2] + s * (to[2] - from[2])};
+            return Vec3{base[0] + s * (to[0] - from[0]), base[1] + s * (to[1] - from[1]),
+                        base[2] + s * (to[2] - from[2])};
         };
-        const Vec3 alongV0V2 = b <= a ? plus(plus(c0, a, c0, c1), b, c1, c2) : plus(plus(c0, b, c0, c3), a, c3, c2);
-        const Vec3 alongV1V3 = a + b <= 1 ? plus(plus(c0, a, c0, c1), b, c0, c3)
-                                          : plus(plus(c2, 1 - a, c2, c3), 1 - b, c2, c1);
+        const Vec3 alongV0V2 =
+            b <= a ? plus(plus(c0, a, c0, c1), b, c1, c2) : plus(plus(c0, b, c0, c3), a, c3, c2);
+        const Vec3 alongV1V3 =
+            a + b <= 1 ? plus(plus(c0, a, c0, c1), b, c0, c3) : plus(plus(c2, 1 - a, c2, c3), 1 - b, c2, c1);
         QVERIFY2(apart.showsNear(at, alongV0V2, 0, 0.02) || apart.showsNear(at, alongV1V3, 0, 0.02),
                  (describe(alongV0V2) + " or " + describe(alongV1V3) + " but " +
-                  describe(apart.colourAt(apart.pixelOf(at)))).c_str());
+                  describe(apart.colourAt(apart.pixelOf(at))))
+                     .c_str());
 
         // The highlighted cell under the midpoint, lighter than the plate.
         const Vec3 inCell{1.5, -50, -1.5};
-        QVERIFY2(apart.showsNear(inCell, apart.lit(kCell, inCell), 0, 0.03), describe(apart.lit(kCell, inCell)).c_str());
+        QVERIFY2(apart.showsNear(inCell, apart.lit(kCell, inCell), 0, 0.03),
+                 describe(apart.lit(kCell, inCell)).c_str());
 
         // Both sources at the centre: the light rises out of the plate where the summed
         // intensity exceeds 1 (within about 27.4 of the centre) and is hidden beyond.
@@ -319,31 +324,43 @@ private slots:
     {
         QTest::addColumn<QString>("turns");  // view slider moves in order, e.g. "X30 Y45"
         QTest::addColumn<QString>("q");
-        QTest::addColumn<int>("noise");      // 0: off
+        QTest::addColumn<int>("noise");  // 0: off
         QTest::addColumn<QPoint>("t1");
         QTest::addColumn<QPoint>("t2");
         QTest::addColumn<bool>("asPoints");
         QTest::addColumn<bool>("pointsAloneDiffer");
 
         const QPoint left(-12, 0), right(12, 0), centre(0, 0);
-        QTest::newRow("start view") << "" << "9" << 0 << left << right << true << false;
-        QTest::newRow("start view, noise") << "" << "9" << 30 << left << right << true << false;
-        QTest::newRow("tilted about X, noise") << "X60" << "9" << 30 << left << right << true << false;
-        QTest::newRow("tilted about Y") << "Y45" << "9" << 0 << QPoint(-30, 20) << QPoint(25, -10) << true << false;
-        QTest::newRow("tilted about X and Y") << "X-30 Y30" << "9" << 0 << left << right << true << false;
-        QTest::newRow("turned about Z, noise") << "Z30" << "9" << 30 << left << right << true << false;
-        QTest::newRow("top view, together") << "X90" << "9" << 0 << centre << centre << true << false;
-        QTest::newRow("tilted, together, noise") << "X60" << "9" << 30 << centre << centre << true << false;
+        QTest::newRow("start view") << ""
+                                    << "9" << 0 << left << right << true << false;
+        QTest::newRow("start view, noise") << ""
+                                           << "9" << 30 << left << right << true << false;
+        QTest::newRow("tilted about X, noise") << "X60"
+                                               << "9" << 30 << left << right << true << false;
+        QTest::newRow("tilted about Y") << "Y45"
+                                        << "9" << 0 << QPoint(-30, 20) << QPoint(25, -10) << true << false;
+        QTest::newRow("tilted about X and Y") << "X-30 Y30"
+                                              << "9" << 0 << left << right << true << false;
+        QTest::newRow("turned about Z, noise") << "Z30"
+                                               << "9" << 30 << left << right << true << false;
+        QTest::newRow("top view, together") << "X90"
+                                            << "9" << 0 << centre << centre << true << false;
+        QTest::newRow("tilted, together, noise") << "X60"
+                                                 << "9" << 30 << centre << centre << true << false;
         // The peak of both sources at Q 3 stands 267 high; each alone, 108.
-        QTest::newRow("Q 3 together, above the top") << "" << "3" << 0 << centre << centre << false << true;
-        QTest::newRow("Q 3 apart, above the top, noise") << "" << "3" << 30 << left << right << false << true;
+        QTest::newRow("Q 3 together, above the top") << ""
+                                                     << "3" << 0 << centre << centre << false << true;
+        QTest::newRow("Q 3 apart, above the top, noise") << ""
+                                                         << "3" << 30 << left << right << false << true;
         // Seen from above, the peak of both at Q 6 (108) comes nearer than the near face (105).
-        QTest::newRow("top view, Q 6, in front of the near face") << "X90" << "6" << 0 << centre << centre << false
-                                                                   << true;
+        QTest::newRow("top view, Q 6, in front of the near face")
+            << "X90"
+            << "6" << 0 << centre << centre << false << true;
         // Tilted 30° and turned 45°, a corner of the sensor lies behind the far face. The
         // cut's vertices on that face have the depth of the cleared buffer and fail the
         // depth test, so there points alone happen to look the same.
-        QTest::newRow("corner behind the far face") << "X30 Y45" << "9" << 0 << left << right << false << false;
+        QTest::newRow("corner behind the far face") << "X30 Y45"
+                                                    << "9" << 0 << left << right << false << false;
     }
 
     void surfaceDrawingsGiveTheSamePixels()
@@ -357,7 +374,8 @@ private slots:
         QFETCH(bool, pointsAloneDiffer);
 
         Scene s;
-        const std::map<QChar, const char*> viewSliders{{'X', "TrackBar6"}, {'Y', "TrackBar7"}, {'Z', "TrackBar8"}};
+        const std::map<QChar, const char*> viewSliders{
+            {'X', "TrackBar6"}, {'Y', "TrackBar7"}, {'Z', "TrackBar8"}};
         for (const QString& turn : turns.split(' ', Qt::SkipEmptyParts))
             s.slider(viewSliders.at(turn[0]))->setValue(turn.mid(1).toInt());
         s.edit("Edit1")->setText(q);

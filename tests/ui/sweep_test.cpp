@@ -6,9 +6,9 @@
 #include "ui/bmp_file.h"
 #include "ui/picture_preview.h"
 
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -61,7 +61,8 @@ QByteArray readFile(const QString& path)
 
 quint32 le32(const QByteArray& b, int at)
 {
-    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint32(quint8(b[at + 3])) << 24;
+    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 |
+           quint32(quint8(b[at + 3])) << 24;
 }
 
 /// Run by under_openbox.sh: windows have frames and the window manager stacks them.
@@ -80,7 +81,8 @@ void writeFile(const QString& path, const QByteArray& bytes)
 class OpenedFiles {
 public:
     explicit OpenedFiles(const QString& folder)
-        : m_fd(inotify_init1(IN_NONBLOCK)), m_watch(inotify_add_watch(m_fd, QFile::encodeName(folder), IN_OPEN))
+        : m_fd(inotify_init1(IN_NONBLOCK)),
+          m_watch(inotify_add_watch(m_fd, QFile::encodeName(folder), IN_OPEN))
     {
     }
     ~OpenedFiles() { close(m_fd); }
@@ -110,7 +112,8 @@ private:
 QAbstractItemView* fileList(QFileDialog& dialog)
 {
     for (auto* view : dialog.findChildren<QAbstractItemView*>())
-        if (view->isVisible() && (view->objectName() == QLatin1String("listView") || view->objectName() == QLatin1String("treeView")))
+        if (view->isVisible() && (view->objectName() == QLatin1String("listView") ||
+                                  view->objectName() == QLatin1String("treeView")))
             return view;
     return nullptr;
 }
@@ -122,11 +125,12 @@ QAbstractItemView* showOn(QFileDialog& dialog, const QString& folder, int rows)
     dialog.setDirectory(folder);
     dialog.show();
     QAbstractItemView* list = fileList(dialog);
-    const bool listed = list && QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == rows; });
+    const bool listed =
+        list && QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == rows; });
     return listed ? list : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 class SweepTest : public QObject {
     Q_OBJECT
@@ -205,7 +209,7 @@ private slots:
             f.checkBox(name)->setChecked(true);
         f.form->startSweep();
         QVERIFY(f.checkBox("CheckBox1")->isChecked());  // a noise sweep switches the noise on
-        QVERIFY(f.slider("TrackBar5")->isEnabled());  // switching the noise on enabled its level again
+        QVERIFY(f.slider("TrackBar5")->isEnabled());    // switching the noise on enabled its level again
         f.state().SweepStep = static_cast<std::uint8_t>(step);
         f.form->sweepStep();
         QCOMPARE(f.slider("TrackBar3")->value(), position);
@@ -314,7 +318,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QTest::qWait(200);
         const QPoint client = f.graph.mapToGlobal(QPoint(0, 0));
-        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0, client.x(), client.y(), 400, 300).toImage();
+        const QImage screen =
+            QGuiApplication::primaryScreen()->grabWindow(0, client.x(), client.y(), 400, 300).toImage();
         const QImage& canvas = f.graph.canvas().image();
         int differing = 0;
         for (int y = 60; y < 300; y += 3)
@@ -524,7 +529,8 @@ private slots:
         QVERIFY(list);
         // Beside the file list.
         QVERIFY(preview->isVisible());
-        QVERIFY(preview->mapTo(dialog.get(), QPoint()).x() >= list->mapTo(dialog.get(), QPoint(list->width(), 0)).x());
+        QVERIFY(preview->mapTo(dialog.get(), QPoint()).x() >=
+                list->mapTo(dialog.get(), QPoint(list->width(), 0)).x());
 
         const OpenedFiles opened(dir.path());
         const QModelIndex item = list->model()->index(0, 0, list->rootIndex());
@@ -532,7 +538,9 @@ private slots:
         QCOMPARE(preview->picture().size(), shown);
         // A file that reports no size, as the kernel's files do, is not even opened.
         QCOMPARE(opened.names().isEmpty(), content.isEmpty());
-        QCOMPARE(preview->sizeText(), !shown.isEmpty() ? QStringLiteral("%1 × %2").arg(shown.width()).arg(shown.height()) : QString());
+        QCOMPARE(preview->sizeText(), !shown.isEmpty()
+                                          ? QStringLiteral("%1 × %2").arg(shown.width()).arg(shown.height())
+                                          : QString());
         const QPixmap onScreen = preview->findChild<QLabel*>()->pixmap();
         QVERIFY(onScreen.width() <= preview->width() && onScreen.height() <= preview->height());
         if (shown == QSize(60, 40))
@@ -613,7 +621,8 @@ private slots:
         const QString report = f.takeReport();
         QVERIFY2(report.startsWith(QStringLiteral("Cannot create file \"/proc/brenvik-screenshot.bmp\". ")),
                  qPrintable(report));
-        QVERIFY(report.size() > QStringLiteral("Cannot create file \"/proc/brenvik-screenshot.bmp\". ").size());
+        QVERIFY(report.size() >
+                QStringLiteral("Cannot create file \"/proc/brenvik-screenshot.bmp\". ").size());
         QVERIFY(!QFile::exists(path));
     }
 
@@ -640,10 +649,11 @@ private slots:
             return dir.filePath(QStringLiteral("data.csv"));
         });
         f.graph.saveData();
-        const QStringList lines =
-            QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv")))).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.front(), QStringLiteral("step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
-                                               "last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected"));
+        const QStringList lines = QString::fromUtf8(readFile(dir.filePath(QStringLiteral("data.csv"))))
+                                      .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.front(),
+                 QStringLiteral("step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
+                                "last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected"));
         QCOMPARE(lines.size() - 1, 120);  // steps 2 … 121
 
         // Noise off: a trial's verdict depends on its parameters alone.

@@ -52,11 +52,8 @@ QStringList placeholders(const QString& text)
     return found;
 }
 
-qsizetype accelerators(QString text)
-{
-    return text.remove(QStringLiteral("&&")).count(QLatin1Char('&'));
-}
-} // namespace
+qsizetype accelerators(QString text) { return text.remove(QStringLiteral("&&")).count(QLatin1Char('&')); }
+}  // namespace
 
 Q_DECLARE_METATYPE(Entry)
 

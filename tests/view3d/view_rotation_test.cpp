@@ -19,11 +19,11 @@ TEST(ViewRotation, RotationsFollowTheRightHandRule)
 {
     // 90° about z takes x to y; about x takes y to z; about y takes z to x.
     const Matrix4 z = rotationMatrix(90, 0, 0, 1);
-    EXPECT_NEAR(z[1], 1, 1e-15);   // column 0 (image of x) has y = 1
+    EXPECT_NEAR(z[1], 1, 1e-15);  // column 0 (image of x) has y = 1
     const Matrix4 x = rotationMatrix(90, 1, 0, 0);
-    EXPECT_NEAR(x[6], 1, 1e-15);   // column 1 (image of y) has z = 1
+    EXPECT_NEAR(x[6], 1, 1e-15);  // column 1 (image of y) has z = 1
     const Matrix4 y = rotationMatrix(90, 0, 1, 0);
-    EXPECT_NEAR(y[8], 1, 1e-15);   // column 2 (image of z) has x = 1
+    EXPECT_NEAR(y[8], 1, 1e-15);  // column 2 (image of z) has x = 1
 }
 
 TEST(ViewRotation, FirstEventAppliesThePositionInFull)
@@ -96,7 +96,7 @@ TEST(SceneRenderer, ViewportFromTheOuterSizeKeepsTheLastValidOne)
     EXPECT_EQ(renderer.viewport().height, 419);
     renderer.setWindowSize(150, 469);  // narrower than 200: refused
     EXPECT_EQ(renderer.viewport().width, 425);
-    renderer.setWindowSize(625, 40);   // lower than 50: refused
+    renderer.setWindowSize(625, 40);  // lower than 50: refused
     EXPECT_EQ(renderer.viewport().height, 419);
     // On a screen with two device pixels to a window pixel, the same picture, scaled.
     renderer.setWindowSize(625, 469, 2.0);
@@ -106,4 +106,4 @@ TEST(SceneRenderer, ViewportFromTheOuterSizeKeepsTheLastValidOne)
     EXPECT_EQ(renderer.viewport().height, 838);
 }
 
-} // namespace
+}  // namespace

@@ -38,8 +38,7 @@ TEST_P(InsideViewVolume, DecidesEveryVertex)
 INSTANTIATE_TEST_SUITE_P(
     Vertices, InsideViewVolume,
     ::testing::Values(
-        VolumeCase{"none", {}, kIdentity, true},
-        VolumeCase{"centre", {0, 0, 0}, kIdentity, true},
+        VolumeCase{"none", {}, kIdentity, true}, VolumeCase{"centre", {0, 0, 0}, kIdentity, true},
         VolumeCase{"sensor_corners_and_peak", {-60, -52, -60, 60, -52, 60, 0, 54.4f, 0}, kIdentity, true},
         // Within 0.1 of a face is too close to tell after rounding: outside.
         VolumeCase{"right_clear_of_the_face", {99.85f, 0, 0}, kIdentity, true},
@@ -62,4 +61,4 @@ INSTANTIATE_TEST_SUITE_P(
         VolumeCase{"turned_over_within_the_margin", {0, 99.95f, 0}, rotationMatrix(180, 0, 0, 1), false}),
     [](const ::testing::TestParamInfo<VolumeCase>& info) { return std::string(info.param.name); });
 
-} // namespace
+}  // namespace

@@ -21,10 +21,11 @@ QPoint serverPosition(const QWidget& window)
     if (!xdotool.waitForFinished(10000))
         return {-1, -1};
     const QString out = QString::fromUtf8(xdotool.readAllStandardOutput());
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)")).match(out);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Position: (-?\\d+),(-?\\d+)")).match(out);
     return m.hasMatch() ? QPoint(m.captured(1).toInt(), m.captured(2).toInt()) : QPoint(-1, -1);
 }
-} // namespace
+}  // namespace
 
 class GraphWindowInWaylandTest : public QObject {
     Q_OBJECT
