@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (under Xvfb when there is no
-# display): the test suite, the Debian package's contents, a bounded fuzzing run, and the
+# display): the source formatting, the test suite, the Debian package's contents, a bounded fuzzing run, and the
 # test suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 # Every build the tests run treats a compiler warning as an error.
 BRENVIK_WERROR=ON scripts/setup.sh
+
+echo "test: formatting"
+scripts/check_format.sh
 
 run_tests() {
     local dir=$1
