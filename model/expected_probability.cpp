@@ -87,14 +87,14 @@ double ExpectedProbability::compute(const TFrameInputs& inputs, const NoiseSetti
     const std::vector<double>& sumOf = noiseSumDistribution(2 * still.CellCount, level);
     const int sums = static_cast<int>(sumOf.size());
 
-    const Extended cellSum = still.CellSum;
-    const Extended cellCount = still.CellCount;
-    auto cellMean = [&](int n) { return toSingle(toSingle(cellSum + n) / cellCount); };
+    // The cell's 98 draws come in as one sum n: the rounding after each sample is the one
+    // the trials keep and this leaves out.
+    auto meanWith = [&](int n) { return cellMean(withNoise(still.CellSum, n), still.CellCount); };
     auto passesWith = [&](float peak0) {
-        return [&, peak = static_cast<Extended>(peak0)](int m, int n) {
-            const float noisyPeak = toSingle(peak + m);
+        return [&, peak0](int m, int n) {
+            const float noisyPeak = withNoise(peak0, m);
             // The frame's criterion with this peak as both peaks judges this peak alone.
-            return isResolved(inputs.Threshold, noisyPeak, noisyPeak, cellMean(n));
+            return isResolved(inputs.Threshold, noisyPeak, noisyPeak, meanWith(n));
         };
     };
     countPassingDraws(level, sums, passesWith(still.Peak1), m_passing1);

@@ -15,11 +15,6 @@ std::int8_t cellIndex(std::int8_t mid)
     return std::clamp<std::int8_t>(cell, -7, 7);
 }
 
-float withNoise(float value, const NoiseSettings& noise, NoiseGenerator& generator)
-{
-    return toSingle(static_cast<Extended>(value) + generator.NoiseDraw(noise.level));
-}
-
 // The frame's algorithm, whatever supplies SourceIntensity(X, Y, SX, SY).
 template <class Intensity>
 FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const NoiseSettings& noise,
@@ -38,11 +33,11 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
             float i1 = scaledIntensity(intensity(X, Y, in.T1X, in.T1Y));
             float i2 = scaledIntensity(intensity(X, Y, in.T2X, in.T2Y));
             if (noise.enabled) {
-                i1 = withNoise(i1, noise, generator);
-                i2 = withNoise(i2, noise, generator);
+                i1 = withNoise(i1, generator.NoiseDraw(noise.level));
+                i2 = withNoise(i2, generator.NoiseDraw(noise.level));
             }
             if (inCellColumn && c.CellYLo < Y && Y < c.CellYHi) {
-                r.CellSum = toSingle((static_cast<Extended>(r.CellSum) + i1) + i2);
+                r.CellSum = addToCellSum(r.CellSum, i1, i2);
                 r.CellCount = static_cast<std::uint8_t>(r.CellCount + 1);
             }
             if (out)
@@ -54,10 +49,10 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
         peakIntensity(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y), intensity(in.T1X, in.T1Y, in.T2X, in.T2Y));
     r.Peak2 =
         peakIntensity(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y), intensity(in.T2X, in.T2Y, in.T2X, in.T2Y));
-    r.CellMean = toSingle(static_cast<Extended>(r.CellSum) / r.CellCount);
+    r.CellMean = cellMean(r.CellSum, r.CellCount);
     if (noise.enabled) {
-        r.Peak1 = withNoise(r.Peak1, noise, generator);
-        r.Peak2 = withNoise(r.Peak2, noise, generator);
+        r.Peak1 = withNoise(r.Peak1, generator.NoiseDraw(noise.level));
+        r.Peak2 = withNoise(r.Peak2, generator.NoiseDraw(noise.level));
     }
     r.resolved = isResolved(in.Threshold, r.Peak1, r.Peak2, r.CellMean);
     return r;

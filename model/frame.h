@@ -34,6 +34,21 @@ inline float peakIntensity(float fromT1, float fromT2)
     return toSingle((static_cast<Extended>(fromT1) + fromT2) * kIntensityScale);
 }
 
+/// A value with one noise draw added, rounded to single.
+inline float withNoise(float value, std::int32_t draw)
+{
+    return toSingle(static_cast<Extended>(value) + draw);
+}
+
+/// The cell's running sum with one sample's two values added, rounded once per sample.
+inline float addToCellSum(float sum, float i1, float i2)
+{
+    return toSingle((static_cast<Extended>(sum) + i1) + i2);
+}
+
+/// The cell's mean, rounded to single.
+inline float cellMean(float sum, int count) { return toSingle(static_cast<Extended>(sum) / count); }
+
 /// The inputs read at the start of every frame.
 struct TFrameInputs {
     float Q = 9.0f;              ///< width of the point-spread function

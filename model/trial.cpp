@@ -23,12 +23,6 @@ float intensityAt(int x, int y, std::int8_t SX, std::int8_t SY, float Q)
         SourceIntensity(static_cast<std::int8_t>(x), static_cast<std::int8_t>(y), SX, SY, Q));
 }
 
-float withNoise(float value, std::int32_t draw) { return toSingle(static_cast<Extended>(value) + draw); }
-
-float addToCellSum(float sum, float i1, float i2) { return toSingle((static_cast<Extended>(sum) + i1) + i2); }
-
-float cellMean(float sum) { return toSingle(static_cast<Extended>(sum) / kCellSamples); }
-
 bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
 
 bool sameInputs(const TFrameInputs& a, const TFrameInputs& b)
@@ -56,7 +50,7 @@ TrialPlan planTrial(const TFrameInputs& in)
         }
     }
     r.CellCount = kCellSamples;
-    r.CellMean = cellMean(r.CellSum);
+    r.CellMean = cellMean(r.CellSum, kCellSamples);
     r.Peak1 = peakIntensity(SourceIntensity(in.T1X, in.T1Y, in.T1X, in.T1Y, in.Q),
                             SourceIntensity(in.T1X, in.T1Y, in.T2X, in.T2Y, in.Q));
     r.Peak2 = peakIntensity(SourceIntensity(in.T2X, in.T2Y, in.T1X, in.T1Y, in.Q),
@@ -88,7 +82,7 @@ FrameResult runTrial(const TrialPlan& plan, const NoiseSettings& noise, NoiseGen
 
     FrameResult r = plan.quiet;
     r.CellSum = sum;
-    r.CellMean = cellMean(sum);
+    r.CellMean = cellMean(sum, kCellSamples);
     generator.NoiseSeed = kToPeaks.apply(first);
     r.Peak1 = withNoise(r.Peak1, generator.NoiseDraw(level));
     r.Peak2 = withNoise(r.Peak2, generator.NoiseDraw(level));
