@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config   # toolchain
+    ccache                             # rebuilds of the same sources in other trees
     clang libclang-rt-14-dev           # libFuzzer for the fuzz targets
     clang-format                       # the format check
     dpkg-dev file                      # the Debian package's dependencies
@@ -40,8 +41,8 @@ if ((${#missing[@]} > 0)); then
         fi
         sudo=(sudo)
     fi
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 else
     echo "setup: all required Debian packages are installed"
 fi
