@@ -12,7 +12,8 @@ scripts/check_format.sh
 
 run_tests() {
     local dir=$1
-    local ctest_command=(ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)")
+    # --timeout bounds any test that sets no TIMEOUT of its own: a hang fails, it does not stall.
+    local ctest_command=(ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 900)
     if [ -z "${DISPLAY:-}" ]; then
         xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_command[@]}"
     else

@@ -25,6 +25,9 @@ struct Moment {
     bool shown;
 };
 
+// Names the case in the test's name, which would otherwise hold the struct's raw bytes.
+void PrintTo(const Moment& m, std::ostream* os) { *os << m.elapsed << " s, share " << m.share; }
+
 class ProgressWorthShowing : public ::testing::TestWithParam<Moment> {};
 
 TEST_P(ProgressWorthShowing, OnlyForRunsLongerThanTwoSeconds)

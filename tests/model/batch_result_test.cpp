@@ -20,6 +20,14 @@ struct TrialsCase {
     int first, last, trialsAtLast;
 };
 
+// Names the case in the test's name, which would otherwise hold the struct's raw bytes.
+void PrintTo(const TrialsCase& c, std::ostream* os)
+{
+    *os << "T2 at";
+    for (int t2 : c.t2)
+        *os << ' ' << t2;
+}
+
 class BatchTrialsRecord : public ::testing::TestWithParam<TrialsCase> {};
 
 TEST_P(BatchTrialsRecord, FirstLastAndTheTrialsAtTheLast)
