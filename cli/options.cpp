@@ -86,7 +86,8 @@ SweptParameters varyArgument(std::string_view list)
         return vary;
     if (list.empty())
         throw UsageError("--vary: give none, or one or more of position, noise, threshold.");
-    while (!list.empty()) {
+    // Every comma is followed by a word: "noise," is refused as ",noise" is.
+    for (;;) {
         const auto comma = list.find(',');
         const std::string_view word = list.substr(0, comma);
         if (word == "none")

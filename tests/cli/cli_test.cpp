@@ -68,6 +68,7 @@ TEST(CliTrials, SeparatedSourcesWithEitherDecimalSeparator)
             runCli({"trials", "--t1", "-20,0", "--t2=20,0", "--threshold", threshold, "--frames", "5"});
         ASSERT_EQ(r.status, 0) << r.err;
         const auto last = fields(lines(r.out).back());
+        ASSERT_EQ(last.size(), 6u);
         EXPECT_EQ(last[4], "1");
         EXPECT_EQ(last[5], "1");
     }
@@ -89,8 +90,11 @@ TEST(CliTrials, NoiseMakesPeaksDiffer)
 {
     const CliRun r = runCli({"trials", "--noise", "30", "--frames", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto first = fields(lines(r.out)[1]);
-    const auto second = fields(lines(r.out)[2]);
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 3u);
+    const auto first = fields(rows[1]);
+    const auto second = fields(rows[2]);
+    ASSERT_EQ(first.size(), 6u);
     EXPECT_NE(first[1], "106.384605");
     EXPECT_NE(first[1], second[1]);
 }
@@ -150,6 +154,7 @@ TEST(CliSweep, OneRowPerStepWithWilsonBounds)
     EXPECT_EQ(fields(rows[1]), (std::vector<std::string>{"0", "-60", "-60", "off", "0.27", "4", "4", "1",
                                                          "0.5101091635454027", "1", "1"}));
     const auto middle = fields(rows[61]);
+    ASSERT_EQ(middle.size(), 11u);
     EXPECT_EQ(middle[1], "0");
     EXPECT_EQ(middle[5], "0");
     EXPECT_EQ(middle[7], "0");
@@ -162,12 +167,15 @@ TEST(CliSweep, ExpectedProbabilityOfEachStepsOwnParameters)
         runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t1", "-15,0", "--t2", "15,0"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 122u);
     for (int step : {8, 60, 100}) {
         const auto row = fields(rows[static_cast<std::size_t>(step) + 1]);
         ASSERT_EQ(row.size(), 11u);
         const CliRun alone =
             runCli({"expected", "--t1", "-15,0", "--t2", "15,0", "--noise", row[3], "--threshold", row[4]});
-        EXPECT_EQ(lines(alone.out).at(1), row[10]) << "step " << step;
+        const auto aloneRows = lines(alone.out);
+        ASSERT_EQ(aloneRows.size(), 2u) << alone.err;
+        EXPECT_EQ(aloneRows[1], row[10]) << "step " << step;
     }
 }
 
@@ -190,8 +198,10 @@ TEST(CliSweep, SharesInDoublePrecisionAndExactIntervalEnds)
     const CliRun r = runCli({"sweep", "--tests", "3", "--noise", "30"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::map<std::string, std::vector<std::string>> byResolved;  // a row for each count seen
-    for (const std::string& row : lines(r.out))
+    for (const std::string& row : lines(r.out)) {
+        ASSERT_EQ(fields(row).size(), 11u) << row;
         byResolved[fields(row)[5]] = fields(row);
+    }
     ASSERT_EQ(byResolved.size(), 5u) << "header and 0, 1, 2, 3 of 3 resolved";
     EXPECT_EQ(byResolved["1"][7], "0.3333333333333333");
     EXPECT_EQ(byResolved["2"][7], "0.6666666666666666");
@@ -201,14 +211,18 @@ TEST(CliSweep, SharesInDoublePrecisionAndExactIntervalEnds)
 
 TEST(CliSweep, VaryNoiseAndThreshold)
 {
-    const CliRun r = runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t2", "10,10"});
+    const CliRun r = runCli({"sweep", "--vary", "noise,threshold", "--tests", "1", "--t2", "10,5"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 122u);
     const auto step18 = fields(rows[19]);
-    EXPECT_EQ(step18[1], "10");
+    const auto step120 = fields(rows[121]);
+    ASSERT_EQ(step18.size(), 11u);
+    ASSERT_EQ(step120.size(), 11u);
+    EXPECT_EQ(step18[1], "10");  // T2 off the diagonal: x and y in their own columns
+    EXPECT_EQ(step18[2], "5");
     EXPECT_EQ(step18[3], "4");
     EXPECT_EQ(step18[4], "0.14");
-    const auto step120 = fields(rows[121]);
     EXPECT_EQ(step120[3], "30");
     EXPECT_EQ(step120[4], "0.99");
 }
@@ -217,7 +231,10 @@ TEST(CliSweep, NothingVariedKeepsTheParameters)
 {
     const CliRun r = runCli({"sweep", "--vary", "none", "--tests", "1", "--noise", "7"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto step50 = fields(lines(r.out)[51]);
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 122u);
+    const auto step50 = fields(rows[51]);
+    ASSERT_EQ(step50.size(), 11u);
     EXPECT_EQ(step50[1], "0");
     EXPECT_EQ(step50[3], "7");
 }
@@ -243,6 +260,7 @@ TEST(CliSweep, SameBytesForEveryThreadCountAndEveryRangeSplit)
 
     // The header comes with step 0 or when asked for.
     const auto all = lines(whole);
+    ASSERT_EQ(all.size(), 122u);
     EXPECT_EQ(lines(withMore({"--steps", "5-6", "--header"})),
               (std::vector<std::string>{all[0], all[6], all[7]}));
 }
@@ -256,6 +274,7 @@ struct BadCase {
 void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string kThreadsTake = "--threads takes a number of threads from 1 to 1024, not ";
+const std::string kVaryEmptyWord = "--vary: '' is not one of position, noise, threshold.";
 const std::string kStepsTake = "--steps takes A-B with 0 <= A <= B <= 120 (for example --steps 0-29), not ";
 
 class CliRefuses : public ::testing::TestWithParam<BadCase> {};
@@ -328,6 +347,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"vary_none_combined",
                 {"sweep", "--vary", "none,position"},
                 "--vary: none cannot be combined with position, noise or threshold."},
+        BadCase{"vary_leading_comma", {"sweep", "--vary", ",noise"}, kVaryEmptyWord},
+        BadCase{"vary_double_comma", {"sweep", "--vary", "noise,,threshold"}, kVaryEmptyWord},
+        BadCase{"vary_trailing_comma", {"sweep", "--vary", "noise,"}, kVaryEmptyWord},
         BadCase{"vary_empty",
                 {"sweep", "--vary", ""},
                 "--vary: give none, or one or more of position, noise, threshold."},
@@ -386,7 +408,15 @@ INSTANTIATE_TEST_SUITE_P(
                       AcceptedCase{"batch_int_max", {"trials", "--tests", "2147483647"}, 255},
                       AcceptedCase{"batch_minus_one", {"trials", "--tests", "-1"}, 255},
                       AcceptedCase{"no_frames", {"trials", "--frames", "0"}, 0},
-                      AcceptedCase{"noise_edges", {"trials", "--noise", "0", "--frames", "2"}, 2}),
+                      AcceptedCase{"noise_edges", {"trials", "--noise", "0", "--frames", "2"}, 2},
+                      // The largest values each limit lets through.
+                      AcceptedCase{"noise_30", {"expected", "--noise", "30"}, 1},
+                      AcceptedCase{"positions_at_the_edges", {"trials", "--t1", "-60,60", "--t2", "60,-60"}, 5},
+                      AcceptedCase{"threads_1024", {"sweep", "--threads", "1024", "--steps", "0-0", "--tests", "1"}, 1},
+                      AcceptedCase{"sweep_tests_1000000",
+                                   {"sweep", "--vary", "none", "--tests", "1000000", "--steps", "0-0"},
+                                   1},
+                      AcceptedCase{"steps_0_to_120", {"sweep", "--steps", "0-120", "--tests", "1"}, 121}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliAcceptsExtremes, ZeroWidthResolvesAndHugeThresholdNever)
