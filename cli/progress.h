@@ -6,9 +6,9 @@
 #include "model/sweep_experiment.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -16,8 +16,16 @@
 
 namespace brenvik::cli {
 
-/// "step 37 of 0-120, 31 % done, about 41 s left"; a negative time left is not yet known.
+/// "step 37 of steps 0–120, 31 % done, about 41 s left"; a negative time left is not yet known.
 std::string progressText(int step, int firstStep, int lastStep, double share, double secondsLeft);
+
+/// The text for a sweep over `settings`' steps that has made `done` of its trials in
+/// `elapsed` seconds.
+std::string progressLine(const SweepSettings& settings, std::int64_t done, double elapsed);
+
+/// Seconds from some fixed moment, as the line's estimates read them.
+using ProgressClock = std::function<double()>;
+double steadySeconds();
 
 /// A run that has lasted `elapsed` seconds and done `share` of its trials earns a line
 /// once it has lasted half a second and looks set to take more than two in all.
@@ -26,7 +34,7 @@ bool progressWorthShowing(double elapsed, double share);
 class SweepProgress {
 public:
     /// Follows `settings`' steps; the sweep must count its trials into trialsDone().
-    SweepProgress(std::ostream& err, const SweepSettings& settings);
+    SweepProgress(std::ostream& err, const SweepSettings& settings, ProgressClock clock = steadySeconds);
     /// Stops the updates and erases the line.
     ~SweepProgress();
     SweepProgress(const SweepProgress&) = delete;
@@ -49,11 +57,9 @@ private:
     void follow(std::stop_token stop);
 
     std::ostream& m_err;
-    int m_firstStep;
-    int m_lastStep;
-    std::int64_t m_trialsPerStep;
-    std::int64_t m_totalTrials;
-    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    SweepSettings m_settings;
+    ProgressClock m_clock;
+    double m_start;
     std::atomic<std::int64_t> m_trialsDone{0};
     std::mutex m_mutex;
     std::condition_variable_any m_wake;
