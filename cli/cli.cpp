@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/help.h"
+#include "cli/input_warnings.h"
 #include "cli/options.h"
 #include "cli/progress.h"
 #include "cli/sweep_csv.h"
@@ -37,7 +38,8 @@ void runTrials(const Options& options, std::ostream& out)
     }
 }
 
-void runSweepCommand(const Options& options, std::ostream& out, std::ostream& err, Terminals terminals)
+void runSweepCommand(const Options& options, std::ostream& out, std::ostream& err, Terminals terminals,
+                     const ProgressClock& clock)
 {
     SweepSettings settings;
     settings.base = options.inputs;
@@ -54,7 +56,7 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
         out << kSweepCsvHeader;
     std::optional<SweepProgress> progress;
     if (terminals.err) {
-        progress.emplace(err, settings);
+        progress.emplace(err, settings, clock);
         settings.trialsDone = &progress->trialsDone();
     }
     ExpectedProbability expected;
@@ -76,7 +78,8 @@ void runExpected(const Options& options, std::ostream& out)
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, Terminals terminals)
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err, Terminals terminals,
+        const ProgressClock& clock)
 {
     Options options;
     try {
@@ -85,6 +88,8 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         err << e.what() << '\n';
         return kUsageError;
     }
+    for (const std::string& warning : inputWarnings(options))
+        err << warning << '\n';
 
     switch (options.command) {
     case Command::Help:
@@ -94,7 +99,7 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         runTrials(options, out);
         break;
     case Command::Sweep:
-        runSweepCommand(options, out, err, terminals);
+        runSweepCommand(options, out, err, terminals, clock);
         break;
     case Command::Expected:
         runExpected(options, out);

@@ -1,6 +1,8 @@
 #pragma once
 // brenvik-cli: the resolution model without a window, for lab reports and scripts.
 
+#include "cli/progress.h"
+
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -19,7 +21,8 @@ struct Terminals {
 
 /// Runs the tool with its arguments (without the program name). CSV goes to `out`,
 /// messages to `err`; when the arguments cannot be used nothing is written to `out`.
+/// `clock` is what a progress line reads.
 int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
-        Terminals terminals = {});
+        Terminals terminals = {}, const ProgressClock& clock = steadySeconds);
 
 }  // namespace brenvik::cli

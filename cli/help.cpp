@@ -42,9 +42,9 @@ Usage: brenvik-cli trials [model options] [--tests N] [--frames N]
 Starts from the program's start state (noise generator at 0, empty batch) and runs
 N frames, one resolution trial each, counted in batches as the main window does.
   --tests N     the batch size: after every N trials a probability is written, as
-                the box "Кол-во тестов:" sets it (default 5). As there, N is a 32-bit
-                integer of which only the low 8 bits count: 300 makes batches of 44,
-                0 and 256 make batches of 256.
+                the box "Кол-во тестов:" ("Trials:" in English) sets it (default 5).
+                As there, N is a 32-bit integer of which only the low 8 bits count:
+                300 makes batches of 44, 0 and 256 make batches of 256.
                 Example: brenvik-cli trials --tests 10 --frames 30
                 (30 frames, a probability after the 10th, 20th and 30th)
   --frames N    number of frames, 0 or more (default: one batch)

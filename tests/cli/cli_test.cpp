@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -378,8 +380,20 @@ INSTANTIATE_TEST_SUITE_P(
 struct AcceptedCase {
     const char* name;
     std::vector<std::string_view> args;
-    int rows;  // frames printed
+    int rows;                  // frames printed
+    std::string warning = "";  // the line on standard error, if any
 };
+
+const std::string kQZero = "--q: warning: with width 0 every intensity is NaN, and the criterion then counts "
+                           "every trial as resolved.";
+const std::string kQNegative = "--q: warning: a negative width makes the intensities negative, and the "
+                               "criterion then counts a trial as resolved when its peaks do not stand out.";
+const std::string kQInfinite = "--q: warning: the width is beyond single precision and so infinite: every "
+                               "intensity is 0, and without noise every trial counts as resolved.";
+const std::string kThresholdNegative = "--threshold: warning: a negative threshold lets a trial count as "
+                                       "resolved even when its peaks lie below the cell mean.";
+const std::string kThresholdOne =
+    "--threshold: warning: at 1 or more no trial counts as resolved while the cell mean is above 0.";
 
 void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.name; }
 
@@ -390,42 +404,49 @@ TEST_P(CliAccepts, ExtremeButValidValues)
     const auto& c = GetParam();
     const CliRun r = runCli(c.args);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, c.warning.empty() ? "" : c.warning + "\n");
     EXPECT_EQ(lines(r.out).size(), static_cast<std::size_t>(c.rows) + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliAccepts,
-    ::testing::Values(AcceptedCase{"q_zero", {"trials", "--q", "0"}, 5},
-                      AcceptedCase{"q_minus_zero", {"trials", "--q", "-0"}, 5},
-                      AcceptedCase{"q_1e38", {"trials", "--q", "1e38"}, 5},
-                      AcceptedCase{"q_1e400", {"trials", "--q", "1e400"}, 5},
-                      AcceptedCase{"threshold_zero", {"trials", "--threshold", "0"}, 5},
-                      AcceptedCase{"threshold_1e30", {"trials", "--threshold", "1e30"}, 5},
-                      AcceptedCase{"batch_zero", {"trials", "--tests", "0"}, 256},
-                      AcceptedCase{"batch_255", {"trials", "--tests", "255"}, 255},
-                      AcceptedCase{"batch_256", {"trials", "--tests", "256"}, 256},
-                      AcceptedCase{"batch_int_max", {"trials", "--tests", "2147483647"}, 255},
-                      AcceptedCase{"batch_minus_one", {"trials", "--tests", "-1"}, 255},
-                      AcceptedCase{"no_frames", {"trials", "--frames", "0"}, 0},
-                      AcceptedCase{"noise_edges", {"trials", "--noise", "0", "--frames", "2"}, 2},
-                      // The largest values each limit lets through.
-                      AcceptedCase{"noise_30", {"expected", "--noise", "30"}, 1},
-                      AcceptedCase{"positions_at_the_edges", {"trials", "--t1", "-60,60", "--t2", "60,-60"}, 5},
-                      AcceptedCase{"threads_1024", {"sweep", "--threads", "1024", "--steps", "0-0", "--tests", "1"}, 1},
-                      AcceptedCase{"sweep_tests_1000000",
-                                   {"sweep", "--vary", "none", "--tests", "1000000", "--steps", "0-0"},
-                                   1},
-                      AcceptedCase{"steps_0_to_120", {"sweep", "--steps", "0-120", "--tests", "1"}, 121}),
+    ::testing::Values(
+        AcceptedCase{"q_zero", {"trials", "--q", "0"}, 5, kQZero},
+        AcceptedCase{"q_minus_zero", {"trials", "--q", "-0"}, 5, kQZero},
+        AcceptedCase{"expected_q_zero", {"expected", "--q", "0"}, 1, kQZero},
+        AcceptedCase{"q_negative", {"sweep", "--q", "-9", "--tests", "1"}, 121, kQNegative},
+        AcceptedCase{"q_1e38", {"trials", "--q", "1e38"}, 5},
+        AcceptedCase{"q_1e400", {"trials", "--q", "1e400"}, 5, kQInfinite},
+        AcceptedCase{"threshold_zero", {"trials", "--threshold", "0"}, 5},
+        AcceptedCase{"threshold_negative", {"expected", "--threshold", "-1"}, 1, kThresholdNegative},
+        AcceptedCase{"threshold_1e30", {"trials", "--threshold", "1e30"}, 5, kThresholdOne},
+        AcceptedCase{"threshold_swept", {"sweep", "--threshold", "-1", "--vary", "threshold"}, 121},
+        AcceptedCase{"batch_zero", {"trials", "--tests", "0"}, 256},
+        AcceptedCase{"batch_255", {"trials", "--tests", "255"}, 255},
+        AcceptedCase{"batch_256", {"trials", "--tests", "256"}, 256},
+        AcceptedCase{"batch_int_max", {"trials", "--tests", "2147483647"}, 255},
+        AcceptedCase{"batch_minus_one", {"trials", "--tests", "-1"}, 255},
+        AcceptedCase{"no_frames", {"trials", "--frames", "0"}, 0},
+        AcceptedCase{"noise_edges", {"trials", "--noise", "0", "--frames", "2"}, 2},
+        // The largest values each limit lets through.
+        AcceptedCase{"noise_30", {"expected", "--noise", "30"}, 1},
+        AcceptedCase{"positions_at_the_edges", {"trials", "--t1", "-60,60", "--t2", "60,-60"}, 5},
+        AcceptedCase{"threads_1024", {"sweep", "--threads", "1024", "--steps", "0-0", "--tests", "1"}, 1},
+        AcceptedCase{
+            "sweep_tests_1000000", {"sweep", "--vary", "none", "--tests", "1000000", "--steps", "0-0"}, 1},
+        AcceptedCase{"steps_0_to_120", {"sweep", "--steps", "0-120", "--tests", "1"}, 121}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliAcceptsExtremes, ZeroWidthResolvesAndHugeThresholdNever)
 {
     const auto zero = fields(lines(runCli({"trials", "--q", "0"}).out).back());
+    ASSERT_EQ(zero.size(), 6u);
+    EXPECT_TRUE(std::isnan(std::stod(zero[1]))) << zero[1];
     EXPECT_EQ(zero[4], "1");
     EXPECT_EQ(zero[5], "1");
     const auto strict =
         fields(lines(runCli({"trials", "--threshold", "1e30", "--t1", "-20,0", "--t2", "20,0"}).out).back());
+    ASSERT_EQ(strict.size(), 6u);
     EXPECT_EQ(strict[4], "0");
     EXPECT_EQ(strict[5], "0");
 }
@@ -453,6 +474,27 @@ TEST(CliHelp, ToolAndEachCommand)
     EXPECT_EQ(expected.status, 0);
     EXPECT_NE(expected.out.find("P(N = n) * P1(n) * P2(n)"), std::string::npos);
     EXPECT_NE(expected.out.find("--noise LEVEL"), std::string::npos);
+}
+
+// The English caption of a box of the main window, as the translation file gives it.
+std::string englishCaption(const std::string& russian)
+{
+    std::ifstream file(BRENVIK_TS_FILE);
+    const std::string ts{std::istreambuf_iterator<char>(file), {}};
+    const auto source = ts.find("<source>" + russian + "</source>");
+    const auto open = ts.find("<translation>", source);
+    if (source == std::string::npos || open == std::string::npos)
+        return "";
+    const auto first = open + std::string_view("<translation>").size();
+    return ts.substr(first, ts.find("</translation>", first) - first);
+}
+
+TEST(CliHelp, NamesTheBatchBoxInBothLanguages)
+{
+    const std::string english = englishCaption("Кол-во тестов:");
+    ASSERT_FALSE(english.empty());
+    const std::string help = runCli({"trials", "--help"}).out;
+    EXPECT_NE(help.find("\"Кол-во тестов:\" (\"" + english + "\" in English)"), std::string::npos) << help;
 }
 
 // The example in each command's help runs and gives the rows it promises.
