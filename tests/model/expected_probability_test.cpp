@@ -145,6 +145,31 @@ double directSum(const TFrameInputs& in, int level)
     return static_cast<double>(total / (level * level));
 }
 
+// The same sum with the trial's own roundings, each (n, m₁, m₂) decided by the frame's
+// helpers: no search, no factoring into the two peaks.
+double roundedSum(const TFrameInputs& in, int level)
+{
+    NoiseGenerator generator;
+    FrameEvaluator evaluator;
+    const FrameResult still = evaluator.evaluate(in, {false, 0}, generator);
+    const std::vector<double> sumOf = uniformSumDistribution(2 * still.CellCount, level);
+    std::vector<float> peak1, peak2;
+    for (int m = 0; m < level; ++m) {
+        peak1.push_back(withNoise(still.Peak1, m));
+        peak2.push_back(withNoise(still.Peak2, m));
+    }
+    long double total = 0;
+    for (std::size_t n = 0; n < sumOf.size(); ++n) {
+        const float mean = cellMean(withNoise(still.CellSum, static_cast<std::int32_t>(n)), still.CellCount);
+        std::int64_t resolved = 0;
+        for (float p1 : peak1)
+            for (float p2 : peak2)
+                resolved += isResolved(in.Threshold, p1, p2, mean) ? 1 : 0;
+        total += sumOf[n] * static_cast<long double>(resolved);
+    }
+    return static_cast<double>(total / (static_cast<long double>(level) * level));
+}
+
 struct NoisyCase {
     TFrameInputs inputs;
     int level;
@@ -167,6 +192,7 @@ TEST_P(NoisyTrial, FollowsTheRealArithmeticFormula)
     EXPECT_GT(p, 0.0);
     EXPECT_LT(p, 1.0);
     EXPECT_NEAR(p, directSum(c.inputs, c.level), 1e-6);
+    EXPECT_NEAR(p / roundedSum(c.inputs, c.level), 1.0, 1e-12);
     // The same object through other inputs answers as a fresh one does.
     TFrameInputs other = c.inputs;
     other.Threshold += 0.05f;
@@ -187,7 +213,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, NoisyTrial,
                                            NoisyCase{sources(-12, 0, 12, 0, 0.2f), 2},
                                            NoisyCase{sources(-60, -60, 60, 60, 0.5f), 30},
                                            NoisyCase{sources(-40, 0, 10, 30, 0.6f), 17},
-                                           NoisyCase{sources(0, 0, 0, 0, -0.03f), 20}));
+                                           NoisyCase{sources(0, 0, 0, 0, -0.03f), 20},
+                                           // The cell mean's roundings, not real arithmetic, decide here.
+                                           NoisyCase{sources(15, 14, 42, 1, 0.01f, 13.81f), 17}));
 
 TEST(ExpectedShare, MeanOfTheBatchsTrials)
 {
@@ -211,9 +239,13 @@ TEST(ExpectedShare, MeanOfTheBatchsTrials)
     EXPECT_NEAR(expectedShare(batch, expected), (2 * pNear + 3 * pMoved) / 5, 1e-15);
 }
 
-TEST(ExpectedProbability, RefusesLevelsItCannotTake)
+TEST(ExpectedProbability, TakesLevelsUpToItsLimitAndRefusesOthers)
 {
+    setModelFloatingPointEnvironment();
     const TFrameInputs in = sources(-16, 0, 16, 0);
+    const double atLimit = expectedProbability(in, {true, kMaxExpectedNoiseLevel});
+    EXPECT_GT(atLimit, 0.0);
+    EXPECT_LT(atLimit, 1.0);
     EXPECT_THROW(expectedProbability(in, {true, -1}), std::out_of_range);
     EXPECT_THROW(expectedProbability(in, {true, kMaxExpectedNoiseLevel + 1}), std::out_of_range);
     EXPECT_EQ(expectedProbability(in, {false, -1}), expectedProbability(in, {false, 0}));

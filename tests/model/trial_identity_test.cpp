@@ -12,6 +12,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 using namespace brenvik;
 
@@ -41,6 +42,57 @@ TEST(NoiseJump, FullPeriodReturnsToTheStart)
     EXPECT_EQ(NoiseJump::steps((std::uint64_t{1} << 32) + 7).apply(12345u),
               NoiseJump::steps(7).apply(12345u));
     EXPECT_NE(NoiseJump::steps((std::uint64_t{1} << 31)).apply(12345u), 12345u);
+}
+
+void expectSameTrial(const FrameResult& trial, const FrameResult& frame, const NoiseGenerator& trialGenerator,
+                     const NoiseGenerator& frameGenerator, const std::string& where)
+{
+    EXPECT_EQ(bits(trial.CellSum), bits(frame.CellSum)) << where;
+    EXPECT_EQ(bits(trial.CellMean), bits(frame.CellMean)) << where;
+    EXPECT_EQ(bits(trial.Peak1), bits(frame.Peak1)) << where;
+    EXPECT_EQ(bits(trial.Peak2), bits(frame.Peak2)) << where;
+    EXPECT_EQ(trial.CellCount, frame.CellCount) << where;
+    EXPECT_EQ(trial.resolved, frame.resolved) << where;
+    EXPECT_EQ(std::memcmp(&trial.cell, &frame.cell, sizeof trial.cell), 0) << where;
+    EXPECT_EQ(trialGenerator.NoiseSeed, frameGenerator.NoiseSeed) << where;
+}
+
+// One evaluator through inputs that change one at a time: every change must reach the
+// trial, the threshold too, though nothing the plan computes depends on it.
+TEST(TrialEvaluator, FollowsEveryInputThatChanges)
+{
+    using Change = void (*)(TFrameInputs&, NoiseSettings&);
+    const std::pair<const char*, Change> changes[] = {
+        {"start", [](TFrameInputs&, NoiseSettings&) {}},
+        {"threshold", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.6f; }},  // now unresolved
+        {"threshold back", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.27f; }},
+        {"Q", [](TFrameInputs& in, NoiseSettings&) { in.Q = 12.0f; }},
+        {"T1X", [](TFrameInputs& in, NoiseSettings&) { in.T1X = -30; }},
+        {"T1Y", [](TFrameInputs& in, NoiseSettings&) { in.T1Y = 4; }},
+        {"T2X", [](TFrameInputs& in, NoiseSettings&) { in.T2X = 33; }},
+        {"T2Y", [](TFrameInputs& in, NoiseSettings&) { in.T2Y = -5; }},
+        {"noise on",
+         [](TFrameInputs&, NoiseSettings& noise) {
+             noise = {true, 30};
+         }},
+        {"noise level", [](TFrameInputs&, NoiseSettings& noise) { noise.level = 3; }},
+        {"threshold with noise", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.9f; }},
+        {"noise off", [](TFrameInputs&, NoiseSettings& noise) { noise.enabled = false; }},
+    };
+    TFrameInputs in;
+    in.T1X = -15;  // resolved at threshold 0.27, not at 0.6
+    in.T2X = 15;
+    NoiseSettings noise;
+    FrameEvaluator frames;
+    TrialEvaluator trials;
+    NoiseGenerator frameGenerator{12345u};
+    NoiseGenerator trialGenerator = frameGenerator;
+    for (const auto& [name, change] : changes) {
+        change(in, noise);
+        const FrameResult frame = frames.evaluate(in, noise, frameGenerator);
+        expectSameTrial(trials.evaluate(in, noise, trialGenerator), frame, trialGenerator, frameGenerator,
+                        name);
+    }
 }
 
 class TrialIdentity : public ::testing::TestWithParam<int> {};
@@ -88,15 +140,8 @@ TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
         for (int repeat = 0; repeat < 2; ++repeat) {
             const FrameResult frame = frames.evaluate(in, noise, frameGenerator);
             const FrameResult trial = trials.evaluate(in, noise, trialGenerator);
-            const std::string where = "case " + std::to_string(c) + '.' + std::to_string(repeat);
-            EXPECT_EQ(bits(trial.CellSum), bits(frame.CellSum)) << where;
-            EXPECT_EQ(bits(trial.CellMean), bits(frame.CellMean)) << where;
-            EXPECT_EQ(bits(trial.Peak1), bits(frame.Peak1)) << where;
-            EXPECT_EQ(bits(trial.Peak2), bits(frame.Peak2)) << where;
-            EXPECT_EQ(trial.CellCount, frame.CellCount) << where;
-            EXPECT_EQ(trial.resolved, frame.resolved) << where;
-            EXPECT_EQ(std::memcmp(&trial.cell, &frame.cell, sizeof trial.cell), 0) << where;
-            EXPECT_EQ(trialGenerator.NoiseSeed, frameGenerator.NoiseSeed) << where;
+            expectSameTrial(trial, frame, trialGenerator, frameGenerator,
+                            "case " + std::to_string(c) + '.' + std::to_string(repeat));
         }
     }
 }
