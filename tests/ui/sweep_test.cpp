@@ -5,6 +5,7 @@
 #include "model/trials.h"
 #include "ui/bmp_file.h"
 #include "ui/picture_preview.h"
+#include "ui/sweep_points.h"
 
 #include <QAbstractItemView>
 #include <QFileDialog>
@@ -681,6 +682,26 @@ private slots:
             // Without noise every trial is certain: the batch is expected to give what it gave.
             QCOMPARE(row[12].toDouble(), double(resolved) / batch);
         }
+    }
+
+    void exportedRowKeepsT2sXAndYApart()
+    {
+        // T2 off the diagonal, as it stays when no position sweep moves it.
+        TFrameInputs first, last;
+        first.T2X = 10;
+        first.T2Y = 5;
+        last.T2X = -7;
+        last.T2Y = 20;
+        SweepPoint point;
+        point.step = 9;
+        point.trials.add(TrialParameters::of(first, {}));
+        point.trials.add(TrialParameters::of(last, {}));
+        const QStringList rows = sweepCsv({point}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 2);
+        const QStringList row = rows[1].split(',');
+        QCOMPARE(row.size(), 13);
+        QCOMPARE(row.mid(3, 2), (QStringList{QStringLiteral("10"), QStringLiteral("5")}));
+        QCOMPARE(row.mid(7, 2), (QStringList{QStringLiteral("-7"), QStringLiteral("20")}));
     }
 };
 
