@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (under Xvfb when there is no
-# display): the source formatting, the test suite, the Debian package's contents, a bounded fuzzing run, and the
+# display): the source formatting, the layers' includes, the test suite, the Debian package's contents, a bounded fuzzing run, and the
 # test suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,6 +9,9 @@ BRENVIK_WERROR=ON scripts/setup.sh
 
 echo "test: formatting"
 scripts/check_format.sh
+
+echo "test: layers"
+scripts/check_layers.sh
 
 run_tests() {
     local dir=$1

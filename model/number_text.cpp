@@ -36,6 +36,14 @@ std::size_t skipBlanks(std::string_view text, std::size_t i)
     return i;
 }
 
+/// An optional "+" or "-" at i, stepped over: whether it was "-".
+bool takeSign(std::string_view text, std::size_t& i)
+{
+    if (i >= text.size() || (text[i] != '+' && text[i] != '-'))
+        return false;
+    return text[i++] == '-';
+}
+
 Extended scaleByPowerOfTen(std::uint64_t mantissa, long exponent)
 {
     const Extended m = static_cast<Extended>(mantissa);
@@ -59,11 +67,7 @@ Extended scaleByPowerOfTen(std::uint64_t mantissa, long exponent)
 std::optional<Extended> parseReal(std::string_view text, char separator)
 {
     std::size_t i = skipBlanks(text, 0);
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = takeSign(text, i);
 
     std::uint64_t mantissa = 0;
     int significant = 0;
@@ -96,11 +100,7 @@ std::optional<Extended> parseReal(std::string_view text, char separator)
 
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            ++i;
-        }
+        const bool negativeExponent = takeSign(text, i);
         if (i >= text.size() || !isDigit(text[i]))
             return std::nullopt;
         long written = 0;
@@ -122,11 +122,7 @@ std::optional<Extended> parseReal(std::string_view text, char separator)
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
     std::size_t i = skipBlanks(text, 0);
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = takeSign(text, i);
     if (i >= text.size() || !isDigit(text[i]))
         return std::nullopt;
 

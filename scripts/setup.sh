@@ -16,7 +16,7 @@ PACKAGES=(
     qt6-multimedia-dev                 # the About box's music
     qt6-tools-dev qt6-l10n-tools       # lupdate/lrelease and their CMake functions
     qt6-translations-l10n              # Qt's own dialogs and buttons in Russian
-    libgl1-mesa-dri libglu1-mesa-dev   # fixed-function OpenGL, software rendering
+    libgl1-mesa-dri libgl-dev          # fixed-function OpenGL, software rendering
     fonts-liberation fonts-dejavu-core # Arial's metric twin and a fallback
     xvfb xauth xdotool                 # a display for the GUI tests, and clicks on it
     openbox x11-utils                  # a window manager for the GUI tests, and xprop to see it

@@ -2,10 +2,8 @@
 
 #include "ui/check_mark_style.h"
 #include "ui/sound_service.h"
+#include "ui/window_placement.h"
 #include "ui_Unit2.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace brenvik {
 
@@ -54,11 +52,7 @@ void TAboutBox::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
         // Centred the first time; afterwards it opens where it was.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(*this);
         m_placed = true;
     }
     QDialog::showEvent(event);

@@ -1,12 +1,12 @@
 #include "ui/application.h"
 
 #include "model/fp_environment.h"
+#include "ui/window_placement.h"
 #include "view3d/pixel_format.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QScreen>
 
 namespace brenvik {
 
@@ -29,11 +29,7 @@ Program::Program() { Form1.attachWindows(&AboutBox, &Form3); }
 
 void Program::show()
 {
-    if (const QScreen* screen = Form1.screen()) {
-        QRect frame = Form1.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        Form1.move(frame.topLeft());
-    }
+    centreOnScreen(Form1);
     Form1.show();
     // A report from the first frame was shown before the main window existed on screen.
     if (QMessageBox* box = report.openBox()) {

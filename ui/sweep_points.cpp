@@ -1,17 +1,13 @@
 #include "ui/sweep_points.h"
 
 #include "model/number_text.h"
+#include "model/parameter_columns.h"
 #include "model/shortest_text.h"
 
 namespace brenvik {
 
 namespace {
-std::string parameterColumns(const TrialParameters& p)
-{
-    return std::to_string(p.T2X) + ',' + std::to_string(p.T2Y) + ',' +
-           (p.noise.enabled ? std::to_string(p.noise.level) : std::string("off")) + ',' +
-           shortestText(p.Threshold);
-}
+std::string parameterColumns(const TrialParameters& p) { return sweptParameterColumns(p.inputs(), p.noise); }
 }  // namespace
 
 QString sweepCsv(const std::vector<SweepPoint>& points)

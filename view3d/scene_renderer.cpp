@@ -1,9 +1,9 @@
 #include "view3d/scene_renderer.h"
 
+#include "view3d/camera.h"
 #include "view3d/view_volume.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <array>
@@ -134,9 +134,7 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
     // The widget toolkit sets its own viewport before every paint; ours goes back on.
     glViewport(m_viewport.x, m_viewport.y, m_viewport.width, m_viewport.height);
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-100, 100, -100, 100, -100, 100);
-    gluLookAt(0, 0, 5, 0, 0, 0, 0, 1, 0);
+    glLoadMatrixd(kCameraProjection.data());
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixd(modelView.data());
 

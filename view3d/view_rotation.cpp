@@ -30,19 +30,6 @@ Matrix4 rotationMatrix(double degrees, double x, double y, double z)
             1};
 }
 
-Matrix4 multiply(const Matrix4& a, const Matrix4& b)
-{
-    Matrix4 product{};
-    for (int column = 0; column < 4; ++column)
-        for (int row = 0; row < 4; ++row) {
-            double sum = 0.0;
-            for (int k = 0; k < 4; ++k)
-                sum += a[4 * k + row] * b[4 * column + k];
-            product[4 * column + row] = sum;
-        }
-    return product;
-}
-
 void ViewRotation::turn(Axis axis, int position)
 {
     float& previous = axis == Axis::X ? PrevAngleX : axis == Axis::Y ? PrevAngleY : PrevAngleZ;

@@ -5,21 +5,11 @@
 // The matrix is kept here rather than in the OpenGL context, so that a new context
 // starts from the orientation the user left.
 
-#include <array>
+#include "view3d/matrix.h"
 
 namespace brenvik {
 
 enum class Axis { X, Y, Z };
-
-/// A column-major 4 × 4 matrix, as OpenGL loads it.
-using Matrix4 = std::array<double, 16>;
-
-inline constexpr Matrix4 kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-/// The rotation by `degrees` about the unit axis (x, y, z), right-hand rule.
-Matrix4 rotationMatrix(double degrees, double x, double y, double z);
-/// a · b
-Matrix4 multiply(const Matrix4& a, const Matrix4& b);
 
 class ViewRotation {
 public:
