@@ -7,6 +7,7 @@
 #include "cli/sweep_csv.h"
 #include "model/expected_probability.h"
 #include "model/number_text.h"
+#include "model/probability_map_csv.h"
 #include "model/resolution_model.h"
 #include "model/shortest_text.h"
 #include "model/sweep_experiment.h"
@@ -19,6 +20,12 @@
 namespace brenvik::cli {
 
 namespace {
+
+// --threads N, or one thread per core when it is not given.
+unsigned threadCount(const Options& options)
+{
+    return options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+}
 
 void runTrials(const Options& options, std::ostream& out)
 {
@@ -48,8 +55,7 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
     settings.trialsPerStep = options.trialsPerStep;
     settings.firstStep = options.firstStep;
     settings.lastStep = options.lastStep;
-    settings.threads =
-        options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+    settings.threads = threadCount(options);
 
     // Ranges run apart concatenate to the whole sweep: one header, from the range at step 0.
     if (options.header || options.firstStep == 0)
@@ -74,6 +80,15 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
 void runExpected(const Options& options, std::ostream& out)
 {
     out << "p_expected\n" << shortestText(expectedProbability(options.inputs, options.noise)) << '\n';
+}
+
+ProbabilityMap computeMap(const Options& options)
+{
+    MapGrid grid;
+    grid.axis = options.mapAxis;
+    grid.base = options.inputs;
+    grid.noise = options.noise;
+    return *computeProbabilityMap(grid, threadCount(options));  // nothing cancels it
 }
 
 }  // namespace
@@ -103,6 +118,12 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
         break;
     case Command::Expected:
         runExpected(options, out);
+        break;
+    case Command::Map:
+        writeMapCsv(out, computeMap(options));
+        break;
+    case Command::Limit:
+        writeLimitCsv(out, computeMap(options), options.limitP);
         break;
     }
     out.flush();

@@ -20,12 +20,17 @@ Usage:
   brenvik-cli sweep  [model options] [--vary LIST] [--tests N] [--threads N]
                      [--steps A-B] [--header]
   brenvik-cli expected [model options]
+  brenvik-cli map   --y noise|threshold [model options] [--threads N]
+  brenvik-cli limit --y noise|threshold [--p P] [model options] [--threads N]
   brenvik-cli COMMAND --help
 
 Commands:
   trials    run consecutive frames from the program's start state, one trial each
   sweep     sweep T2's position, the noise level and/or the threshold over 121 steps
   expected  the probability that one trial is resolved, computed exactly
+  map       that probability over T2's 121 steps against every noise level or
+            every threshold
+  limit     where along T2's steps that probability passes P, level by level
 
 --tests means the batch size for trials and the trials per step for sweep; see
 each command's help.
@@ -118,6 +123,72 @@ constexpr std::string_view kExpectedTail = R"(
 Columns: p_expected
 )";
 
+constexpr std::string_view kMapGrid =
+    R"(The grid: T2's step s = 0..120 along the sensor's diagonal, T2 = (s-60, s-60) as a
+position sweep moves it, against
+  --y noise      the noise level 0..30, white noise on (31 rows), or
+  --y threshold  the threshold t/100 for t = 0..99, as a threshold sweep sets it
+                 (100 rows)
+The other inputs are the model options below; --t2 is not taken (T2 is the x axis),
+nor --noise with --y noise, nor --threshold with --y threshold.
+  --threads N    threads sharing the rows, 1..1024 (default: one per core); the
+                 output is the same for any number
+)";
+
+constexpr std::string_view kMapHead =
+    R"(brenvik-cli map - the probability of resolution over a grid, computed exactly.
+
+Usage: brenvik-cli map --y noise|threshold [model options] [--threads N]
+
+Prints, for every point of the grid, the probability that one trial is resolved, as
+'brenvik-cli expected' prints it for that point's inputs.
+)";
+
+constexpr std::string_view kMapTail = R"(
+Example: brenvik-cli map --y noise --t1 -10,0 --threshold 0.3
+
+Columns: step,t2x,t2y,separation,noise,threshold,p_expected
+  one row per grid point, the levels in turn and the steps 0..120 within each
+  separation  |T2 - T1| in sensor units
+  noise       the level, or "off"
+  p_expected  the probability that one trial is resolved
+)";
+
+constexpr std::string_view kLimitHead =
+    R"(brenvik-cli limit - how far apart the sources must be, level by level.
+
+Usage: brenvik-cli limit --y noise|threshold [--p P] [model options] [--threads N]
+
+For each row of the grid that 'brenvik-cli map' computes, the places where the
+probability of resolution passes P between two neighbouring steps: one below P, the
+other at or above it. The sensor's cells make the probability rise and fall along a
+row, so a row may pass P several times, or never; every passing is listed.
+  --p P          the probability, above 0 and at most 1 (default 0.5)
+)";
+
+constexpr std::string_view kLimitTail = R"(
+Example: brenvik-cli limit --p 0.9 --y threshold --noise 20
+
+Columns: noise,threshold,crossings,steps,at_step,separation,separation_q,direction
+  one row per level (noise level or threshold)
+  crossings     how many times the row passes P
+  the other fields hold one entry per passing, in step order, separated by blanks:
+  steps         the steps around it, as 42-43
+  at_step       the step where it passes, interpolated linearly in the probability
+  separation    |T2 - T1| at that step in sensor units
+  separation_q  the same in units of Q
+  direction     up (the probability rises through P as the step grows) or down
+)";
+
+std::string joined(std::string_view a, std::string_view b, std::string_view c, std::string_view d)
+{
+    std::string text(a);
+    text += b;
+    text += c;
+    text += d;
+    return text;
+}
+
 std::string joined(std::string_view a, std::string_view b, std::string_view c)
 {
     std::string text(a);
@@ -133,6 +204,8 @@ std::string_view helpText(Command command)
     static const std::string trials = joined(kTrialsHead, kModelOptions, kTrialsTail);
     static const std::string sweep = joined(kSweepHead, kModelOptions, kSweepTail);
     static const std::string expected = joined(kExpectedHead, kModelOptions, kExpectedTail);
+    static const std::string map = joined(kMapHead, kMapGrid, kModelOptions, kMapTail);
+    static const std::string limit = joined(kLimitHead, kMapGrid, kModelOptions, kLimitTail);
     switch (command) {
     case Command::Trials:
         return trials;
@@ -140,6 +213,10 @@ std::string_view helpText(Command command)
         return sweep;
     case Command::Expected:
         return expected;
+    case Command::Map:
+        return map;
+    case Command::Limit:
+        return limit;
     case Command::Help:
         break;
     }

@@ -25,17 +25,43 @@ constexpr unsigned kMaxThreads = 1024;
 
 // Either decimal separator may be typed on the command line; the message names the
 // text as it was given.
-float realArgument(std::string_view option, std::string_view text)
+Extended extendedArgument(std::string_view option, std::string_view text)
 {
     std::string dotted(text);
     std::replace(dotted.begin(), dotted.end(), ',', '.');
     if (auto value = parseReal(dotted, '.'))
-        return toSingle(*value);
+        return *value;
     try {
-        return toSingle(textToReal(text, '.'));  // throws with the original text
+        return textToReal(text, '.');  // throws with the original text
     } catch (const ConversionError& failure) {
         badNumber(option, failure);
     }
+}
+
+float realArgument(std::string_view option, std::string_view text)
+{
+    return toSingle(extendedArgument(option, text));
+}
+
+// A probability whose crossings are asked for: above 0 (every value is at or above 0)
+// and at most 1.
+double probabilityArgument(std::string_view option, std::string_view text)
+{
+    const auto p = static_cast<double>(extendedArgument(option, text));
+    if (!(p > 0.0 && p <= 1.0)) {
+        throw UsageError(std::string(option) + " takes a probability above 0 and at most 1, not '" +
+                         std::string(text) + "'.");
+    }
+    return p;
+}
+
+MapAxis mapAxisArgument(std::string_view text)
+{
+    if (text == "noise")
+        return MapAxis::noise;
+    if (text == "threshold")
+        return MapAxis::threshold;
+    throw UsageError("--y takes noise or threshold, not '" + std::string(text) + "'.");
 }
 
 std::int32_t integerArgument(std::string_view option, std::string_view text)
@@ -149,6 +175,10 @@ std::optional<Command> commandNamed(std::string_view word)
         return Command::Sweep;
     if (word == "expected")
         return Command::Expected;
+    if (word == "map")
+        return Command::Map;
+    if (word == "limit")
+        return Command::Limit;
     return std::nullopt;
 }
 
@@ -169,6 +199,8 @@ Options parseOptions(std::span<const std::string_view> args)
                          "'. See 'brenvik-cli --help'.");
     }
     options.command = *command;
+    const bool mapCommand = *command == Command::Map || *command == Command::Limit;
+    bool axisGiven = false, noiseGiven = false, thresholdGiven = false;
 
     // Validate everything first: nothing runs while one argument is wrong.
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -196,12 +228,22 @@ Options parseOptions(std::span<const std::string_view> args)
             options.inputs.Q = realArgument(name, value());
         } else if (name == "--threshold") {
             options.inputs.Threshold = realArgument(name, value());
+            thresholdGiven = true;
         } else if (name == "--t1") {
             positionArgument(name, value(), options.inputs.T1X, options.inputs.T1Y);
+        } else if (name == "--t2" && mapCommand) {
+            throw UsageError("brenvik-cli " + std::string(args[0]) +
+                             ": --t2 is not taken; T2 moves along the diagonal, the map's x axis.");
         } else if (name == "--t2") {
             positionArgument(name, value(), options.inputs.T2X, options.inputs.T2Y);
         } else if (name == "--noise") {
             options.noise = {true, integerInRange(name, value(), 0, kNoiseLimit)};
+            noiseGiven = true;
+        } else if (name == "--y" && mapCommand) {
+            options.mapAxis = mapAxisArgument(value());
+            axisGiven = true;
+        } else if (name == "--p" && *command == Command::Limit) {
+            options.limitP = probabilityArgument(name, value());
         } else if (name == "--tests" && *command == Command::Trials) {
             // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
             options.inputs.BatchSize = static_cast<std::uint8_t>(integerArgument(name, value()));
@@ -211,7 +253,7 @@ Options parseOptions(std::span<const std::string_view> args)
             options.frames = integerInRange(name, value(), 0, INT32_MAX);
         } else if (name == "--vary" && *command == Command::Sweep) {
             options.vary = varyArgument(value());
-        } else if (name == "--threads" && *command == Command::Sweep) {
+        } else if (name == "--threads" && (*command == Command::Sweep || mapCommand)) {
             options.threads = threadsArgument(value());
         } else if (name == "--steps" && *command == Command::Sweep) {
             stepsArgument(value(), options.firstStep, options.lastStep);
@@ -222,6 +264,19 @@ Options parseOptions(std::span<const std::string_view> args)
                              std::string(args[i]) + "'. See 'brenvik-cli " + std::string(args[0]) +
                              " --help'.");
         }
+    }
+    if (mapCommand) {
+        const std::string command(args[0]);
+        if (!axisGiven)
+            throw UsageError("brenvik-cli " + command +
+                             ": --y noise or --y threshold is needed. See 'brenvik-cli " + command +
+                             " --help'.");
+        if (options.mapAxis == MapAxis::noise && noiseGiven)
+            throw UsageError("brenvik-cli " + command +
+                             ": --noise is not taken with --y noise; the rows are the noise levels.");
+        if (options.mapAxis == MapAxis::threshold && thresholdGiven)
+            throw UsageError("brenvik-cli " + command +
+                             ": --threshold is not taken with --y threshold; the rows are the thresholds.");
     }
     return options;
 }

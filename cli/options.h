@@ -2,6 +2,7 @@
 // The command line of brenvik-cli, parsed and checked before anything runs.
 
 #include "model/frame.h"
+#include "model/probability_map.h"
 #include "model/sweep_experiment.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Trials, Sweep, Expected };
+enum class Command { Help, Trials, Sweep, Expected, Map, Limit };
 
 struct Options {
     Command command = Command::Help;
@@ -29,10 +30,12 @@ struct Options {
     std::int64_t frames = -1;  ///< trials: -1 means one batch
     SweptParameters vary;      ///< sweep: position unless --vary
     std::int64_t trialsPerStep = 5;
-    unsigned threads = 0;  ///< sweep: 0 means one per core
+    unsigned threads = 0;  ///< sweep, map, limit: 0 means one per core
     int firstStep = 0;     ///< sweep: the steps run
     int lastStep = kSweepLastParameterStep;
-    bool header = false;  ///< sweep: the header even when the first step is not 0
+    bool header = false;               ///< sweep: the header even when the first step is not 0
+    MapAxis mapAxis = MapAxis::noise;  ///< map, limit: what the rows vary (--y, required)
+    double limitP = 0.5;               ///< limit: the probability whose crossings are listed
 };
 
 /// Parses the arguments (without the program name). Throws UsageError; for a number text

@@ -95,11 +95,8 @@ void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, No
         noise.enabled = true;
         noise.level = *set.noiseLevel;
     }
-    if (set.thresholdHundredths) {
-        // The threshold goes through its text as it does in the main window; the
-        // separator does not change the value.
-        inputs.Threshold = toSingle(textToReal(thresholdText(*set.thresholdHundredths, '.'), '.'));
-    }
+    if (set.thresholdHundredths)
+        inputs.Threshold = thresholdValue(*set.thresholdHundredths);
 }
 
 void runSweep(const SweepSettings& settings, const std::function<void(const SweepStepResult&)>& onStep)

@@ -14,6 +14,12 @@ std::string thresholdText(std::int32_t hundredths, char separator)
     return realToText(static_cast<Extended>(hundredths) / 100, separator);
 }
 
+float thresholdValue(std::int32_t hundredths)
+{
+    // Through the text, as the main window reads it; the separator does not change the value.
+    return toSingle(textToReal(thresholdText(hundredths, '.'), '.'));
+}
+
 StepSetting stepSetting(int s, const SweptParameters& vary)
 {
     StepSetting set;

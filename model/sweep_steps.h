@@ -46,6 +46,9 @@ std::int32_t sweepThresholdHundredths(int s);
 /// The threshold text t ÷ 100 in the general format (t = 14 gives "0,14").
 std::string thresholdText(std::int32_t hundredths, char separator);
 
+/// The threshold that the text t ÷ 100 holds once a frame has read it, rounded to single.
+float thresholdValue(std::int32_t hundredths);
+
 /// The threshold text written at step s ("0,14" at s = 18).
 inline std::string sweepThresholdText(int s, char separator)
 {

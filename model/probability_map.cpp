@@ -1,0 +1,104 @@
+#include "model/probability_map.h"
+
+#include "model/fp_environment.h"
+#include "model/sweep_steps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <thread>
+
+namespace brenvik {
+
+TFrameInputs MapGrid::inputsAt(int step, int level) const
+{
+    TFrameInputs inputs = base;
+    inputs.T2X = static_cast<std::int8_t>(sweepPosition(step));
+    inputs.T2Y = inputs.T2X;
+    if (axis == MapAxis::threshold)
+        inputs.Threshold = thresholdValue(level);
+    return inputs;
+}
+
+NoiseSettings MapGrid::noiseAt(int level) const
+{
+    return axis == MapAxis::noise ? NoiseSettings{true, level} : noise;
+}
+
+double MapGrid::separation(double step) const
+{
+    const double t2 = step + sweepPosition(0);
+    return std::hypot(t2 - base.T1X, t2 - base.T1Y);
+}
+
+double MapGrid::separationInQ(double step) const { return separation(step) / static_cast<double>(base.Q); }
+
+namespace {
+
+// Takes rows from `next` until none is left: which thread makes a row changes no value.
+void computeRows(const MapGrid& grid, std::atomic<int>& next, std::vector<double>& p, MapProgress* progress)
+{
+    setModelFloatingPointEnvironment();  // every thread that runs the model needs it
+    ExpectedProbability expected;        // keeps the row's noise-sum distribution
+    for (int level = next++; level < grid.levels(); level = next++) {
+        if (progress && progress->cancel.load(std::memory_order_relaxed))
+            return;
+        const NoiseSettings noise = grid.noiseAt(level);
+        for (int step = 0; step < kMapSteps; ++step)
+            p[static_cast<std::size_t>(level) * kMapSteps + static_cast<std::size_t>(step)] =
+                expected(grid.inputsAt(step, level), noise);
+        if (progress)
+            progress->rowsDone.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+}  // namespace
+
+std::optional<ProbabilityMap> computeProbabilityMap(const MapGrid& grid, unsigned threads, MapProgress* progress)
+{
+    if (grid.axis == MapAxis::threshold && grid.noise.enabled &&
+        (grid.noise.level < 0 || grid.noise.level > kMaxExpectedNoiseLevel)) {
+        throw std::out_of_range("probability map: noise level " + std::to_string(grid.noise.level) +
+                                " is outside 0.." + std::to_string(kMaxExpectedNoiseLevel));
+    }
+    ProbabilityMap map{grid, std::vector<double>(static_cast<std::size_t>(grid.levels()) * kMapSteps)};
+    std::atomic<int> next{0};
+    {
+        std::vector<std::jthread> workers;
+        const unsigned helpers = std::min(std::max(threads, 1u), static_cast<unsigned>(grid.levels())) - 1;
+        for (unsigned i = 0; i < helpers; ++i) {
+            try {
+                workers.emplace_back([&] { computeRows(grid, next, map.p, progress); });
+            } catch (const std::system_error&) {
+                break;  // no thread to spare: the threads there are take its rows
+            }
+        }
+        computeRows(grid, next, map.p, progress);
+    }
+    if (progress && progress->cancel.load())
+        return std::nullopt;
+    return map;
+}
+
+std::vector<Crossing> rowCrossings(std::span<const double> row, double p, const MapGrid& grid)
+{
+    std::vector<Crossing> crossings;
+    for (std::size_t s = 0; s + 1 < row.size(); ++s) {
+        const double a = row[s];
+        const double b = row[s + 1];
+        if ((a >= p) == (b >= p))
+            continue;
+        Crossing c;
+        c.before = static_cast<int>(s);
+        c.step = static_cast<double>(s) + (p - a) / (b - a);
+        c.separation = grid.separation(c.step);
+        c.separationInQ = grid.separationInQ(c.step);
+        c.rising = b > a;
+        crossings.push_back(c);
+    }
+    return crossings;
+}
+
+}  // namespace brenvik

@@ -1,0 +1,62 @@
+#include "model/probability_map_csv.h"
+
+#include "model/shortest_text.h"
+
+#include <string>
+
+namespace brenvik {
+
+namespace {
+
+std::string noiseText(const NoiseSettings& noise)
+{
+    return noise.enabled ? std::to_string(noise.level) : std::string("off");
+}
+
+// One field of blank-separated entries, one a crossing.
+template <class Entry>
+std::string joined(const std::vector<Crossing>& crossings, Entry&& entry)
+{
+    std::string field;
+    for (const Crossing& c : crossings) {
+        if (!field.empty())
+            field += ' ';
+        field += entry(c);
+    }
+    return field;
+}
+
+}  // namespace
+
+void writeMapCsv(std::ostream& out, const ProbabilityMap& map)
+{
+    out << kMapCsvHeader;
+    for (int level = 0; level < map.grid.levels(); ++level) {
+        const NoiseSettings noise = map.grid.noiseAt(level);
+        for (int step = 0; step < kMapSteps; ++step) {
+            const TFrameInputs inputs = map.grid.inputsAt(step, level);
+            out << step << ',' << int{inputs.T2X} << ',' << int{inputs.T2Y} << ','
+                << shortestText(map.grid.separation(step)) << ',' << noiseText(noise) << ','
+                << shortestText(inputs.Threshold) << ',' << shortestText(map.at(step, level)) << '\n';
+        }
+    }
+}
+
+void writeLimitCsv(std::ostream& out, const ProbabilityMap& map, double p)
+{
+    out << kLimitCsvHeader;
+    for (int level = 0; level < map.grid.levels(); ++level) {
+        const std::vector<Crossing> crossings = rowCrossings(map.row(level), p, map.grid);
+        out << noiseText(map.grid.noiseAt(level)) << ',' << shortestText(map.grid.inputsAt(0, level).Threshold)
+            << ',' << crossings.size() << ','
+            << joined(crossings,
+                      [](const Crossing& c) { return std::to_string(c.before) + '-' + std::to_string(c.before + 1); })
+            << ',' << joined(crossings, [](const Crossing& c) { return shortestText(c.step); }) << ','
+            << joined(crossings, [](const Crossing& c) { return shortestText(c.separation); }) << ','
+            << joined(crossings, [](const Crossing& c) { return shortestText(c.separationInQ); }) << ','
+            << joined(crossings, [](const Crossing& c) { return std::string(c.rising ? "up" : "down"); })
+            << '\n';
+    }
+}
+
+}  // namespace brenvik
