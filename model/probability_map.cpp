@@ -56,7 +56,8 @@ void computeRows(const MapGrid& grid, std::atomic<int>& next, std::vector<double
 
 }  // namespace
 
-std::optional<ProbabilityMap> computeProbabilityMap(const MapGrid& grid, unsigned threads, MapProgress* progress)
+std::optional<ProbabilityMap> computeProbabilityMap(const MapGrid& grid, unsigned threads,
+                                                    MapProgress* progress)
 {
     if (grid.axis == MapAxis::threshold && grid.noise.enabled &&
         (grid.noise.level < 0 || grid.noise.level > kMaxExpectedNoiseLevel)) {

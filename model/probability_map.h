@@ -25,8 +25,8 @@ inline constexpr int kMapThresholdLevels = 100;
 /// The grid's points and what is fixed over it.
 struct MapGrid {
     MapAxis axis = MapAxis::noise;
-    TFrameInputs base;   ///< Q, T1 and, for a noise map, the threshold; T2 is the x axis
-    NoiseSettings noise; ///< for a threshold map; a noise map switches the noise on itself
+    TFrameInputs base;    ///< Q, T1 and, for a noise map, the threshold; T2 is the x axis
+    NoiseSettings noise;  ///< for a threshold map; a noise map switches the noise on itself
 
     int levels() const { return axis == MapAxis::noise ? kMapNoiseLevels : kMapThresholdLevels; }
     /// The inputs of the point (step, level): T2 at (step − 60, step − 60), and the noise
@@ -71,11 +71,11 @@ std::optional<ProbabilityMap> computeProbabilityMap(const MapGrid& grid, unsigne
 
 /// Where a row's probability passes a value.
 struct Crossing {
-    int before = 0;            ///< the step before the crossing; the one after is before + 1
-    double step = 0.0;         ///< interpolated linearly in the probability between the two
-    double separation = 0.0;   ///< |T2 − T1| at `step`, sensor units
+    int before = 0;           ///< the step before the crossing; the one after is before + 1
+    double step = 0.0;        ///< interpolated linearly in the probability between the two
+    double separation = 0.0;  ///< |T2 − T1| at `step`, sensor units
     double separationInQ = 0.0;
-    bool rising = true;        ///< the probability rises through the value as the step grows
+    bool rising = true;  ///< the probability rises through the value as the step grows
 };
 
 /// Every place where the row passes `p`: between steps s and s + 1 whenever one value

@@ -47,10 +47,12 @@ void writeLimitCsv(std::ostream& out, const ProbabilityMap& map, double p)
     out << kLimitCsvHeader;
     for (int level = 0; level < map.grid.levels(); ++level) {
         const std::vector<Crossing> crossings = rowCrossings(map.row(level), p, map.grid);
-        out << noiseText(map.grid.noiseAt(level)) << ',' << shortestText(map.grid.inputsAt(0, level).Threshold)
-            << ',' << crossings.size() << ','
+        out << noiseText(map.grid.noiseAt(level)) << ','
+            << shortestText(map.grid.inputsAt(0, level).Threshold) << ',' << crossings.size() << ','
             << joined(crossings,
-                      [](const Crossing& c) { return std::to_string(c.before) + '-' + std::to_string(c.before + 1); })
+                      [](const Crossing& c) {
+                          return std::to_string(c.before) + '-' + std::to_string(c.before + 1);
+                      })
             << ',' << joined(crossings, [](const Crossing& c) { return shortestText(c.step); }) << ','
             << joined(crossings, [](const Crossing& c) { return shortestText(c.separation); }) << ','
             << joined(crossings, [](const Crossing& c) { return shortestText(c.separationInQ); }) << ','

@@ -85,8 +85,9 @@ TEST(CliMap, ThresholdRowsAsTheSweepSetsThemAndTheSameForAnyThreadCount)
     for (int t : {0, 1, 14, 29, 50, 99}) {
         for (int step : {10, 45, 60, 75}) {
             const auto f = fields(rows.at(1 + static_cast<std::size_t>(t) * 121 + step));
-            const std::string text = t == 0 ? "0" : t % 10 == 0 ? "0." + std::to_string(t / 10)
-                                                                : (t < 10 ? "0.0" : "0.") + std::to_string(t);
+            const std::string text = t == 0        ? "0"
+                                     : t % 10 == 0 ? "0." + std::to_string(t / 10)
+                                                   : (t < 10 ? "0.0" : "0.") + std::to_string(t);
             EXPECT_EQ(f[5], text);
             EXPECT_EQ(f[4], "20");
             EXPECT_EQ(f[6], expectedAt({"--t1", "-15,0", "--t2", f[1] + "," + f[2], "--noise", "20",
@@ -95,11 +96,13 @@ TEST(CliMap, ThresholdRowsAsTheSweepSetsThemAndTheSameForAnyThreadCount)
     }
     // Without noise the probability is the noiseless verdict, and the column says "off".
     const auto quiet = lines(runCli({"map", "--y", "threshold"}).out);
-    EXPECT_EQ(fields(quiet.at(1)), (std::vector<std::string>{"0", "-60", "-60", "84.8528137423857", "off", "0", "1"}));
+    EXPECT_EQ(fields(quiet.at(1)),
+              (std::vector<std::string>{"0", "-60", "-60", "84.8528137423857", "off", "0", "1"}));
 
     for (const char* threads : {"2", "5"})
-        EXPECT_EQ(runCli({"map", "--y", "threshold", "--noise", "20", "--t1", "-15,0", "--threads", threads}).out,
-                  r.out)
+        EXPECT_EQ(
+            runCli({"map", "--y", "threshold", "--noise", "20", "--t1", "-15,0", "--threads", threads}).out,
+            r.out)
             << threads << " threads";
 }
 
@@ -137,7 +140,8 @@ TEST(CliLimit, EveryPassingOfEachRow)
         EXPECT_GT(std::stod(ninety[5]), std::stod(half[5])) << level;
     }
     // Resolved everywhere at threshold 0 with no noise: a row that never passes P.
-    const auto never = fields(lines(runCli({"limit", "--y", "threshold", "--t1", "-60,-60", "--q", "1"}).out).at(1));
+    const auto never =
+        fields(lines(runCli({"limit", "--y", "threshold", "--t1", "-60,-60", "--q", "1"}).out).at(1));
     EXPECT_EQ(never, (std::vector<std::string>{"off", "0", "0", "", "", "", "", ""}));
 }
 
@@ -163,25 +167,33 @@ TEST_P(CliMapRefuses, WithAMessageAndStatus2AndNoOutput)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliMapRefuses,
     ::testing::Values(
-        BadCase{"no_axis", {"map"}, "brenvik-cli map: --y noise or --y threshold is needed. See 'brenvik-cli map --help'."},
+        BadCase{"no_axis",
+                {"map"},
+                "brenvik-cli map: --y noise or --y threshold is needed. See 'brenvik-cli map --help'."},
         BadCase{"limit_no_axis",
                 {"limit", "--p", "0.9"},
                 "brenvik-cli limit: --y noise or --y threshold is needed. See 'brenvik-cli limit --help'."},
         BadCase{"unknown_axis", {"map", "--y", "position"}, "--y takes noise or threshold, not 'position'."},
         BadCase{"axis_without_value", {"limit", "--y"}, "--y needs a value. See 'brenvik-cli limit --help'."},
-        BadCase{"t2", {"map", "--y", "noise", "--t2", "5,5"},
+        BadCase{"t2",
+                {"map", "--y", "noise", "--t2", "5,5"},
                 "brenvik-cli map: --t2 is not taken; T2 moves along the diagonal, the map's x axis."},
         BadCase{"noise_rows_and_noise",
                 {"map", "--noise", "20", "--y", "noise"},
                 "brenvik-cli map: --noise is not taken with --y noise; the rows are the noise levels."},
-        BadCase{"threshold_rows_and_threshold",
-                {"limit", "--y", "threshold", "--threshold", "0.3"},
-                "brenvik-cli limit: --threshold is not taken with --y threshold; the rows are the thresholds."},
-        BadCase{"p_zero", {"limit", "--y", "noise", "--p", "0"}, "--p takes a probability above 0 and at most 1, not '0'."},
+        BadCase{
+            "threshold_rows_and_threshold",
+            {"limit", "--y", "threshold", "--threshold", "0.3"},
+            "brenvik-cli limit: --threshold is not taken with --y threshold; the rows are the thresholds."},
+        BadCase{"p_zero",
+                {"limit", "--y", "noise", "--p", "0"},
+                "--p takes a probability above 0 and at most 1, not '0'."},
         BadCase{"p_above_one",
                 {"limit", "--y", "noise", "--p", "1,01"},
                 "--p takes a probability above 0 and at most 1, not '1,01'."},
-        BadCase{"p_word", {"limit", "--y", "noise", "--p", "half"}, "--p: 'half' is not a valid floating point value."},
+        BadCase{"p_word",
+                {"limit", "--y", "noise", "--p", "half"},
+                "--p: 'half' is not a valid floating point value."},
         BadCase{"p_for_map",
                 {"map", "--y", "noise", "--p", "0.5"},
                 "brenvik-cli map: unknown option '--p'. See 'brenvik-cli map --help'."},
@@ -191,7 +203,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"threads_zero",
                 {"map", "--y", "noise", "--threads", "0"},
                 "--threads takes a number of threads from 1 to 1024, not '0'."},
-        BadCase{"bad_q", {"limit", "--y", "threshold", "--q", "9..0"}, "--q: '9..0' is not a valid floating point value."},
+        BadCase{"bad_q",
+                {"limit", "--y", "threshold", "--q", "9..0"},
+                "--q: '9..0' is not a valid floating point value."},
         BadCase{"noise_out_of_range",
                 {"map", "--y", "threshold", "--noise", "31"},
                 "--noise: 31 is outside 0..30."}),
@@ -207,7 +221,8 @@ TEST(CliMapHelp, ToolAndBothCommandsAndTheirExamplesRun)
         std::size_t rows;
         const char* mentions;
     };
-    for (const Example e : {Example{"map", 1 + 31 * 121, "--threads N"}, Example{"limit", 1 + 100, "--p P"}}) {
+    for (const Example e :
+         {Example{"map", 1 + 31 * 121, "--threads N"}, Example{"limit", 1 + 100, "--p P"}}) {
         const CliRun help = runCli({e.command, "--y", "noise", "--help"});
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.out.find(e.mentions), std::string::npos) << e.command;

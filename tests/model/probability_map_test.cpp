@@ -59,7 +59,8 @@ TEST(ProbabilityMap, EveryPointIsTheExpectedProbabilityOfTheSweepsOwnSettings)
                 NoiseSettings noise = grid.noise;
                 applySweepStep(levelStep, {false, vary.noise, vary.threshold}, inputs, noise);
                 applySweepStep(step, {true, false, false}, inputs, noise);
-                ASSERT_EQ(map.at(step, level), expected(inputs, noise)) << "step " << step << ", level " << level;
+                ASSERT_EQ(map.at(step, level), expected(inputs, noise))
+                    << "step " << step << ", level " << level;
             }
         }
     }
@@ -87,7 +88,8 @@ TEST(ProbabilityMap, ProgressCountsRowsAndACancelledMapGivesNothing)
     EXPECT_FALSE(computeProbabilityMap(thresholdGrid({true, 30}), 2, &cancelled));
     EXPECT_EQ(cancelled.rowsDone.load(), 0);
 
-    EXPECT_THROW(computeProbabilityMap(thresholdGrid({true, kMaxExpectedNoiseLevel + 1}), 1), std::out_of_range);
+    EXPECT_THROW(computeProbabilityMap(thresholdGrid({true, kMaxExpectedNoiseLevel + 1}), 1),
+                 std::out_of_range);
 }
 
 TEST(ProbabilityMapCrossings, NoiselessRowChecksAgainstTheLiteralFrame)
@@ -146,7 +148,7 @@ TEST(ProbabilityMapCrossings, EveryPassingInterpolatedInStepOrder)
         EXPECT_NEAR(c[i].separation, std::hypot(t2 + 20, t2 - 10), 1e-9);
         EXPECT_NEAR(c[i].separationInQ, c[i].separation / 4, 1e-12);
     }
-    EXPECT_TRUE(rowCrossings(row, 0.1, grid).empty());  // never below
+    EXPECT_TRUE(rowCrossings(row, 0.1, grid).empty());   // never below
     EXPECT_EQ(rowCrossings(row, 0.9, grid).size(), 1u);  // 0.8 → 0.6 stays below
 }
 
@@ -156,8 +158,8 @@ TEST(ProbabilityMapCrossings, SeparationOffTheDiagonal)
     grid.base.T1X = -20;
     grid.base.T1Y = 15;
     grid.base.Q = 5.0f;
-    EXPECT_DOUBLE_EQ(grid.separation(60), 25.0);             // T2 at (0, 0): (20, −15)
-    EXPECT_DOUBLE_EQ(grid.separation(55), 25.0);             // T2 at (−5, −5): (15, −20)
+    EXPECT_DOUBLE_EQ(grid.separation(60), 25.0);                       // T2 at (0, 0): (20, −15)
+    EXPECT_DOUBLE_EQ(grid.separation(55), 25.0);                       // T2 at (−5, −5): (15, −20)
     EXPECT_DOUBLE_EQ(grid.separation(57.5), std::hypot(17.5, -17.5));  // the nearest point
     EXPECT_DOUBLE_EQ(grid.separationInQ(55), 5.0);
 }
