@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Writes program_icon.png: the About box's 256 x 193 picture in 16 colours, two bumps of
 light over a sensor grid, seen from above at a slant, as the program's 3-D view shows them;
-and brenvik.png, the same picture on a transparent 256 x 256 square, the program's icon
-for the desktop."""
+and in icons/ the program's icon (icon_drawing.py) as scalable.svg and as SIZE.png for every
+size the desktop asks for, the small ones drawn for their size."""
 import math
 import os
 
-from pixelart import write_indexed_png, write_png
+import icon_drawing
+from pixelart import write_indexed_png, write_rgba_png
+
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 
 WIDTH, HEIGHT = 256, 193
 PALETTE = [
@@ -86,17 +89,14 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     write_indexed_png(os.path.join(here, "program_icon.png"), img, PALETTE)
 
-    # The icon: the picture centred on a square, its black background transparent.
-    top = (WIDTH - HEIGHT) // 2
-    rows = ["." * WIDTH for _ in range(WIDTH)]
-    symbols = "." + "".join(chr(ord("a") + i) for i in range(1, len(PALETTE)))
-    for y in range(HEIGHT):
-        rows[top + y] = "".join(symbols[c] for c in img[y])
-    colours = {".": (0, 0, 0, 0)}
-    for i in range(1, len(PALETTE)):
-        colours[symbols[i]] = PALETTE[i] + (255,)
-    write_png(os.path.join(here, "brenvik.png"), rows, colours)
-
+    icons = os.path.join(here, "icons")
+    os.makedirs(icons, exist_ok=True)
+    with open(os.path.join(icons, "scalable.svg"), "w", encoding="ascii") as f:
+        f.write(icon_drawing.svg())
+    for size in ICON_SIZES:
+        # Four by four samples a pixel; two by two for the largest, where edges are long.
+        pixels = icon_drawing.raster(size, 4 if size <= 256 else 2)
+        write_rgba_png(os.path.join(icons, f"{size}.png"), pixels)
 
 if __name__ == "__main__":
     main()

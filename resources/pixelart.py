@@ -54,3 +54,16 @@ def write_indexed_png(path, pixels, palette, bit_depth=4):
         f.write(chunk(b"PLTE", plte))
         f.write(chunk(b"IDAT", zlib.compress(bytes(raw), 9)))
         f.write(chunk(b"IEND", b""))
+
+
+def write_rgba_png(path, pixels):
+    """pixels: rows of (r, g, b, a) tuples."""
+    rows = []
+    palette = {}
+    for row in pixels:
+        text = []
+        for colour in row:
+            key = palette.setdefault(colour, chr(0x100 + len(palette)))
+            text.append(key)
+        rows.append("".join(text))
+    write_png(path, rows, {key: colour for colour, key in palette.items()})

@@ -11,6 +11,10 @@ PACKAGES=(
     clang libclang-rt-14-dev           # libFuzzer for the fuzz targets
     clang-format                       # the format check
     dpkg-dev file                      # the Debian package's dependencies
+    lintian appstream                  # Debian's and AppStream's checkers of the package
+    desktop-file-utils                 # desktop-file-validate
+    help2man groff-base gzip           # the tool's manual page from its help, and its test
+    bash-completion                    # the completion's test runs it as bash would
     libgtest-dev libbenchmark-dev      # tests and benchmarks
     qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
     qt6-multimedia-dev                 # the About box's music

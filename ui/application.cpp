@@ -1,12 +1,12 @@
 #include "ui/application.h"
 
 #include "model/fp_environment.h"
+#include "ui/program_icon.h"
 #include "ui/window_placement.h"
 #include "view3d/pixel_format.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 
 namespace brenvik {
 
@@ -22,7 +22,9 @@ void prepareApplication()
     QApplication::setFont(defaultFont);
     QApplication::setApplicationName(kApplicationTitle);
     QSurfaceFormat::setDefaultFormat(requestedSurfaceFormat());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/brenvik/program_icon.png")));
+    QApplication::setWindowIcon(programIcon());
+    // Ties the windows to the desktop entry and its icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRENVIK_APP_ID));
 }
 
 Program::Program() { Form1.attachWindows(&AboutBox, &Form3); }

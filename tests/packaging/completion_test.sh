@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The bash completion offers every command and option that brenvik-cli's help names, and
+# every word that --vary accepts, so that a new one cannot be left out.
+# Usage: completion_test.sh COMPLETION TOOL
+set -u
+completion=$1
+tool=$2
+
+# shellcheck source=/dev/null
+source /usr/share/bash-completion/bash_completion || { echo "bash-completion is not installed" >&2; exit 1; }
+# shellcheck source=/dev/null
+source "$completion"
+
+# The words offered for a command line whose last word is being typed.
+offered() {
+    COMP_WORDS=("$tool" "$@")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMP_LINE="${COMP_WORDS[*]}"
+    COMP_POINT=${#COMP_LINE}
+    COMPREPLY=()
+    _brenvik_cli brenvik-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    printf '%s\n' "${COMPREPLY[@]}"
+}
+
+failures=0
+expect_offered() {
+    local word=$1
+    shift
+    local words
+    words=$(offered "$@")
+    if ! grep -qxF -- "$word" <<<"$words"; then
+        echo "not offered: $word after 'brenvik-cli $*'" >&2
+        failures=$((failures + 1))
+    fi
+}
+expect_silent() {
+    if [ -n "$(offered "$@")" ]; then
+        echo "offered something after 'brenvik-cli $*', where a value is typed" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+help=$("$tool" --help)
+commands=$(sed -n 's/^ *\(Usage: *\)\{0,1\}brenvik-cli \([a-z][a-z-]*\) .*/\2/p' <<<"$help" | sort -u)
+[ -n "$commands" ] || { echo "no commands found in brenvik-cli --help" >&2; exit 1; }
+expect_offered --help ""
+for command in $commands; do
+    expect_offered "$command" ""
+    expect_offered "$command" "${command:0:1}"
+    command_help=$("$tool" "$command" --help)
+    usage=$(grep -E "^ *(Usage: *)?brenvik-cli $command " <<<"$help")
+    for option in $(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$usage$command_help" | sort -u); do
+        expect_offered "$option" "$command" ""
+        expect_offered "$option" "$command" --help "--"
+    done
+    # After an option that takes a value (a placeholder after it in the help), no options.
+    for option in $(sed -n 's/^ \{1,\}\(--[a-z0-9-]\{1,\}\) [A-Z][^ ]*\( .*\)\{0,1\}$/\1/p' <<<"$command_help"); do
+        [ "$option" = --vary ] || expect_silent "$command" "$option" ""
+    done
+done
+
+# --vary: the words the tool accepts are those it names when it refuses one, and "none".
+refusal=$("$tool" sweep --vary not-a-parameter 2>&1 >/dev/null)
+words=$(sed -n 's/.* is not one of \(.*\)\.$/\1/p' <<<"$refusal" | tr -d ',')
+[ -n "$words" ] || { echo "the tool's refusal of a --vary word names none: $refusal" >&2; exit 1; }
+for word in $words none; do
+    "$tool" sweep --vary "$word" --tests 1 --steps 0-0 >/dev/null || {
+        echo "the tool refuses --vary $word" >&2
+        failures=$((failures + 1))
+    }
+    expect_offered "$word" sweep --vary ""
+done
+for first in $words; do
+    for word in $words; do
+        [ "$word" = "$first" ] || expect_offered "$first,$word" sweep --vary "$first,"
+    done
+done
+
+if ((failures > 0)); then
+    exit 1
+fi
+echo "every command, option and --vary word is offered ($(wc -w <<<"$commands") commands)"
