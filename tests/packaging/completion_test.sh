@@ -53,10 +53,14 @@ for command in $commands; do
         expect_offered "$option" "$command" ""
         expect_offered "$option" "$command" --help "--"
     done
-    # After an option that takes a value (a placeholder after it in the help), no options.
+    # After an option that takes a value (a placeholder after it in the help), no options;
+    # after one whose help lists its words ("--y noise"), each of them.
     for option in $(sed -n 's/^ \{1,\}\(--[a-z0-9-]\{1,\}\) [A-Z][^ ]*\( .*\)\{0,1\}$/\1/p' <<<"$command_help"); do
         [ "$option" = --vary ] || expect_silent "$command" "$option" ""
     done
+    while read -r option word; do
+        [ -n "$option" ] && expect_offered "$word" "$command" "$option" ""
+    done < <(sed -n 's/^ \{1,\}\(--[a-z0-9-]\{1,\}\) \([a-z][a-z-]*\)\( .*\)\{0,1\}$/\1 \2/p' <<<"$command_help")
 done
 
 # --vary: the words the tool accepts are those it names when it refuses one, and "none".
