@@ -83,11 +83,15 @@ if [ -n "$validate_out" ]; then
     fail "desktop-file-validate reports on the desktop entry"
 fi
 
-# The AppStream metadata, with the desktop entry and icons beside it; --strict fails on
-# anything above a pedantic note.
-echo "package: appstreamcli validate-tree"
-appstream_out=$(appstreamcli validate-tree --no-net --strict --pedantic "$tree" 2>&1) || fail "appstreamcli reports issues"
-sed 's/^/  /' <<<"$appstream_out"
+# The AppStream metadata alone, then with the desktop entry and icons beside it; --strict
+# fails on anything above a pedantic note.
+for check in validate validate-tree; do
+    echo "package: appstreamcli $check"
+    [ "$check" = validate ] && target=$metainfo || target=$tree
+    appstream_out=$(appstreamcli "$check" --no-net --strict --pedantic "$target" 2>&1) ||
+        fail "appstreamcli $check reports issues"
+    sed 's/^/  /' <<<"$appstream_out"
+done
 
 if ((failures > 0)); then
     echo "package: $failures checks failed for $package" >&2
