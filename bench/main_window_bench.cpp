@@ -3,13 +3,17 @@
 // until the view's frame has been drawn and swapped onto the screen. Also the CPU time
 // a tick costs, the whole process (llvmpipe's drawing threads included) and the GUI
 // thread alone: on a busy machine these move less than the clock times.
-// Run by hand on a display, e.g.: xvfb-run -a build/bench/bench_main_window [seconds] [view]
-// where view is "tilted" (the X view slider at 60, the default) or "start" (no turn).
+// Run by hand on a display, e.g.: xvfb-run -a build/bench/bench_main_window [seconds] [view] [map]
+// where view is "tilted" (the X view slider at 60, the default) or "start" (no turn), and
+// "map" keeps a probability map computing all the while: the map window is opened from
+// the graph window's menu, and each finished map starts the next (noise, threshold, …).
 
 #include "bench/bench_program.h"
 #include "ui/application.h"
+#include "ui/probability_map_window.h"
 #include "view3d/scene_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -39,8 +43,9 @@ int main(int argc, char** argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
     const bool tilted = argc <= 2 || std::strcmp(argv[2], "start") != 0;
-    if (argc > 2 && tilted && std::strcmp(argv[2], "tilted") != 0) {
-        std::fprintf(stderr, "usage: bench_main_window [seconds] [tilted|start]\n");
+    const bool withMap = argc > 3 && std::strcmp(argv[3], "map") == 0;
+    if ((argc > 2 && tilted && std::strcmp(argv[2], "tilted") != 0) || (argc > 3 && !withMap)) {
+        std::fprintf(stderr, "usage: bench_main_window [seconds] [tilted|start] [map]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -58,6 +63,17 @@ int main(int argc, char** argv)
     form.findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(-12);
     form.findChild<QSlider*>(QStringLiteral("TrackBar3"))->setValue(12);
     program.show();
+
+    int maps = 0;
+    if (withMap) {
+        program.Form3.probabilityMapAction()->trigger();
+        brenvik::ProbabilityMapWindow* window = program.Form3.probabilityMapWindow();
+        QObject::connect(window, &brenvik::ProbabilityMapWindow::mapShown, [&] {
+            ++maps;
+            window->setAxis(window->axis() == brenvik::MapAxis::noise ? brenvik::MapAxis::threshold
+                                                                      : brenvik::MapAxis::noise);
+        });
+    }
 
     // The same 35 ms precise timer as the window's own, with a stopwatch around each tick.
     form.frameTimer().stop();
@@ -97,6 +113,8 @@ int main(int argc, char** argv)
     std::sort(sorted.begin(), sorted.end());
     auto percentile = [&](double q) { return sorted[static_cast<std::size_t>(q * (sorted.size() - 1))]; };
     std::printf("view: %s\n", tilted ? "tilted (X 60)" : "start");
+    if (withMap)
+        std::printf("probability maps computed meanwhile: %d\n", maps);
     std::printf("ticks: %d in %.2f s = %.1f per second, frames shown: %zu\n", ticks, elapsed, ticks / elapsed,
                 tickMs.size());
     std::printf("CPU time per tick: process %.2f ms, GUI thread %.2f ms\n", processCpu * 1e3 / ticks,

@@ -264,6 +264,108 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
+    <name>brenvik::ProbabilityMapView</name>
+    <message>
+        <source>Карта считается…</source>
+        <translation>Computing the map…</translation>
+    </message>
+    <message>
+        <source>Шаг T2 по диагонали: T2 = (шаг − 60, шаг − 60)</source>
+        <translation>T2's step along the diagonal: T2 = (step − 60, step − 60)</translation>
+    </message>
+    <message>
+        <source>Расстояние |T2 − T1|, единиц датчика</source>
+        <translation>Separation |T2 − T1|, sensor units</translation>
+    </message>
+    <message>
+        <source>Уровень шума</source>
+        <translation>Noise level</translation>
+    </message>
+    <message>
+        <source>Порог</source>
+        <translation>Threshold</translation>
+    </message>
+</context>
+<context>
+    <name>brenvik::ProbabilityMapWindow</name>
+    <message>
+        <source>Карта вероятности</source>
+        <translation>Probability map</translation>
+    </message>
+    <message>
+        <source>По вертикали:</source>
+        <translation>Vertical axis:</translation>
+    </message>
+    <message>
+        <source>Уровень шума</source>
+        <translation>Noise level</translation>
+    </message>
+    <message>
+        <source>Порог</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>Что отложено по вертикали: уровень белого шума 0 … 30 при пороге главного окна или порог 0 … 0,99 при его шуме</source>
+        <translation>What the vertical axis shows: the white noise level 0 … 30 at the main window's threshold, or the threshold 0 … 0.99 at its noise</translation>
+    </message>
+    <message>
+        <source>Карта считается в фоне; главное окно тем временем работает</source>
+        <translation>The map is computed in the background; the main window goes on meanwhile</translation>
+    </message>
+    <message>
+        <source>PNG…</source>
+        <translation>PNG…</translation>
+    </message>
+    <message>
+        <source>Сохранить карту как рисунок PNG</source>
+        <translation>Save the map as a PNG picture</translation>
+    </message>
+    <message>
+        <source>CSV…</source>
+        <translation>CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить значения карты в файл CSV</source>
+        <translation>Save the map's values as a CSV file</translation>
+    </message>
+    <message>
+        <source>Вероятность разрешения: белая линия — 0,5, чёрная — 0,9, оранжевый пунктир — последняя развёртка положения T2</source>
+        <translation>Probability of resolution: white line 0.5, black line 0.9, orange dashes the last sweep of T2's position</translation>
+    </message>
+    <message>
+        <source>Значение под указателем мыши</source>
+        <translation>The value under the mouse pointer</translation>
+    </message>
+    <message>
+        <source>Наведите указатель на карту</source>
+        <translation>Point at the map</translation>
+    </message>
+    <message>
+        <source>порог %1</source>
+        <translation>threshold %1</translation>
+    </message>
+    <message>
+        <source>шум %1</source>
+        <translation>noise %1</translation>
+    </message>
+    <message>
+        <source>шум выключен</source>
+        <translation>noise off</translation>
+    </message>
+    <message>
+        <source>Q = %1, T1 = (%2, %3), %4</source>
+        <translation>Q = %1, T1 = (%2, %3), %4</translation>
+    </message>
+    <message>
+        <source>Шаг %1: |T2 − T1| = %2 (%3 Q); %4; P = %5</source>
+        <translation>Step %1: |T2 − T1| = %2 (%3 Q); %4; P = %5</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>brenvik::SaveFileDialog</name>
     <message>
         <source>Папка «%1» не существует.</source>
@@ -294,6 +396,14 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     <message>
         <source>BMP-хи (*.bmp)</source>
         <translation>BMP files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Карта вероятности…</source>
+        <translation>Probability map…</translation>
+    </message>
+    <message>
+        <source>Точная вероятность разрешения по всем шагам T2 и уровням шума или порога</source>
+        <translation>The exact probability of resolution over all of T2's steps and every noise level or threshold</translation>
     </message>
 </context>
 </TS>

@@ -88,6 +88,8 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
 {
     m_aboutBox = aboutBox;
     m_graph = graph;
+    if (m_graph)
+        connect(m_graph, &TForm3::probabilityMapRequested, this, &TForm1::showProbabilityMap);
 }
 
 SceneView& TForm1::view() { return *m_ui->View3D; }
@@ -140,13 +142,18 @@ void TForm1::frameAndPresent()
         present();
         m_report.forgetLastFailure();
     } catch (const InputConversionError& failure) {
-        const std::array<const QLineEdit*, 3> boxes{m_ui->Edit1, m_ui->Edit2, m_ui->Edit3};
-        m_report.ReportInputFailure(QString::fromStdString(failure.what()),
-                                    *boxes[static_cast<int>(failure.box())]);
+        reportInputFailure(failure);
     }
 }
 
-void TForm1::RenderFrame()
+void TForm1::reportInputFailure(const InputConversionError& failure)
+{
+    const std::array<const QLineEdit*, 3> boxes{m_ui->Edit1, m_ui->Edit2, m_ui->Edit3};
+    m_report.ReportInputFailure(QString::fromStdString(failure.what()),
+                                *boxes[static_cast<int>(failure.box())]);
+}
+
+TFrameInputs TForm1::readInputs() const
 {
     // The texts must outlive the views onto them.
     const std::string q = m_ui->Edit1->text().toStdString();
@@ -155,8 +162,26 @@ void TForm1::RenderFrame()
     const InputTexts texts{q, batchSize, threshold};
     const SourcePositions positions{m_ui->TrackBar1->value(), m_ui->TrackBar2->value(),
                                     m_ui->TrackBar3->value(), m_ui->TrackBar4->value()};
-    const TFrameInputs inputs = readFrameInputs(texts, positions, m_separator.value());
-    const NoiseSettings noise{m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
+    return readFrameInputs(texts, positions, m_separator.value());
+}
+
+NoiseSettings TForm1::readNoise() const { return {m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()}; }
+
+void TForm1::showProbabilityMap()
+{
+    if (!m_graph)
+        return;
+    try {
+        m_graph->showProbabilityMap(readInputs(), readNoise(), m_separator.value());
+    } catch (const InputConversionError& failure) {
+        reportInputFailure(failure);
+    }
+}
+
+void TForm1::RenderFrame()
+{
+    const TFrameInputs inputs = readInputs();
+    const NoiseSettings noise = readNoise();
 
     // The samples go straight to the view that draws them.
     const FrameOutcome outcome = m_model.runFrame(inputs, noise, &m_ui->View3D->samples());

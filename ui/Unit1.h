@@ -5,6 +5,7 @@
 
 #include "model/batch_result.h"
 #include "model/frame.h"
+#include "model/frame_inputs.h"
 #include "model/resolution_model.h"
 #include "model/sweep_steps.h"
 #include "ui/sweep_state.h"
@@ -72,6 +73,10 @@ public:
     void stopSweep();
     void sweepStep();
 
+    /// The graph window asked for the probability map: it opens for the inputs the boxes
+    /// and sliders hold now; a box that holds no number is reported as a frame reports it.
+    void showProbabilityMap();
+
 signals:
     /// The main window was closed: the program ends.
     void closed();
@@ -86,6 +91,10 @@ private:
     /// One frame: reads the inputs (throws ConversionError), evaluates the field, makes
     /// one trial and writes the probability at a batch end.
     void RenderFrame();
+    /// The inputs as a frame reads them now; throws InputConversionError.
+    TFrameInputs readInputs() const;
+    NoiseSettings readNoise() const;
+    void reportInputFailure(const InputConversionError& failure);
     /// Runs one frame and presents it; a failure goes to the failure report.
     void frameAndPresent();
     void present();

@@ -4,6 +4,7 @@
 #include "ui/failure_report.h"
 #include "ui/glyph.h"
 #include "ui/picture_preview.h"
+#include "ui/probability_map_window.h"
 #include "ui/save_file_dialog.h"
 #include "ui/sweep_graph.h"
 #include "ui_Unit3.h"
@@ -43,6 +44,11 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
     m_expectedCurveAction = new QAction(tr("Ожидаемая вероятность"), this);
     m_expectedCurveAction->setCheckable(true);
     connect(m_expectedCurveAction, &QAction::toggled, this, qOverload<>(&QWidget::update));
+
+    m_probabilityMapAction = new QAction(tr("Карта вероятности…"), this);
+    m_probabilityMapAction->setToolTip(
+        tr("Точная вероятность разрешения по всем шагам T2 и уровням шума или порога"));
+    connect(m_probabilityMapAction, &QAction::triggered, this, &TForm3::probabilityMapRequested);
 }
 
 TForm3::~TForm3() = default;
@@ -108,26 +114,14 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(tr("Сохранить данные (CSV)…"), this, &TForm3::saveData);
     menu.addAction(m_expectedCurveAction);
+    menu.addAction(m_probabilityMapAction);
     menu.exec(event->globalPos());
 }
 
-namespace {
-std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, QAbstractFileIconProvider* icons,
-                                        const QString& filter, const QString& suffix, const QString& proposed)
-{
-    auto dialog = std::make_unique<SaveFileDialog>(parent);
-    dialog->setIconProvider(icons);
-    dialog->setNameFilter(filter);
-    dialog->setDefaultSuffix(suffix);
-    dialog->selectFile(proposed);
-    return dialog;
-}
-}  // namespace
-
 std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 {
-    auto dialog =
-        saveDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"), m_lastPictureName);
+    auto dialog = makeSaveFileDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"),
+                                     m_lastPictureName);
     dialog->setFilter(dialog->filter() | QDir::Hidden);
     addPicturePreview(*dialog);
     return dialog;
@@ -135,8 +129,8 @@ std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
 
 std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
 {
-    return saveDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
-                      m_lastDataName);
+    return makeSaveFileDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
+                              m_lastDataName);
 }
 
 QString TForm3::askFileName(QFileDialog& dialog)
@@ -182,6 +176,13 @@ void TForm3::saveData()
 {
     const QByteArray csv = sweepCsv(m_points).toUtf8();
     saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
+}
+
+void TForm3::showProbabilityMap(const TFrameInputs& inputs, const NoiseSettings& noise, char separator)
+{
+    if (!m_mapWindow)
+        m_mapWindow = std::make_unique<ProbabilityMapWindow>(m_report, this);
+    m_mapWindow->showFor(inputs, noise, separator, m_points);
 }
 
 void TForm3::SpeedButton2Click() { close(); }

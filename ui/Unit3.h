@@ -24,6 +24,7 @@ class QFileDialog;
 namespace brenvik {
 
 class FailureReport;
+class ProbabilityMapWindow;
 
 class TForm3 : public QWidget {
     Q_OBJECT
@@ -54,6 +55,15 @@ public:
     /// dotted yellow curve on the same scale. The picture itself is never drawn on.
     QAction* expectedCurveAction() const { return m_expectedCurveAction; }
 
+    /// The context menu's item "Карта вероятности…": asks for the map of the main
+    /// window's current inputs (probabilityMapRequested), which answers with
+    /// showProbabilityMap.
+    QAction* probabilityMapAction() const { return m_probabilityMapAction; }
+    /// Opens the map window for these inputs, the last sweep's path marked on it.
+    void showProbabilityMap(const TFrameInputs& inputs, const NoiseSettings& noise, char separator);
+    /// The map window, once it has been opened.
+    ProbabilityMapWindow* probabilityMapWindow() const { return m_mapWindow.get(); }
+
     /// Asks for a file name, proposing one; returns an empty text when cancelled. The
     /// program runs a modal file dialog; tests answer for the user.
     using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
@@ -74,6 +84,9 @@ public:
     /// picture of the window's outer size.
     QImage screenshot();
 
+signals:
+    void probabilityMapRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -90,6 +103,8 @@ private:
     std::vector<SweepPoint> m_points;
     ExpectedProbability m_expected;
     QAction* m_expectedCurveAction = nullptr;
+    QAction* m_probabilityMapAction = nullptr;
+    std::unique_ptr<ProbabilityMapWindow> m_mapWindow;
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
     bool m_framed = false;       ///< shown once: the frame's size is known

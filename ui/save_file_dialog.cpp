@@ -30,4 +30,16 @@ void SaveFileDialog::accept()
     QFileDialog::accept();
 }
 
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, QAbstractFileIconProvider* icons,
+                                                const QString& filter, const QString& suffix,
+                                                const QString& proposed)
+{
+    auto dialog = std::make_unique<SaveFileDialog>(parent);
+    dialog->setIconProvider(icons);
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(suffix);
+    dialog->selectFile(proposed);
+    return dialog;
+}
+
 }  // namespace brenvik

@@ -4,6 +4,10 @@
 
 #include <QFileDialog>
 
+#include <memory>
+
+class QAbstractFileIconProvider;
+
 namespace brenvik {
 
 class SaveFileDialog final : public QFileDialog {
@@ -14,5 +18,11 @@ public:
 public slots:
     void accept() override;
 };
+
+/// A save dialog listing files with `icons`, with one filter, `suffix` appended to a
+/// name typed without one, and `proposed` as the name offered.
+std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, QAbstractFileIconProvider* icons,
+                                                const QString& filter, const QString& suffix,
+                                                const QString& proposed);
 
 }  // namespace brenvik

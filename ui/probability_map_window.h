@@ -1,0 +1,100 @@
+#pragma once
+// The probability map window, opened from the graph window's context menu: the exact
+// probability of resolution over T2's steps against the noise level or the threshold,
+// for the main window's other inputs, with its 0.5 and 0.9 contours, the value under
+// the mouse, the last position sweep's path, and saving as PNG and CSV. The map is
+// computed on another thread; the window shows the progress meanwhile.
+
+#include "model/probability_map.h"
+#include "ui/map_computation.h"
+#include "ui/plain_file_icons.h"
+#include "ui/sweep_points.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QProgressBar;
+class QToolButton;
+
+namespace brenvik {
+
+class FailureReport;
+class ProbabilityMapView;
+
+class ProbabilityMapWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProbabilityMapWindow(FailureReport& report, QWidget* parent = nullptr);
+    ~ProbabilityMapWindow() override;
+
+    /// Shows the window for these inputs (T2's position aside), numbers written with
+    /// `separator`, and computes the map anew. `sweep` are the last sweep's points: where
+    /// they moved T2 with the map's other inputs, their path is drawn on the map.
+    void showFor(const TFrameInputs& inputs, const NoiseSettings& noise, char separator,
+                 const std::vector<SweepPoint>& sweep);
+    /// What the rows vary; a change computes the map anew.
+    void setAxis(MapAxis axis);
+    MapAxis axis() const;
+    bool computing() const { return m_computation.running(); }
+
+    ProbabilityMapView& view() { return *m_view; }
+    QComboBox& axisBox() { return *m_axisBox; }
+    QProgressBar& progressBar() { return *m_progress; }
+    QLabel& readOut() { return *m_readOut; }
+    QLabel& inputsLabel() { return *m_inputs; }
+    QToolButton& savePictureButton() { return *m_savePicture; }
+    QToolButton& saveDataButton() { return *m_saveData; }
+
+    /// Asks for a file name with the dialog; an empty text when cancelled. The window
+    /// runs the dialog modally; tests answer for the user.
+    using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
+    void setFileNameAsker(FileNameAsker asker) { m_askFileName = std::move(asker); }
+    std::unique_ptr<QFileDialog> makeSavePictureDialog();
+    std::unique_ptr<QFileDialog> makeSaveDataDialog();
+
+    /// The map as shown, axes and legend included.
+    QImage picture();
+    void savePicture();
+    void saveData();
+
+signals:
+    /// A map has been computed and is shown.
+    void mapShown();
+
+private:
+    void compute();
+    void showMap(const ProbabilityMap& map);
+    void showProgress();
+    void showReadOut(int step, int level);
+    QString number(double value, int decimals) const;
+    QString levelText(int level) const;
+    void saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes);
+
+    FailureReport& m_report;
+    ProbabilityMapView* m_view;
+    QComboBox* m_axisBox;
+    QProgressBar* m_progress;
+    QLabel* m_readOut;
+    QLabel* m_inputs;
+    QToolButton* m_savePicture;
+    QToolButton* m_saveData;
+
+    MapGrid m_grid;
+    std::vector<SweepPoint> m_sweep;
+    char m_separator = '.';
+    MapComputation m_computation;
+    QTimer m_progressTimer;
+    FileNameAsker m_askFileName;
+    PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
+    QString m_lastPictureName = QStringLiteral("Map.png");
+    QString m_lastDataName = QStringLiteral("Map.csv");
+};
+
+}  // namespace brenvik
