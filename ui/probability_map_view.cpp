@@ -66,7 +66,8 @@ QPointF ProbabilityMapView::widgetPoint(QPointF grid) const
     const QRect plot = plotRect();
     const double cellWidth = static_cast<double>(plot.width()) / kMapSteps;
     const double cellHeight = static_cast<double>(plot.height()) / levels();
-    return QPointF(plot.left() + (grid.x() + 0.5) * cellWidth, plot.top() + plot.height() - (grid.y() + 0.5) * cellHeight);
+    return QPointF(plot.left() + (grid.x() + 0.5) * cellWidth,
+                   plot.top() + plot.height() - (grid.y() + 0.5) * cellHeight);
 }
 
 std::optional<QPoint> ProbabilityMapView::gridPointAt(QPoint position) const
@@ -135,8 +136,8 @@ void ProbabilityMapView::drawAxes(QPainter& painter, QRect plot) const
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + kTick + line, plot.width(), line), Qt::AlignHCenter,
                      tr("Шаг T2 по диагонали: T2 = (шаг − 60, шаг − 60)"));
-    painter.drawText(QRect(plot.left(), plot.top() - kTick - 2 * line - 2, plot.width(), line), Qt::AlignHCenter,
-                     tr("Расстояние |T2 − T1|, единиц датчика"));
+    painter.drawText(QRect(plot.left(), plot.top() - kTick - 2 * line - 2, plot.width(), line),
+                     Qt::AlignHCenter, tr("Расстояние |T2 − T1|, единиц датчика"));
 
     // Levels at the left.
     const bool noise = m_grid.axis == MapAxis::noise;
@@ -145,8 +146,8 @@ void ProbabilityMapView::drawAxes(QPainter& painter, QRect plot) const
         const int y = static_cast<int>(widgetPoint(QPointF(0, level)).y());
         painter.drawLine(plot.left() - 1, y, plot.left() - kTick, y);
         const QString text = noise ? QString::number(level) : number(level / 100.0, level % 10 == 0 ? 1 : 2);
-        painter.drawText(QRect(plot.left() - kTick - 44, y - line / 2, 40, line), Qt::AlignRight | Qt::AlignVCenter,
-                         level == 0 ? QStringLiteral("0") : text);
+        painter.drawText(QRect(plot.left() - kTick - 44, y - line / 2, 40, line),
+                         Qt::AlignRight | Qt::AlignVCenter, level == 0 ? QStringLiteral("0") : text);
     }
     painter.save();
     painter.translate(plot.left() - kTick - 46, plot.center().y());
@@ -165,7 +166,9 @@ void ProbabilityMapView::drawLegend(QPainter& painter, QRect plot) const
         painter.drawLine(bar.left(), y, bar.right(), y);
     }
     const QFontMetrics metrics(painter.font());
-    const auto levelY = [&](double p) { return bar.bottom() - static_cast<int>(std::lround(p * (bar.height() - 1))); };
+    const auto levelY = [&](double p) {
+        return bar.bottom() - static_cast<int>(std::lround(p * (bar.height() - 1)));
+    };
     for (const auto& [p, colour] : {std::pair{0.5, kHalfContour}, std::pair{0.9, kNinetyContour}}) {
         painter.setPen(QPen(QColor::fromRgb(colour), 2));
         painter.drawLine(bar.left(), levelY(p), bar.right(), levelY(p));

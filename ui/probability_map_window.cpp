@@ -55,9 +55,14 @@ QPolygonF sweepPath(const std::vector<SweepPoint>& sweep, const MapGrid& grid)
 }  // namespace
 
 ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_report(report),
-      m_view(new ProbabilityMapView(this)), m_axisBox(new QComboBox(this)), m_progress(new QProgressBar(this)),
-      m_readOut(new QLabel(this)), m_inputs(new QLabel(this)), m_savePicture(new QToolButton(this)),
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint),
+      m_report(report),
+      m_view(new ProbabilityMapView(this)),
+      m_axisBox(new QComboBox(this)),
+      m_progress(new QProgressBar(this)),
+      m_readOut(new QLabel(this)),
+      m_inputs(new QLabel(this)),
+      m_savePicture(new QToolButton(this)),
       m_saveData(new QToolButton(this))
 {
     setWindowTitle(tr("Карта вероятности"));
@@ -99,7 +104,8 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
     connect(m_savePicture, &QToolButton::clicked, this, &ProbabilityMapWindow::savePicture);
     connect(m_saveData, &QToolButton::clicked, this, &ProbabilityMapWindow::saveData);
     connect(m_view, &ProbabilityMapView::hovered, this, &ProbabilityMapWindow::showReadOut);
-    connect(m_view, &ProbabilityMapView::leftCells, this, [this] { m_readOut->setText(tr("Наведите указатель на карту")); });
+    connect(m_view, &ProbabilityMapView::leftCells, this,
+            [this] { m_readOut->setText(tr("Наведите указатель на карту")); });
     connect(&m_computation, &MapComputation::finished, this, &ProbabilityMapWindow::showMap);
     connect(&m_computation, &MapComputation::failed, this, [this](const QString& message) {
         m_progressTimer.stop();
@@ -118,7 +124,10 @@ MapAxis ProbabilityMapWindow::axis() const
     return m_axisBox->currentIndex() == 1 ? MapAxis::threshold : MapAxis::noise;
 }
 
-void ProbabilityMapWindow::setAxis(MapAxis axis) { m_axisBox->setCurrentIndex(axis == MapAxis::threshold ? 1 : 0); }
+void ProbabilityMapWindow::setAxis(MapAxis axis)
+{
+    m_axisBox->setCurrentIndex(axis == MapAxis::threshold ? 1 : 0);
+}
 
 void ProbabilityMapWindow::showFor(const TFrameInputs& inputs, const NoiseSettings& noise, char separator,
                                    const std::vector<SweepPoint>& sweep)
@@ -137,9 +146,10 @@ void ProbabilityMapWindow::showFor(const TFrameInputs& inputs, const NoiseSettin
 void ProbabilityMapWindow::compute()
 {
     m_grid.axis = axis();
-    const QString fixed = m_grid.axis == MapAxis::noise
-                              ? tr("порог %1").arg(number(m_grid.base.Threshold, 6))
-                              : (m_grid.noise.enabled ? tr("шум %1").arg(m_grid.noise.level) : tr("шум выключен"));
+    const QString fixed =
+        m_grid.axis == MapAxis::noise
+            ? tr("порог %1").arg(number(m_grid.base.Threshold, 6))
+            : (m_grid.noise.enabled ? tr("шум %1").arg(m_grid.noise.level) : tr("шум выключен"));
     m_inputs->setText(tr("Q = %1, T1 = (%2, %3), %4")
                           .arg(number(m_grid.base.Q, 6))
                           .arg(m_grid.base.T1X)

@@ -41,9 +41,11 @@ QString tr3(const char* text) { return QCoreApplication::translate("brenvik::TFo
 // CIELAB lightness of an sRGB colour.
 double lightness(const QColor& colour)
 {
-    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    const double y = 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-                     0.0722 * linear(colour.blueF());
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double y =
+        0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
     return y > 216.0 / 24389 ? 116 * std::cbrt(y) - 16 : y * 24389.0 / 27;
 }
 
@@ -128,7 +130,8 @@ private slots:
                 menu->close();
             }
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100), f.graph.mapToGlobal(QPoint(100, 100)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                f.graph.mapToGlobal(QPoint(100, 100)));
         QApplication::sendEvent(&f.graph, &click);
         QVERIFY2(offered.contains(tr3("Карта вероятности…")), qPrintable(offered.join(QLatin1Char('|'))));
 
@@ -214,7 +217,9 @@ private slots:
                         for (int dy = -1; dy <= 1 && !drawn; ++dy)
                             for (int dx = -1; dx <= 1 && !drawn; ++dx)
                                 drawn = image.pixel(int(at.x()) + dx, int(at.y()) + dy) == colour;
-                        QVERIFY2(drawn, qPrintable(QStringLiteral("p %1, level %2, step %3").arg(p).arg(level).arg(step)));
+                        QVERIFY2(drawn,
+                                 qPrintable(
+                                     QStringLiteral("p %1, level %2, step %3").arg(p).arg(level).arg(step)));
                     }
                 }
             }
@@ -236,7 +241,8 @@ private slots:
         QTest::mouseMove(&w.view(), over);
         QTRY_VERIFY(w.readOut().text().contains(QStringLiteral("37")));
         const QString text = w.readOut().text();
-        const QString p = QString::number(w.view().map()->at(37, 20), 'g', 4).replace(QLatin1Char('.'), f.sep());
+        const QString p =
+            QString::number(w.view().map()->at(37, 20), 'g', 4).replace(QLatin1Char('.'), f.sep());
         QVERIFY2(text.endsWith(p), qPrintable(text + QStringLiteral(" / ") + p));
         QVERIFY2(text.contains(QStringLiteral(" 20;")), qPrintable(text));
         // |T2 − T1| = 23·√2 = 32.53 sensor units, 3.61 Q.
@@ -290,7 +296,7 @@ private slots:
         w.setFileNameAsker([&](QFileDialog& dialog) {
             asked << dialog.defaultSuffix() << dialog.nameFilters().join(QLatin1Char(';'));
             return dir.filePath(dialog.defaultSuffix() == QStringLiteral("png") ? QStringLiteral("map")
-                                                                                 : QStringLiteral("map.csv"));
+                                                                                : QStringLiteral("map.csv"));
         });
         QTest::mouseClick(&w.savePictureButton(), Qt::LeftButton);
         QTest::mouseClick(&w.saveDataButton(), Qt::LeftButton);
@@ -301,7 +307,8 @@ private slots:
         // The asker answers for the dialog; the suffix is the dialog's to add.
         QImage saved(dir.filePath(QStringLiteral("map")), "PNG");
         QCOMPARE(saved.size(), w.view().size());
-        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), w.picture().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                 w.picture().convertToFormat(QImage::Format_RGB32));
         QFile csv(dir.filePath(QStringLiteral("map.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = csv.readAll().split('\n');
