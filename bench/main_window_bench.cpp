@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     if (withMap) {
         program.Form3.probabilityMapAction()->trigger();
         brenvik::ProbabilityMapWindow* window = program.Form3.probabilityMapWindow();
-        QObject::connect(window, &brenvik::ProbabilityMapWindow::mapShown, [&] {
+        QObject::connect(window, &brenvik::ProbabilityMapWindow::mapShown, [&maps, window] {
             ++maps;
             window->setAxis(window->axis() == brenvik::MapAxis::noise ? brenvik::MapAxis::threshold
                                                                       : brenvik::MapAxis::noise);
