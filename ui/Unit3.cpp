@@ -174,7 +174,7 @@ void TForm3::SpeedButton1Click()
 
 void TForm3::saveData()
 {
-    const QByteArray csv = sweepCsv(m_points).toUtf8();
+    const QByteArray csv = QByteArray::fromStdString(sweepCsv(m_points));
     saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
 }
 

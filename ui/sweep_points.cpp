@@ -10,7 +10,7 @@ namespace {
 std::string parameterColumns(const TrialParameters& p) { return sweptParameterColumns(p.inputs(), p.noise); }
 }  // namespace
 
-QString sweepCsv(const std::vector<SweepPoint>& points)
+std::string sweepCsv(const std::vector<SweepPoint>& points)
 {
     std::string csv = "step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,"
                       "last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected\n";
@@ -20,7 +20,7 @@ QString sweepCsv(const std::vector<SweepPoint>& points)
                parameterColumns(p.trials.last()) + ',' + std::to_string(p.trials.trialsAtLast()) + ',' +
                shortestText(p.expected) + '\n';
     }
-    return QString::fromStdString(csv);
+    return csv;
 }
 
 }  // namespace brenvik

@@ -1,11 +1,10 @@
 #pragma once
 // The points a sweep plotted since its last Start, each with the parameters its batch's
-// trials were made with, for saving as CSV.
+// trials were made with, for saving as CSV. No Qt: the browser edition writes the same file.
 
 #include "model/batch_result.h"
 
-#include <QString>
-
+#include <string>
 #include <vector>
 
 namespace brenvik {
@@ -23,6 +22,6 @@ struct SweepPoint {
 /// first_ and last_ are the parameters of the batch's first and last trial, last_trials
 /// how many trials at its end were made with the last ones; noise is the level or "off";
 /// p_expected is the share the batch is expected to give.
-QString sweepCsv(const std::vector<SweepPoint>& points);
+std::string sweepCsv(const std::vector<SweepPoint>& points);
 
 }  // namespace brenvik

@@ -1,0 +1,102 @@
+// The WebAssembly model under Node against the golden frames and the native tool:
+//   node model_check.js MODULE_DIR GOLDEN_FRAMES_CSV NATIVE_BRENVIK_CLI
+// Every golden frame must match bit for bit through the whole frame and through the
+// cell-only trial; the tool's trials, threshold sweep and expected probability must give
+// the same values as the native brenvik-cli.
+
+import { execFileSync } from "node:child_process";
+import { readFileSync } from "node:fs";
+import { join } from "node:path";
+import { BrenvikModel, type ExactInputs, type ModuleFactory, singleBits } from "../../src/model";
+
+const [moduleDir, goldenPath, nativeCli] = process.argv.slice(2);
+if (!moduleDir || !goldenPath || !nativeCli) {
+  console.error("usage: node model_check.js MODULE_DIR GOLDEN_FRAMES_CSV NATIVE_BRENVIK_CLI");
+  process.exit(2);
+}
+
+let failures = 0;
+function check(condition: boolean, what: string): void {
+  if (!condition) {
+    ++failures;
+    if (failures <= 20) console.error(`FAIL ${what}`);
+  }
+}
+
+function native(args: string[]): string[][] {
+  const out = execFileSync(nativeCli, args, { encoding: "utf8" });
+  return out.trim().split("\n").slice(1).map((row) => row.split(","));
+}
+
+/** A number the native tool printed, as the single-precision value it names. */
+const singleOf = (text: string) => singleBits(Number.parseFloat(text));
+
+async function main(): Promise<void> {
+  // eslint-disable-next-line @typescript-eslint/no-require-imports
+  const factory = require(join(moduleDir, "brenvik_model.js")) as ModuleFactory;
+  const module = await factory({ wasmBinary: readFileSync(join(moduleDir, "brenvik_model.wasm")) });
+
+  // Golden frames: q_bits,q,t1x,t1y,t2x,t2y,noise,threshold_bits,threshold,seed,peak1,peak2,cell_mean,resolved,seed_after
+  let golden = 0;
+  for (const [index, line] of readFileSync(goldenPath, "utf8").split("\n").entries()) {
+    if (line === "" || line.startsWith("#") || line.startsWith("q_bits")) continue;
+    const f = line.split(",");
+    const level = Number(f[6]);
+    const inputs: ExactInputs = {
+      qBits: Number.parseInt(f[0], 16), thresholdBits: Number.parseInt(f[7], 16),
+      t1x: Number(f[2]), t1y: Number(f[3]), t2x: Number(f[4]), t2y: Number(f[5]),
+      noiseOn: level >= 0, noiseLevel: Math.max(level, 0),
+    };
+    for (const cellOnly of [false, true]) {
+      const model = new BrenvikModel(module);
+      model.evaluate(inputs, Number(f[9]), cellOnly);
+      const got = [model.peak1Bits, model.peak2Bits, model.cellMeanBits, model.resolved ? 1 : 0, model.seed];
+      const want = [Number.parseInt(f[10], 16), Number.parseInt(f[11], 16), Number.parseInt(f[12], 16), Number(f[13]), Number(f[14])];
+      check(got.every((v, i) => v === want[i]), `golden line ${index + 1} (${cellOnly ? "cell only" : "whole frame"}): ${got} != ${want}`);
+    }
+    ++golden;
+  }
+  check(golden === 550, `550 golden frames expected, read ${golden}`);
+
+  // The tool's trials: the same peaks, cell means, verdicts and batch texts, frame by frame.
+  const cases = [
+    { args: ["--t1", "-12,0", "--t2", "12,0", "--noise", "30", "--frames", "40"], t1x: -12, t1y: 0, t2x: 12, t2y: 0, noise: 30, q: "9", thr: "0.27" },
+    { args: ["--t1", "-15,3", "--t2", "20,-7", "--q", "6.5", "--threshold", "0.4", "--noise", "17", "--tests", "3", "--frames", "30"], t1x: -15, t1y: 3, t2x: 20, t2y: -7, noise: 17, q: "6.5", thr: "0.4" },
+    { args: ["--t1", "60,60", "--t2", "-60,-60", "--q", "0", "--frames", "6"], t1x: 60, t1y: 60, t2x: -60, t2y: -60, noise: -1, q: "0", thr: "0.27" },
+  ];
+  for (const c of cases) {
+    const rows = native(["trials", ...c.args]);
+    const model = new BrenvikModel(module);
+    const batch = c.args.includes("--tests") ? c.args[c.args.indexOf("--tests") + 1] : "5";
+    for (const [i, row] of rows.entries()) {
+      const report = model.frame({ q: c.q, batchSize: batch, threshold: c.thr, t1x: c.t1x, t1y: c.t1y, t2x: c.t2x, t2y: c.t2y,
+        noiseOn: c.noise >= 0, noiseLevel: Math.max(c.noise, 0) }, ".");
+      const got = [model.peak1Bits, model.peak2Bits, model.cellMeanBits, model.resolved ? 1 : 0];
+      const want = [singleOf(row[1]), singleOf(row[2]), singleOf(row[3]), Number(row[4])];
+      check(report.ok && got.every((v, k) => v === want[k]), `trials ${c.args.join(" ")}, frame ${i + 1}: ${got} != ${want}`);
+      check(report.ok && (report.batchCompleted ? report.batchText : "") === (row[5] ?? ""), `trials ${c.args.join(" ")}, frame ${i + 1}: batch text`);
+    }
+  }
+
+  // The threshold a sweep writes at every step, with the tool's (step 18 gives 0.14).
+  const model = new BrenvikModel(module);
+  for (const row of native(["sweep", "--vary", "threshold", "--tests", "1", "--threads", "1"])) {
+    const tick = model.sweepTick(Number(row[0]), { position: false, noise: false, threshold: true }, ".");
+    check(singleOf(tick.threshold ?? "") === singleOf(row[4]), `sweep step ${row[0]}: threshold ${tick.threshold} != ${row[4]}`);
+  }
+
+  // The expected probability, digit for digit.
+  for (const [t2x, level, thr] of [[15, 30, "0.27"], [9, 12, "0.1"], [30, 5, "0.5"], [0, 0, "0.27"]] as const) {
+    const [row] = native(["expected", "--t1", "-15,0", "--t2", `${t2x},0`, "--noise", String(level), "--threshold", thr]);
+    const p = model.expected({ qBits: singleBits(9), thresholdBits: singleBits(Number(thr)), t1x: -15, t1y: 0, t2x, t2y: 0, noiseOn: true, noiseLevel: level });
+    check(p === Number.parseFloat(row[0]), `expected T2 ${t2x}, noise ${level}, threshold ${thr}: ${p} != ${row[0]}`);
+  }
+
+  console.log(`model check: ${golden} golden frames (whole frame and cell only), trials, sweep thresholds, expected: ${failures === 0 ? "all equal" : `${failures} differences`}`);
+  process.exit(failures === 0 ? 0 : 1);
+}
+
+main().catch((error: unknown) => {
+  console.error(error);
+  process.exit(1);
+});

@@ -1,0 +1,218 @@
+// The model as the browser page calls it: a plain C interface over one session (the
+// program's model state, held once per page), with numbers in and numbers or C strings
+// out. Every value the page shows comes from here, computed by the model's own code.
+//
+// Strings are UTF-8, handed in through memory the caller allocates with malloc and
+// handed out as pointers that stay valid until the next call on the same session.
+// Single-precision values go in and out as their bit patterns where exactness matters.
+
+#include "model/batch_result.h"
+#include "model/expected_probability.h"
+#include "model/failure_text.h"
+#include "model/frame_inputs.h"
+#include "model/resolution_model.h"
+#include "model/sweep_stepper.h"
+#include "model/trial.h"
+#include "ui/sweep_points.h"
+#include "view3d/scene_frame.h"
+
+#include <emscripten/emscripten.h>
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brenvik {
+namespace {
+
+struct Session {
+    ResolutionModel model;
+    ExpectedProbability expected;
+    SurfaceSamples samples;
+    SceneFrame scene;
+    FrameResult frame;
+    std::optional<BatchResult> lastBatch;
+    bool batchCompleted = false;  ///< the last frame completed a batch
+    std::string error;            ///< the last frame's conversion failure, with its full stop
+    SweepTick tick;
+    std::string tickThreshold;
+    std::vector<SweepPoint> points;
+    std::string text;  ///< the last string handed out
+};
+
+TFrameInputs inputsFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y, int t2x, int t2y)
+{
+    TFrameInputs inputs;
+    inputs.Q = std::bit_cast<float>(qBits);
+    inputs.Threshold = std::bit_cast<float>(thresholdBits);
+    inputs.T1X = static_cast<std::int8_t>(t1x);
+    inputs.T1Y = static_cast<std::int8_t>(t1y);
+    inputs.T2X = static_cast<std::int8_t>(t2x);
+    inputs.T2Y = static_cast<std::int8_t>(t2y);
+    return inputs;
+}
+
+NoiseSettings noiseOf(int on, int level) { return {on != 0, level}; }
+
+constexpr std::int32_t kUnset = std::numeric_limits<std::int32_t>::min();
+
+}  // namespace
+}  // namespace brenvik
+
+using brenvik::Session;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE Session* brenvik_session_create() { return new Session; }
+EMSCRIPTEN_KEEPALIVE void brenvik_session_destroy(Session* s) { delete s; }
+
+/// One frame of the main window from the boxes' texts and the sliders, as the desktop
+/// program's tick runs it. Returns -1, or the box (0 Q, 1 batch size, 2 threshold)
+/// whose text did not convert; then nothing was counted and brenvik_error says why.
+EMSCRIPTEN_KEEPALIVE int brenvik_frame(Session* s, const char* q, const char* batchSize, const char* threshold,
+                                       int t1x, int t1y, int t2x, int t2y, int noiseOn, int noiseLevel,
+                                       int separator)
+{
+    using namespace brenvik;
+    s->batchCompleted = false;
+    TFrameInputs inputs;
+    try {
+        inputs = readFrameInputs({q, batchSize, threshold}, {t1x, t1y, t2x, t2y}, static_cast<char>(separator));
+    } catch (const InputConversionError& failure) {
+        s->error = withFullStop(failure.what());
+        return static_cast<int>(failure.box());
+    }
+    const FrameOutcome outcome = s->model.runFrame(inputs, noiseOf(noiseOn, noiseLevel), &s->samples);
+    s->frame = outcome.frame;
+    s->scene.set(inputs, outcome.frame, s->samples);
+    if (outcome.Probability) {
+        s->lastBatch = batchResult(*outcome.Probability, outcome.batchTrials, static_cast<char>(separator));
+        s->batchCompleted = true;
+    }
+    return -1;
+}
+
+/// One frame from exact inputs with the generator at `seed`, through the whole frame
+/// (cellOnly 0, every sample evaluated) or the trial from the midpoint cell alone.
+EMSCRIPTEN_KEEPALIVE void brenvik_evaluate(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits, int t1x,
+                                           int t1y, int t2x, int t2y, int noiseOn, int noiseLevel,
+                                           std::uint32_t seed, int cellOnly)
+{
+    using namespace brenvik;
+    const TFrameInputs inputs = inputsFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y);
+    s->model.noise().NoiseSeed = seed;
+    const NoiseSettings noise = noiseOf(noiseOn, noiseLevel);
+    const FrameOutcome outcome =
+        cellOnly ? s->model.runTrial(inputs, noise) : s->model.runFrame(inputs, noise, &s->samples);
+    s->frame = outcome.frame;
+    if (!cellOnly)
+        s->scene.set(inputs, outcome.frame, s->samples);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenvik_error(Session* s) { return s->error.c_str(); }
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak1_bits(Session* s) { return std::bit_cast<std::uint32_t>(s->frame.Peak1); }
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak2_bits(Session* s) { return std::bit_cast<std::uint32_t>(s->frame.Peak2); }
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_cell_mean_bits(Session* s)
+{
+    return std::bit_cast<std::uint32_t>(s->frame.CellMean);
+}
+EMSCRIPTEN_KEEPALIVE int brenvik_resolved(Session* s) { return s->frame.resolved ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_seed(Session* s) { return s->model.noise().NoiseSeed; }
+EMSCRIPTEN_KEEPALIVE int brenvik_test_count(Session* s) { return s->model.trials().TestCount(); }
+EMSCRIPTEN_KEEPALIVE int brenvik_resolved_count(Session* s) { return s->model.trials().ResolvedCount(); }
+
+/// The midpoint cell: 0 MidX, 1 MidY, 2 CellXLo, 3 CellXHi, 4 CellYLo, 5 CellYHi.
+EMSCRIPTEN_KEEPALIVE int brenvik_cell(Session* s, int which)
+{
+    const brenvik::MidpointCell& c = s->frame.cell;
+    const std::int8_t values[] = {c.MidX, c.MidY, c.CellXLo, c.CellXHi, c.CellYLo, c.CellYHi};
+    return which >= 0 && which < 6 ? values[which] : 0;
+}
+
+/// (X, height, Y) of every sample point of the last frame, 3 × 14 641 floats.
+EMSCRIPTEN_KEEPALIVE const float* brenvik_surface(Session* s) { return s->scene.surface.data(); }
+
+EMSCRIPTEN_KEEPALIVE int brenvik_batch_completed(Session* s) { return s->batchCompleted ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int brenvik_has_batch(Session* s) { return s->lastBatch ? 1 : 0; }
+/// The text the probability box shows for the latest completed batch.
+EMSCRIPTEN_KEEPALIVE const char* brenvik_batch_text(Session* s)
+{
+    return s->lastBatch ? s->lastBatch->text.c_str() : "---";
+}
+
+/// The expected probability of one trial (NaN for a noise level the computation refuses).
+EMSCRIPTEN_KEEPALIVE double brenvik_expected(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits, int t1x,
+                                             int t1y, int t2x, int t2y, int noiseOn, int noiseLevel)
+{
+    try {
+        return s->expected(brenvik::inputsFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y),
+                           brenvik::noiseOf(noiseOn, noiseLevel));
+    } catch (const std::out_of_range&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
+/// One tick of a running sweep; the tick's parts are read with brenvik_tick_*.
+EMSCRIPTEN_KEEPALIVE void brenvik_sweep_tick(Session* s, int sweepStep, int position, int noise, int threshold,
+                                             int separator)
+{
+    using namespace brenvik;
+    const SweptParameters vary{position != 0, noise != 0, threshold != 0};
+    s->tick = sweepTick(static_cast<std::uint8_t>(sweepStep), vary, s->model.trials().TestCount());
+    s->tickThreshold = s->tick.set.thresholdHundredths
+                           ? thresholdText(*s->tick.set.thresholdHundredths, static_cast<char>(separator))
+                           : std::string();
+}
+
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_position(Session* s) { return s->tick.set.position.value_or(brenvik::kUnset); }
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_noise_level(Session* s)
+{
+    return s->tick.set.noiseLevel.value_or(brenvik::kUnset);
+}
+/// The threshold text this tick writes, or "" when the threshold is not swept.
+EMSCRIPTEN_KEEPALIVE const char* brenvik_tick_threshold(Session* s) { return s->tickThreshold.c_str(); }
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_step(Session* s) { return s->tick.step; }
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_plot(Session* s) { return s->tick.plot ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_ended(Session* s) { return s->tick.ended ? 1 : 0; }
+
+/// A new sweep's graph: the points of the last one are dropped.
+EMSCRIPTEN_KEEPALIVE void brenvik_points_clear(Session* s) { s->points.clear(); }
+
+/// The curve reaches `step` at the latest batch's level: the point is kept (a step's
+/// last level replaces its earlier ones) and its height above the axis returned, with
+/// the batch's expected share's height through brenvik_point_expected_height.
+EMSCRIPTEN_KEEPALIVE int brenvik_point_add(Session* s, int step)
+{
+    using namespace brenvik;
+    if (!s->lastBatch)
+        return 0;
+    const BatchResult& batch = *s->lastBatch;
+    const SweepPoint point{step, batch.shown, batch.trials, expectedShare(batch.trials, s->expected)};
+    if (!s->points.empty() && s->points.back().step == step)
+        s->points.back() = point;
+    else
+        s->points.push_back(point);
+    return curveHeight(batch.shown);
+}
+
+EMSCRIPTEN_KEEPALIVE int brenvik_point_count(Session* s) { return static_cast<int>(s->points.size()); }
+EMSCRIPTEN_KEEPALIVE int brenvik_point_step(Session* s, int i) { return s->points.at(i).step; }
+/// Height above the axis of point i's expected share, or -1 when it has none.
+EMSCRIPTEN_KEEPALIVE int brenvik_point_expected_height(Session* s, int i)
+{
+    const double expected = s->points.at(i).expected;
+    return expected == expected ? brenvik::curveHeight(expected) : -1;
+}
+
+/// The points as the desktop program saves them.
+EMSCRIPTEN_KEEPALIVE const char* brenvik_points_csv(Session* s)
+{
+    s->text = brenvik::sweepCsv(s->points);
+    return s->text.c_str();
+}
+
+}  // extern "C"
