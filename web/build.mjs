@@ -7,7 +7,7 @@
 
 import { build } from "esbuild";
 import { createHash } from "node:crypto";
-import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from "node:fs";
+import { copyFileSync, existsSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -35,13 +35,16 @@ function englishTexts() {
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });
 
+const english = englishTexts();
+const aboutText = Object.keys(english).find((source) => source.startsWith("Привет, исследователь"));
+if (!aboutText) throw new Error("the About box's text is not in translations/brenvik_en.ts");
 const common = { bundle: true, minify: true, target: "es2020", logLevel: "warning" };
 await build({
   ...common,
   entryPoints: [join(here, "src", "main.ts")],
   outfile: join(dist, "app.js"),
   format: "iife",
-  define: { BRENVIK_ENGLISH: JSON.stringify(englishTexts()) },
+  define: { BRENVIK_ENGLISH: JSON.stringify(english), BRENVIK_ABOUT: JSON.stringify(aboutText) },
 });
 
 const statics = [
@@ -77,7 +80,7 @@ await build({
 
 // The tests: the model check under Node, the browser tests for Playwright.
 rmSync(testOut, { recursive: true, force: true });
-for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench"]) {
+for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench"].filter((n) => existsSync(join(here, "tests", `${n}.ts`)))) {
   await build({
     bundle: true,
     platform: "node",

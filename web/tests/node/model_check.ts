@@ -78,6 +78,18 @@ async function main(): Promise<void> {
     }
   }
 
+  // A box that does not convert: the desktop program's message, and no trial counted.
+  for (const [texts, box, message] of [
+    [["", "5", "0.27"], 0, "'' is not a valid floating point value."],
+    [["9", "5,5", "0.27"], 1, "'5,5' is not a valid integer value."],
+    [["9", "5", "0,27"], 2, "'0,27' is not a valid floating point value."],
+  ] as const) {
+    const model = new BrenvikModel(module);
+    const report = model.frame({ q: texts[0], batchSize: texts[1], threshold: texts[2], t1x: 0, t1y: 0, t2x: 0, t2y: 0, noiseOn: true, noiseLevel: 30 }, ".");
+    check(!report.ok && report.box === box && report.message === message && model.testCount === 0 && model.seed === 0,
+      `bad text ${JSON.stringify(texts)}: ${JSON.stringify(report)}`);
+  }
+
   // The threshold a sweep writes at every step, with the tool's (step 18 gives 0.14).
   const model = new BrenvikModel(module);
   for (const row of native(["sweep", "--vary", "threshold", "--tests", "1", "--threads", "1"])) {

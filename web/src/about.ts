@@ -1,0 +1,87 @@
+// The About box: a dialog with the description, the credits rising one pixel every
+// 50 ms and jumping back after 255 steps, and the looped music. Browsers let a page
+// play sound only after a user gesture; the box opens from a click, so the music starts
+// with it.
+
+const kScrollInterval = 50;
+const kScrollCycle = 255;
+
+export class AboutBox {
+  private scrollCount = 0;
+  private timer: number | undefined;
+  private audio: AudioContext | undefined;
+  private music: AudioBuffer | undefined;
+  private source: AudioBufferSourceNode | undefined;
+  private musicOn = true;
+
+  constructor(private readonly dialog: HTMLDialogElement, private readonly credits: HTMLElement,
+    private readonly muzzic: HTMLInputElement, private readonly musicUrl: string) {
+    // "Muzzic" is enabled where the browser can play sound.
+    muzzic.disabled = typeof AudioContext === "undefined";
+    muzzic.addEventListener("change", () => this.CheckBox1Click());
+    dialog.addEventListener("close", () => this.FormClose());
+  }
+
+  /** Shows the box; when it is already open, it only gets the focus. */
+  show(): void {
+    if (this.dialog.open) {
+      this.dialog.focus();
+      return;
+    }
+    this.dialog.show();
+    this.FormShow();
+  }
+
+  private FormShow(): void {
+    this.scrollCount = 0;
+    this.credits.style.top = "0px";
+    this.timer = window.setInterval(() => this.Timer1Timer(), kScrollInterval);
+    if (this.musicOn) void this.play();
+  }
+
+  private Timer1Timer(): void {
+    this.scrollCount = (this.scrollCount + 1) % kScrollCycle;
+    this.credits.style.top = `${-this.scrollCount}px`;
+  }
+
+  private FormClose(): void {
+    this.stop();
+    window.clearInterval(this.timer);
+    this.scrollCount = 0;
+    this.credits.style.top = "0px";
+  }
+
+  private CheckBox1Click(): void {
+    this.musicOn = this.muzzic.checked;
+    if (this.musicOn) void this.play();
+    else this.stop();
+  }
+
+  /** The music from its beginning, in a loop. */
+  private async play(): Promise<void> {
+    if (this.muzzic.disabled) return;
+    this.stop();
+    this.audio ??= new AudioContext();
+    if (!this.music) {
+      const bytes = await (await fetch(this.musicUrl)).arrayBuffer();
+      this.music = await this.audio.decodeAudioData(bytes);
+    }
+    // The box may have closed, or the music been switched off, while the file loaded.
+    if (!this.dialog.open || !this.musicOn) return;
+    this.source = this.audio.createBufferSource();
+    this.source.buffer = this.music;
+    this.source.loop = true;
+    this.source.connect(this.audio.destination);
+    this.source.start();
+  }
+
+  private stop(): void {
+    this.source?.stop();
+    this.source?.disconnect();
+    this.source = undefined;
+  }
+
+  get playing(): boolean {
+    return this.source !== undefined;
+  }
+}

@@ -1,0 +1,51 @@
+// The page's language: English when the browser's first language is English, Russian,
+// the program's own, for every other, as the desktop program chooses. The English
+// texts are the desktop program's translation file, read at build time.
+
+declare const BRENVIK_ENGLISH: Record<string, string>;
+
+/** Texts only the browser edition has, with their English. */
+const kPageTexts: Record<string, string> = {
+  "Программа завершена. Обновите страницу, чтобы начать снова.": "The program has ended. Reload the page to start again.",
+  "Изменение параметра запущено": "Sweep started",
+  "Изменение параметра остановлено": "Sweep stopped",
+  "Вероятность обнаружения": "Detection probability",
+  "Сохранить график (PNG)": "Save the graph (PNG)",
+  "Трёхмерный вид: пластина датчика, источники и освещённость": "3-D view: the sensor plate, the sources and the illumination",
+  "Титры": "Credits",
+  "Модель не загрузилась: ": "The model did not load: ",
+};
+
+export function isEnglish(languages: readonly string[]): boolean {
+  return (languages[0] ?? "").toLowerCase().startsWith("en");
+}
+
+let english = false;
+
+export function setEnglish(on: boolean): void {
+  english = on;
+}
+
+/** The text in the page's language; `text` is the Russian original. */
+export function tr(text: string): string {
+  if (!english) return text;
+  // A caption with a keyboard shortcut ("&Выход") is shown without its ampersand.
+  const withShortcut = BRENVIK_ENGLISH[`&${text}`];
+  return BRENVIK_ENGLISH[text] ?? withShortcut?.replace("&", "") ?? kPageTexts[text] ?? text;
+}
+
+/** Translates every caption and hint of the page in place. */
+export function translatePage(root: Document): void {
+  root.documentElement.lang = english ? "en" : "ru";
+  const walker = root.createTreeWalker(root.body, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    const text = node.nodeValue?.trim();
+    if (text) node.nodeValue = node.nodeValue!.replace(text, tr(text));
+  }
+  for (const element of root.querySelectorAll<HTMLElement>("[data-hint]")) {
+    element.dataset.hint = tr(element.dataset.hint!);
+    element.title = element.dataset.hint;
+  }
+  for (const element of root.querySelectorAll<HTMLElement>("[aria-label]"))
+    element.setAttribute("aria-label", tr(element.getAttribute("aria-label")!));
+}
