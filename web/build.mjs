@@ -8,7 +8,7 @@
 import { build } from "esbuild";
 import { createHash } from "node:crypto";
 import { copyFileSync, existsSync, mkdirSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from "node:fs";
-import { dirname, join } from "node:path";
+import { basename, dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -80,7 +80,7 @@ await build({
 
 // The tests: the model check under Node, the browser tests for Playwright.
 rmSync(testOut, { recursive: true, force: true });
-for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench"].filter((n) => existsSync(join(here, "tests", `${n}.ts`)))) {
+for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench", "node/frame_bench"].filter((n) => existsSync(join(here, "tests", `${n}.ts`)))) {
   await build({
     bundle: true,
     platform: "node",
@@ -88,7 +88,7 @@ for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench
     target: "node18",
     logLevel: "warning",
     entryPoints: [join(here, "tests", `${name}.ts`)],
-    outfile: join(testOut, `${name.split("/")[1]}.js`),
+    outfile: join(testOut, `${basename(name)}.js`),
     external: ["playwright-core"],
   });
 }

@@ -8,6 +8,7 @@ import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { type BrowserContext, chromium, type Page } from "playwright-core";
+import { kChromiumFlags } from "./chromium_flags";
 
 interface PageState {
   ticks: number;
@@ -28,8 +29,6 @@ if (!url) {
   process.exit(2);
 }
 
-export const kChromiumFlags = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-  "--disable-background-networking", "--disable-component-update", "--disable-sync"];
 
 const consoleErrors: string[] = [];
 let failures = 0;

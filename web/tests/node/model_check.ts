@@ -28,8 +28,12 @@ function native(args: string[]): string[][] {
   return out.trim().split("\n").slice(1).map((row) => row.split(","));
 }
 
-/** A number the native tool printed, as the single-precision value it names. */
-const singleOf = (text: string) => singleBits(Number.parseFloat(text));
+/** A number the native tool printed, as the single-precision value it names; a NaN as the
+ *  quiet NaN of its sign, which is all the text tells. */
+function singleOf(text: string): number {
+  if (text === "nan" || text === "-nan") return text === "nan" ? 0x7fc00000 : 0xffc00000;
+  return singleBits(Number.parseFloat(text));
+}
 
 async function main(): Promise<void> {
   // eslint-disable-next-line @typescript-eslint/no-require-imports
