@@ -33,5 +33,5 @@ generator=()
 emcmake cmake -S web/wasm -B build-web "${generator[@]}" -DBRENVIK_BOOST_DIR=/usr/include "${werror[@]}" >/dev/null
 cmake --build build-web
 
-(cd web && npm ci --no-audit --no-fund --loglevel=error)
+(cd web && npm ci --no-audit --no-fund --loglevel=error && npm run -s typecheck)
 node web/build.mjs build-web

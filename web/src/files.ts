@@ -3,7 +3,7 @@
 
 /** An uncompressed 24-bit BMP: the 14-byte file header, the 40-byte information header,
  *  then the rows from the bottom up, blue-green-red, each padded to a multiple of 4 bytes. */
-export function bmpImage(image: ImageData): Uint8Array {
+export function bmpImage(image: ImageData): Uint8Array<ArrayBuffer> {
   const { width, height, data } = image;
   const rowBytes = Math.floor((width * 3 + 3) / 4) * 4;
   const pixelOffset = 14 + 40;

@@ -4,21 +4,22 @@
 
 declare const BRENVIK_CACHE: string;
 declare const BRENVIK_FILES: string[];
-declare const self: ServiceWorkerGlobalScope;
 
-self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(BRENVIK_CACHE).then((cache) => cache.addAll(BRENVIK_FILES)).then(() => self.skipWaiting()));
+const worker = self as unknown as ServiceWorkerGlobalScope;
+
+worker.addEventListener("install", (event) => {
+  event.waitUntil(caches.open(BRENVIK_CACHE).then((cache) => cache.addAll(BRENVIK_FILES)).then(() => worker.skipWaiting()));
 });
 
-self.addEventListener("activate", (event) => {
+worker.addEventListener("activate", (event) => {
   event.waitUntil(
     caches.keys()
       .then((names) => Promise.all(names.filter((n) => n.startsWith("brenvik-") && n !== BRENVIK_CACHE).map((n) => caches.delete(n))))
-      .then(() => self.clients.claim()),
+      .then(() => worker.clients.claim()),
   );
 });
 
-self.addEventListener("fetch", (event) => {
+worker.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
   event.respondWith(caches.match(event.request, { ignoreSearch: true }).then((hit) => hit ?? fetch(event.request)));
 });

@@ -43,7 +43,8 @@ struct Session {
     std::string text;  ///< the last string handed out
 };
 
-TFrameInputs inputsFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y, int t2x, int t2y)
+TFrameInputs inputsFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y, int t2x,
+                            int t2y)
 {
     TFrameInputs inputs;
     inputs.Q = std::bit_cast<float>(qBits);
@@ -72,15 +73,16 @@ EMSCRIPTEN_KEEPALIVE void brenvik_session_destroy(Session* s) { delete s; }
 /// One frame of the main window from the boxes' texts and the sliders, as the desktop
 /// program's tick runs it. Returns -1, or the box (0 Q, 1 batch size, 2 threshold)
 /// whose text did not convert; then nothing was counted and brenvik_error says why.
-EMSCRIPTEN_KEEPALIVE int brenvik_frame(Session* s, const char* q, const char* batchSize, const char* threshold,
-                                       int t1x, int t1y, int t2x, int t2y, int noiseOn, int noiseLevel,
-                                       int separator)
+EMSCRIPTEN_KEEPALIVE int brenvik_frame(Session* s, const char* q, const char* batchSize,
+                                       const char* threshold, int t1x, int t1y, int t2x, int t2y, int noiseOn,
+                                       int noiseLevel, int separator)
 {
     using namespace brenvik;
     s->batchCompleted = false;
     TFrameInputs inputs;
     try {
-        inputs = readFrameInputs({q, batchSize, threshold}, {t1x, t1y, t2x, t2y}, static_cast<char>(separator));
+        inputs =
+            readFrameInputs({q, batchSize, threshold}, {t1x, t1y, t2x, t2y}, static_cast<char>(separator));
     } catch (const InputConversionError& failure) {
         s->error = withFullStop(failure.what());
         return static_cast<int>(failure.box());
@@ -97,8 +99,8 @@ EMSCRIPTEN_KEEPALIVE int brenvik_frame(Session* s, const char* q, const char* ba
 
 /// One frame from exact inputs with the generator at `seed`, through the whole frame
 /// (cellOnly 0, every sample evaluated) or the trial from the midpoint cell alone.
-EMSCRIPTEN_KEEPALIVE void brenvik_evaluate(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits, int t1x,
-                                           int t1y, int t2x, int t2y, int noiseOn, int noiseLevel,
+EMSCRIPTEN_KEEPALIVE void brenvik_evaluate(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits,
+                                           int t1x, int t1y, int t2x, int t2y, int noiseOn, int noiseLevel,
                                            std::uint32_t seed, int cellOnly)
 {
     using namespace brenvik;
@@ -114,8 +116,14 @@ EMSCRIPTEN_KEEPALIVE void brenvik_evaluate(Session* s, std::uint32_t qBits, std:
 
 EMSCRIPTEN_KEEPALIVE const char* brenvik_error(Session* s) { return s->error.c_str(); }
 
-EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak1_bits(Session* s) { return std::bit_cast<std::uint32_t>(s->frame.Peak1); }
-EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak2_bits(Session* s) { return std::bit_cast<std::uint32_t>(s->frame.Peak2); }
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak1_bits(Session* s)
+{
+    return std::bit_cast<std::uint32_t>(s->frame.Peak1);
+}
+EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak2_bits(Session* s)
+{
+    return std::bit_cast<std::uint32_t>(s->frame.Peak2);
+}
 EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_cell_mean_bits(Session* s)
 {
     return std::bit_cast<std::uint32_t>(s->frame.CellMean);
@@ -145,8 +153,8 @@ EMSCRIPTEN_KEEPALIVE const char* brenvik_batch_text(Session* s)
 }
 
 /// The expected probability of one trial (NaN for a noise level the computation refuses).
-EMSCRIPTEN_KEEPALIVE double brenvik_expected(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits, int t1x,
-                                             int t1y, int t2x, int t2y, int noiseOn, int noiseLevel)
+EMSCRIPTEN_KEEPALIVE double brenvik_expected(Session* s, std::uint32_t qBits, std::uint32_t thresholdBits,
+                                             int t1x, int t1y, int t2x, int t2y, int noiseOn, int noiseLevel)
 {
     try {
         return s->expected(brenvik::inputsFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y),
@@ -157,8 +165,8 @@ EMSCRIPTEN_KEEPALIVE double brenvik_expected(Session* s, std::uint32_t qBits, st
 }
 
 /// One tick of a running sweep; the tick's parts are read with brenvik_tick_*.
-EMSCRIPTEN_KEEPALIVE void brenvik_sweep_tick(Session* s, int sweepStep, int position, int noise, int threshold,
-                                             int separator)
+EMSCRIPTEN_KEEPALIVE void brenvik_sweep_tick(Session* s, int sweepStep, int position, int noise,
+                                             int threshold, int separator)
 {
     using namespace brenvik;
     const SweptParameters vary{position != 0, noise != 0, threshold != 0};
@@ -168,7 +176,10 @@ EMSCRIPTEN_KEEPALIVE void brenvik_sweep_tick(Session* s, int sweepStep, int posi
                            : std::string();
 }
 
-EMSCRIPTEN_KEEPALIVE int brenvik_tick_position(Session* s) { return s->tick.set.position.value_or(brenvik::kUnset); }
+EMSCRIPTEN_KEEPALIVE int brenvik_tick_position(Session* s)
+{
+    return s->tick.set.position.value_or(brenvik::kUnset);
+}
 EMSCRIPTEN_KEEPALIVE int brenvik_tick_noise_level(Session* s)
 {
     return s->tick.set.noiseLevel.value_or(brenvik::kUnset);

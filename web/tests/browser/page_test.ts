@@ -9,26 +9,13 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { type BrowserContext, chromium, type Page } from "playwright-core";
 import { kChromiumFlags } from "./chromium_flags";
-
-interface PageState {
-  ticks: number;
-  SweepActive: boolean;
-  SweepStep: number;
-  Timer1Timer(): void;
-  stopTimer(): void;
-  model: { testCount: number; pointsCsv(): string };
-  about: { playing: boolean };
-}
-declare global {
-  interface Window { brenvik?: PageState }
-}
+import "./page_state";
 
 const url = process.argv[2];
 if (!url) {
   console.error("usage: node page_test.js URL");
   process.exit(2);
 }
-
 
 const consoleErrors: string[] = [];
 let failures = 0;

@@ -10,11 +10,8 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
 import { kChromiumFlags } from "./chromium_flags";
+import "./page_state";
 
-interface BenchState { ticks: number; tickTimes: number[] }
-declare global {
-  interface Window { brenvik?: BenchState }
-}
 
 async function main(): Promise<void> {
   const [url, seconds = "10"] = process.argv.slice(2);

@@ -1,0 +1,17 @@
+// What the page offers its tests and benchmark on `window.brenvik` (web/src/main.ts).
+export interface PageState {
+  ticks: number;
+  tickTimes: number[];
+  SweepActive: boolean;
+  SweepStep: number;
+  Timer1Timer(): void;
+  stopTimer(): void;
+  model: { testCount: number; pointsCsv(): string };
+  about: { playing: boolean };
+}
+
+declare global {
+  interface Window {
+    brenvik?: PageState;
+  }
+}
