@@ -24,7 +24,8 @@ function check(condition: boolean, what: string): void {
 }
 
 function native(args: string[]): string[][] {
-  const out = execFileSync(nativeCli, args, { encoding: "utf8" });
+  // Its warnings on standard error (a width of 0) are not the subject here.
+  const out = execFileSync(nativeCli, args, { encoding: "utf8", stdio: ["ignore", "pipe", "ignore"] });
   return out.trim().split("\n").slice(1).map((row) => row.split(","));
 }
 
@@ -33,6 +34,34 @@ function native(args: string[]): string[][] {
 function singleOf(text: string): number {
   if (text === "nan" || text === "-nan") return text === "nan" ? 0x7fc00000 : 0xffc00000;
   return singleBits(Number.parseFloat(text));
+}
+
+/** std::to_chars's shortest text, written apart from the module's: the fewest significant
+ *  digits that read back to the value (as single or double), in fixed or scientific
+ *  notation, whichever is shorter, fixed on a tie. */
+function shortestText(value: number, single: boolean): string {
+  if (Number.isNaN(value)) return "nan";
+  if (!Number.isFinite(value)) return value < 0 ? "-inf" : "inf";
+  let scientific = value.toExponential();
+  if (single)
+    for (let digits = 1; digits <= 9; ++digits) {
+      scientific = value.toExponential(digits - 1);
+      if (Math.fround(Number(scientific)) === value) break;
+    }
+  const [mantissa, power] = scientific.split("e");
+  const exponent = Number(power);
+  const sign = mantissa.startsWith("-") ? "-" : "";
+  const digits = mantissa.replace(/^-/, "").replace(".", "");
+  const c = `${mantissa}e${exponent < 0 ? "-" : "+"}${String(Math.abs(exponent)).padStart(2, "0")}`;
+  let fixed: string;
+  if (exponent >= 0) {
+    const whole = digits.slice(0, exponent + 1).padEnd(exponent + 1, "0");
+    const fraction = digits.slice(exponent + 1);
+    fixed = sign + whole + (fraction ? `.${fraction}` : "");
+  } else {
+    fixed = `${sign}0.${"0".repeat(-exponent - 1)}${digits}`;
+  }
+  return fixed.length <= c.length ? fixed : c;
 }
 
 async function main(): Promise<void> {
@@ -99,6 +128,36 @@ async function main(): Promise<void> {
   for (const row of native(["sweep", "--vary", "threshold", "--tests", "1", "--threads", "1"])) {
     const tick = model.sweepTick(Number(row[0]), { position: false, noise: false, threshold: true }, ".");
     check(singleOf(tick.threshold ?? "") === singleOf(row[4]), `sweep step ${row[0]}: threshold ${tick.threshold} != ${row[4]}`);
+  }
+
+  // A sweep's CSV as the graph saves it: the noise level and the threshold swept, batches
+  // of 3 (so every row has trials at two steps). Its numbers are the shortest texts of
+  // the values it names.
+  {
+    const model = new BrenvikModel(module);
+    const vary = { position: false, noise: true, threshold: true };
+    let step = 0, threshold = "0,27", level = 0, ended = false;
+    for (let tick = 0; tick < 400 && !ended; ++tick) {
+      const t = model.sweepTick(step, vary, ",");
+      threshold = t.threshold ?? threshold;
+      level = t.noiseLevel ?? level;
+      step = t.step;
+      if (t.plot && model.hasBatch) model.addPoint(step);
+      ended = t.ended;
+      model.frame({ q: "9", batchSize: "3", threshold, t1x: -15, t1y: 0, t2x: 15, t2y: 0, noiseOn: true, noiseLevel: level }, ",");
+    }
+    const rows = model.pointsCsv().trim().split("\n").slice(1).map((r) => r.split(","));
+    check(ended && rows.length === 120, `the sweep ends with a row per step 2 … 121 (${rows.length})`);
+    for (const r of rows) {
+      for (const column of [6, 10]) {
+        const value = Math.fround(Number(r[column]));
+        check(r[column] === shortestText(value, true), `CSV step ${r[0]}: threshold ${r[column]} is not the shortest text of ${value}`);
+      }
+      const expected = Number(r[12]);
+      check(r[12] === shortestText(expected, false) && expected >= 0 && expected <= 1, `CSV step ${r[0]}: p_expected ${r[12]}`);
+      // The last trial alone is made at the row's step, unless that step changed nothing.
+      check(r[2] === "3" && (r[11] === "1" || (r[11] === "3" && r[3] === r[7] && r[5] === r[9] && r[6] === r[10])), `CSV step ${r[0]}: a batch of 3 (${r})`);
+    }
   }
 
   // The expected probability, digit for digit.
