@@ -696,7 +696,7 @@ private slots:
         point.step = 9;
         point.trials.add(TrialParameters::of(first, {}));
         point.trials.add(TrialParameters::of(last, {}));
-        const QStringList rows = sweepCsv({point}).split('\n', Qt::SkipEmptyParts);
+        const QStringList rows = QString::fromStdString(sweepCsv({point})).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 2);
         const QStringList row = rows[1].split(',');
         QCOMPARE(row.size(), 13);
