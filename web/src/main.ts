@@ -71,6 +71,15 @@ class BrenvikPage {
       slider.addEventListener("input", () => this.rotation.turn(axis, Number(slider.value)));
     });
     this.wireDrag();
+    // The page keys move a slider by 2, as in the desktop program.
+    for (const slider of document.querySelectorAll<HTMLInputElement>("input[type=range]"))
+      slider.addEventListener("keydown", (event) => {
+        if (event.key !== "PageUp" && event.key !== "PageDown") return;
+        event.preventDefault();
+        const before = slider.value;
+        slider.value = String(Number(slider.value) + (event.key === "PageUp" ? 2 : -2));
+        if (slider.value !== before) slider.dispatchEvent(new Event("input"));
+      });
     $("Form3SpeedButton1").addEventListener("click", () => this.saveGraph("bmp"));
     $("savePng").addEventListener("click", () => this.saveGraph("png"));
     $("saveCsv").addEventListener("click", () =>
@@ -98,9 +107,11 @@ class BrenvikPage {
         slider.value = String(Number(slider.value) + by);
         if (slider.value !== before) slider.dispatchEvent(new Event("input"));
       };
-      move(sliders.y, Math.round(e.clientX - last.x));
-      move(sliders.x, Math.round(e.clientY - last.y));
-      last = { x: e.clientX, y: e.clientY };
+      // Whole degrees only; the rest of a move waits for the next one.
+      const dx = Math.trunc(e.clientX - last.x), dy = Math.trunc(e.clientY - last.y);
+      move(sliders.y, dx);
+      move(sliders.x, dy);
+      last = { x: last.x + dx, y: last.y + dy };
     });
   }
 
@@ -237,6 +248,8 @@ async function start(): Promise<void> {
   setEnglish(isEnglish(navigator.languages?.length ? navigator.languages : [navigator.language]));
   translatePage(document);
   document.title = tr("Brenvik v 1.0");
+  // "E&xit": Alt+X in English, as Alt+В in Russian.
+  $("BitBtn1").accessKey = tr("&Выход").match(/&(.)/)?.[1]?.toLowerCase() ?? "в";
   $("View3D").setAttribute("aria-label", tr("Трёхмерный вид: пластина датчика, источники и освещённость"));
   $("Memo1").textContent = tr(BRENVIK_ABOUT);
   try {

@@ -75,7 +75,15 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     expect(await tickAndGrabView(page) === before, "the picture returns with T2");
     await page.focus("#TrackBar6");
     await page.keyboard.press("PageUp");
+    expect(await page.inputValue("#TrackBar6") === "2", "a page key moves a slider by 2");
     expect(await tickAndGrabView(page) !== before, "a view slider turns the picture");
+    const view = (await page.locator("#View3D").boundingBox())!;
+    await page.mouse.move(view.x + 300, view.y + 200);
+    await page.mouse.down();
+    await page.mouse.move(view.x + 330, view.y + 190, { steps: 3 });
+    await page.mouse.up();
+    expect(await page.inputValue("#TrackBar7") === "30" && await page.inputValue("#TrackBar6") === "-8",
+      `dragging moves the Y and X view sliders a degree a pixel (${await page.inputValue("#TrackBar7")}, ${await page.inputValue("#TrackBar6")})`);
   }],
 
   ["a 2-trial position sweep draws the staircase and ends at step 121", async (context) => {
