@@ -31,7 +31,7 @@
     <name>TAboutBox</name>
     <message>
         <source>О программе !</source>
-        <translation>About !</translation>
+        <translation>About!</translation>
     </message>
     <message>
         <source>Version 1.0</source>
@@ -80,16 +80,16 @@ Brenvik — это лабораторная работа в одном окне.
 
 Свип. Отметьте, что менять: положение Т2 (она поедет по диагонали датчика из угла в угол), интенсивность шума (от 0 до максимума) или порог (от 0 до 1) — можно всё сразу. Кнопка «Старт!» запускает, «Стоп» останавливает, а справа вверху рисуется график вероятности. Кнопка с фотографиями сохраняет его в BMP, правый щелчок по графику сохраняет точки в CSV.
 
-Мелочи жизни. В числовые поля вводятся только цифры и запятая (точка сама станет запятой). Крутить модель можно только тремя ползунками «Угол обзора». Арифметика координат восьмибитная, так что не удивляйтесь её характеру. График строится неспешно: на каждую точку нужна целая пачка испытаний, а испытание — это кадр.
+Мелочи жизни. В числовые поля вводятся только цифры и десятичный разделитель ваших региональных настроек (запятая или точка, какую ни нажми, станет им). Крутить модель можно только тремя ползунками «Угол обзора». Арифметика координат восьмибитная, так что не удивляйтесь её характеру. График строится неспешно: на каждую точку нужна целая пачка испытаний, а испытание — это кадр.
 
 Удачной лабораторной! Музыку можно выключить галочкой «Muzzic».</source>
         <translation>Hello, explorer of resolving power!
 
 Brenvik is a lab exercise in one window. Two points shine onto a coarse 121 × 121 sensor, each spread by a Gaussian point-spread function, and every 35 ms the program honestly checks: can they be told apart?
 
-What the picture shows. The two light bumps are the light of points T1 (crimson) and T2 (light blue), each with a red thread down to the sensor. The thin green line stands midway between the points, and the slightly lighter cell under it is the sensor cell over which the illumination is averaged. The points count as resolved when both peaks stand above that mean by at least the &quot;Threshold&quot; fraction of their height.
+What the picture shows. The two light bumps are the light of points T1 (crimson) and T2 (light blue), each with a red thread down to the sensor. The thin green line stands midway between the points, and the slightly lighter cell under it is the sensor cell over which the illumination is averaged. The points count as resolved when both peaks stand above that mean by at least the &quot;Thresh:&quot; fraction of their height.
 
-What to enter. &quot;Q:&quot; is the width of the spread (the larger, the fatter the bumps and the harder life gets). &quot;Trials:&quot; is how many trials make one batch; after each batch the probability of detection appears at the bottom. &quot;Threshold:&quot; is that very fraction, from 0 to 1. The &quot;White noise&quot; box adds a random amount to every point, and the slider under it sets its strength.
+What to enter. &quot;Q:&quot; is the width of the spread (the larger, the fatter the bumps and the harder life gets). &quot;Trials:&quot; is how many trials make one batch; after each batch the probability of detection appears at the bottom. &quot;Thresh:&quot; is that very fraction, from 0 to 1. The &quot;White noise&quot; box adds a random amount to every point, and the slider under it sets its strength.
 
 Sweep. Tick what to vary: the T2 position (the point travels along the sensor&apos;s diagonal from corner to corner), the noise level (from 0 to the maximum) or the threshold (from 0 to 1), or all of them at once. &quot;Start!&quot; starts, &quot;Stop&quot; stops, and the probability graph is drawn at the top right. The button with the photographs saves it as BMP; a right click on the graph saves the points as CSV.
 
@@ -166,7 +166,7 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
     <message>
         <source>Добавить шипу !</source>
-        <translation>Add some hiss !</translation>
+        <translation>Add some hiss!</translation>
     </message>
     <message>
         <source>Белый шум</source>
@@ -198,7 +198,7 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
     <message>
         <source>Прочь отсюда !!! 8-(</source>
-        <translation>Away from here !!! 8-(</translation>
+        <translation>Away from here!!! 8-(</translation>
     </message>
     <message>
         <source>&amp;Выход</source>
@@ -206,7 +206,7 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
     <message>
         <source>ПА-МА-ГИ-ТЕ !!!</source>
-        <translation>HE-E-ELP !!!</translation>
+        <translation>HE-E-ELP!!!</translation>
     </message>
     <message>
         <source>Здесть можно покрутить модельку ;-)</source>

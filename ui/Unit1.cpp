@@ -8,6 +8,7 @@
 #include "ui/Unit3.h"
 #include "ui/check_mark_style.h"
 #include "ui/decimal_separator.h"
+#include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
 #include "ui/number_key_filter.h"
 #include "ui_Unit1.h"
@@ -51,7 +52,11 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     for (QLabel* label : findChildren<QLabel*>())
         label->adjustSize();
     useDarkCheckMarks(this);
+    // The form writes the default threshold with a comma; written with the user's own
+    // separator it converts in every locale, so the first frame meets no failure.
+    m_ui->Edit3->setText(m_ui->Edit3->text().replace(QLatin1Char(','), QChar(m_separator.value())));
 
+    letEnterPressFocusedButtons(*this);
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
     for (QLineEdit* box : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3}) {

@@ -1,6 +1,7 @@
 #include "ui/Unit3.h"
 
 #include "ui/bmp_file.h"
+#include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
 #include "ui/glyph.h"
 #include "ui/picture_preview.h"
@@ -40,6 +41,8 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
     m_ui->SpeedButton2->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    // Speed buttons take no focus; should they ever, Enter presses them as in the main window.
+    letEnterPressFocusedButtons(*this);
 
     m_expectedCurveAction = new QAction(tr("Ожидаемая вероятность"), this);
     m_expectedCurveAction->setCheckable(true);

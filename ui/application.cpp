@@ -3,7 +3,6 @@
 #include "model/fp_environment.h"
 #include "ui/program_icon.h"
 #include "ui/window_placement.h"
-#include "view3d/pixel_format.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,7 +20,6 @@ void prepareApplication()
     defaultFont.setPixelSize(11);
     QApplication::setFont(defaultFont);
     QApplication::setApplicationName(kApplicationTitle);
-    QSurfaceFormat::setDefaultFormat(requestedSurfaceFormat());
     QApplication::setWindowIcon(programIcon());
     // Ties the windows to the desktop entry and its icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral(BRENVIK_APP_ID));

@@ -3,20 +3,38 @@
 #include "model/failure_text.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace brenvik {
 
 FailureReport::~FailureReport() { delete m_box.data(); }
 
-QString elidedForDisplay(const QString& text)
+QString elidedForDisplay(const QString& text, const QFontMetrics& metrics, int width)
 {
-    constexpr qsizetype kHead = 120;
-    constexpr qsizetype kTail = 60;
-    if (text.size() <= kHead + kTail + 20)
-        return text;
-    return text.left(kHead) + QStringLiteral(" … ") + text.right(kTail);
+    // The box wraps its text between words only: a word wider than the line would be cut
+    // at the box's edge, so it loses its middle instead.
+    QStringList words = text.split(QLatin1Char(' '));
+    for (QString& word : words)
+        if (metrics.horizontalAdvance(word) > width)
+            word = metrics.elidedText(word, Qt::ElideMiddle, width);
+    return words.join(QLatin1Char(' '));
 }
+
+namespace {
+/// The width a report's line may take: a message box keeps its text to about half the
+/// screen, at most 500 pixels, beside its icon and within its margins.
+int reportLineWidth(const QWidget* owner)
+{
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 800;
+    constexpr int kIconAndMargins = 100;
+    return std::max(100, std::min(screenWidth / 2, 500) - kIconAndMargins);
+}
+}  // namespace
 
 void FailureReport::ReportFailure(const QString& message)
 {
@@ -31,8 +49,9 @@ void FailureReport::ReportFailure(const QString& message)
         popup->close();
 
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, elidedForDisplay(text),
-                                QMessageBox::Ok, m_owner);
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, kApplicationTitle, QString(), QMessageBox::Ok, m_owner);
+    box->setText(elidedForDisplay(text, box->fontMetrics(), reportLineWidth(m_owner)));
     if (box->text() != text)
         box->setDetailedText(text);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -13,9 +13,9 @@ namespace brenvik {
 
 inline const QString kApplicationTitle = QStringLiteral("Brenvik");
 
-/// A message too long to read in a box (a pasted text of thousands of digits) shown with
-/// its middle left out; the box's details hold the whole message.
-QString elidedForDisplay(const QString& text);
+/// The message with every word wider than `width` (a pasted text of thousands of digits)
+/// shown with its middle left out; the box's details hold the whole message.
+QString elidedForDisplay(const QString& text, const QFontMetrics& metrics, int width);
 
 class FailureReport : public QObject {
     Q_OBJECT

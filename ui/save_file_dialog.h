@@ -1,6 +1,8 @@
 #pragma once
 // The file dialog for saving: a name in a folder that does not exist is refused while the
-// dialog is still open, with a warning in front of it, and the user chooses again.
+// dialog is still open, with a warning in front of it, and the user chooses again. It
+// opens no larger than the screen it opens on, with the file list's columns and the side
+// bar wide enough for what they show.
 
 #include <QFileDialog>
 
@@ -15,8 +17,20 @@ class SaveFileDialog final : public QFileDialog {
 public:
     explicit SaveFileDialog(QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 public slots:
     void accept() override;
+
+private:
+    /// Shrinks the dialog to the available area of the screen it opens on.
+    void fitScreen();
+    /// The Size, Type and Date columns and the side bar as wide as their texts, until the
+    /// user resizes a column.
+    void fitColumns();
+
+    bool m_columnsSetByUser = false;
+    bool m_fittingColumns = false;
 };
 
 /// A save dialog listing files with `icons`, with one filter, `suffix` appended to a

@@ -25,6 +25,7 @@ QSurfaceFormat requestedSurfaceFormat()
     format.setRedBufferSize(5);
     format.setGreenBufferSize(5);
     format.setBlueBufferSize(5);
+    format.setAlphaBufferSize(0);
     format.setDepthBufferSize(16);
     format.setStencilBufferSize(0);
     return format;
@@ -46,7 +47,7 @@ QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained)
 QString probeRenderingContext()
 {
     QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
+    context.setFormat(requestedSurfaceFormat());
     if (!context.create())
         return pixelFormatProblem(false, {});
     QOffscreenSurface surface;

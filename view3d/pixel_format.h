@@ -13,10 +13,12 @@ QString pixelFormatCaption();
 QString noPixelFormatText();
 QString pixelFormatNotSetText();
 
-/// The format every window asks for: desktop OpenGL in the compatibility profile
+/// The format the 3-D view asks for: desktop OpenGL in the compatibility profile
 /// (fixed-function drawing), double buffering, RGB with 5 bits a channel and no alpha, a
-/// 16-bit depth buffer and no stencil. Set before any window is created. The window
-/// system may give more bits than asked.
+/// 16-bit depth buffer and no stencil. The view's alone: as every window's default it
+/// would ask X11 for a 15-bit visual for each tooltip, menu and dialog, which a 24-bit
+/// screen lacks (Qt then warns on the terminal every time). The window system may give
+/// more bits than asked.
 QSurfaceFormat requestedSurfaceFormat();
 
 /// The message to show, or an empty text when the context will do: no context at all
@@ -26,7 +28,7 @@ QSurfaceFormat requestedSurfaceFormat();
 /// framebuffer, single-buffered or not.
 QString pixelFormatProblem(bool contextCreated, const QSurfaceFormat& obtained);
 
-/// Asks the window system for a context of the default format on an off-screen surface,
+/// Asks the window system for a context of the requested format on an off-screen surface,
 /// as the view will: the message for what it refuses, or an empty text.
 QString probeRenderingContext();
 

@@ -1,11 +1,20 @@
 #include "view3d/scene_view.h"
 
+#include "view3d/pixel_format.h"
+
+#include <QOpenGLFunctions>
+
 namespace brenvik {
 
 SceneView::SceneView(QWidget* parent) : QOpenGLWidget(parent)
 {
     // Panels lie on top; the view never takes the focus from the controls.
     setFocusPolicy(Qt::NoFocus);
+    setFormat(requestedSurfaceFormat());
+    // A picture without alpha: the window composes it opaque on every platform. With an
+    // alpha channel, a compositor that honours it (native Wayland) would show the desktop
+    // through the background, which is cleared with alpha 0.
+    setTextureFormat(GL_RGB8);
 }
 
 SceneView::~SceneView() = default;

@@ -48,6 +48,17 @@ private slots:
         QVERIFY(!box.creditsTimer().isActive());
     }
 
+    void aboutTextTellsTheTruthAboutTheSeparator()
+    {
+        // Under a "," locale a typed point becomes a comma; under a "." locale the other
+        // way round. The text must not promise the one where the other happens.
+        FormFixture f;
+        const QString text = f.aboutBox.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        const QString wrong =
+            f.sep() == QLatin1Char(',') ? QStringLiteral("станет точкой") : QStringLiteral("станет запятой");
+        QVERIFY2(!text.contains(wrong), qPrintable(wrong));
+    }
+
     void creditsRiseAPixelATickAndJumpBack_data()
     {
         QTest::addColumn<int>("ticks");

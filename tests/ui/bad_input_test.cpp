@@ -34,6 +34,9 @@ private slots:
                                  << ""
                                  << "real";
         QTest::newRow("Q 10000 digits") << "Edit1" << huge << "real";
+        QTest::newRow("Q 5000 ones") << "Edit1" << QString(5000, QLatin1Char('1')) << "real";
+        QTest::newRow("Q 150 digits and a letter")
+            << "Edit1" << QString(150, QLatin1Char('7')) + QLatin1Char('x') << "real";
         QTest::newRow("Q 10000 decimals") << "Edit1" << tiny << "";
         QTest::newRow("Q 1e400") << "Edit1"
                                  << "1e400"
@@ -112,6 +115,14 @@ private slots:
             QCOMPARE(report->detailedText().isEmpty() ? report->text() : report->detailedText(), message);
             QVERIFY(report->text().size() < 300);
             QVERIFY(report->text().endsWith(QStringLiteral(" value.")));
+            // Every word of it fits the box's line, where nothing is cut at the edge.
+            QVERIFY(QTest::qWaitForWindowExposed(report));
+            const QLabel* label = report->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            for (const QString& word : label->text().split(QLatin1Char(' ')))
+                QVERIFY2(label->fontMetrics().horizontalAdvance(word) <= label->contentsRect().width(),
+                         qPrintable(word.left(20) + QStringLiteral("… in ") +
+                                    QString::number(label->contentsRect().width())));
             f.takeReport();
             QCOMPARE(f.form->model().trials().TestCount(), 0);
         }

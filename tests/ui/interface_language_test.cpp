@@ -4,8 +4,10 @@
 
 #include "form_fixture.h"
 #include "view3d/pixel_format.h"
+#include "view3d/scene_view.h"
 
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 using namespace brenvik;
@@ -48,7 +50,7 @@ private slots:
         QTest::newRow("CheckBox1") << "CheckBox1" << QByteArray("text") << "Белый шум"
                                    << "White noise";
         QTest::newRow("CheckBox1 hint") << "CheckBox1" << QByteArray("toolTip") << "Добавить шипу !"
-                                        << "Add some hiss !";
+                                        << "Add some hiss!";
         QTest::newRow("CheckBox3") << "CheckBox3" << QByteArray("text") << "Интенсивность шума"
                                    << "Noise level";
         QTest::newRow("Button1") << "Button1" << QByteArray("text") << "Старт!"
@@ -63,8 +65,8 @@ private slots:
                                     << "Расчитанная вероятность обнаружения"
                                     << "Computed probability of detection";
         // Values are no texts: they stay as they are in every language.
-        QTest::newRow("Edit3") << "Edit3" << QByteArray("text") << "0,27"
-                               << "0,27";
+        QTest::newRow("Edit4") << "Edit4" << QByteArray("text") << "---"
+                               << "---";
     }
 
     void mainWindowTexts()
@@ -77,6 +79,32 @@ private slots:
         f.takeReport();
         const QWidget* control = f.child<QWidget>(name.toLatin1().constData());
         QCOMPARE(control->property(property.constData()).toString(), expectEnglish() ? english : russian);
+    }
+
+    void startsWithoutAReportAndDrawsTheFirstFrame()
+    {
+        // Whatever the language and separator, a new user meets no failure at start.
+        FormFixture f;
+        QVERIFY(!f.report.isOpen());
+        QVERIFY(f.form->view().hasFrame());
+        QCOMPARE(f.edit("Edit3")->text(), QStringLiteral("0") + f.sep() + QStringLiteral("27"));
+    }
+
+    void aboutTextNamesTheBoxesByTheirLabels()
+    {
+        // A caption the About text quotes with its colon is the caption beside a box.
+        FormFixture f;
+        QStringList labels;
+        for (const QLabel* label : f.form->findChildren<QLabel*>())
+            labels.append(label->text());
+        const QString about = f.aboutBox.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        const QRegularExpression quotedCaption(QStringLiteral("[«\"]([^»\"]+:)[»\"]"));
+        qsizetype quoted = 0;
+        for (const QRegularExpressionMatch& m : quotedCaption.globalMatch(about)) {
+            QVERIFY2(labels.contains(m.captured(1)), qPrintable(m.captured(1)));
+            ++quoted;
+        }
+        QVERIFY(quoted >= 3);
     }
 
     void sweepButtonFollowsTheLanguage()

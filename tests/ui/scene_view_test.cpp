@@ -15,6 +15,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <vector>
 
 using namespace brenvik;
 using brenvik::testing::FormFixture;
@@ -166,6 +167,27 @@ private slots:
         const double ratio = s.form->devicePixelRatioF();
         QCOMPARE(s.form->view().renderer().viewport().width, qRound((outer.width() - 200) * ratio));
         QCOMPARE(s.form->view().renderer().viewport().height, qRound((outer.height() - 50) * ratio));
+    }
+
+    void pictureIsOpaque()
+    {
+        // Where a compositor honours the window's alpha (native Wayland), any pixel of the
+        // view with alpha below 1 lets the desktop show through: the background included.
+        Scene s;
+        s.slider("TrackBar6")->setValue(60);
+        s.checkBox("CheckBox1")->setChecked(true);
+        s.slider("TrackBar5")->setValue(30);
+        s.frame();
+        SceneView& view = s.form->view();
+        const QSize size = view.size() * view.devicePixelRatio();
+        std::vector<GLubyte> pixels(std::size_t(size.width()) * std::size_t(size.height()) * 4);
+        view.makeCurrent();
+        glReadPixels(0, 0, size.width(), size.height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        view.doneCurrent();
+        qsizetype seeThrough = 0;
+        for (std::size_t i = 3; i < pixels.size(); i += 4)
+            seeThrough += pixels[i] != 255;
+        QCOMPARE(seeThrough, 0);
     }
 
     void pixelFormatMessages()
