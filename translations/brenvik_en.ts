@@ -245,6 +245,33 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
+    <name>brenvik::FileSizeColumn</name>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>КиБ</source>
+        <translation>KiB</translation>
+    </message>
+    <message>
+        <source>МиБ</source>
+        <translation>MiB</translation>
+    </message>
+    <message>
+        <source>ГиБ</source>
+        <translation>GiB</translation>
+    </message>
+    <message>
+        <source>ТиБ</source>
+        <translation>TiB</translation>
+    </message>
+    <message>
+        <source>ПиБ</source>
+        <translation>PiB</translation>
+    </message>
+</context>
+<context>
     <name>brenvik::PlainFileIcons</name>
     <message>
         <source>Диск</source>

@@ -9,10 +9,12 @@ namespace brenvik {
 
 QString fileSizeText(qint64 bytes, const QLocale& locale)
 {
-    static constexpr std::array kUnits{
-        QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "байт"), QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "КиБ"),
-        QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "МиБ"),  QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ГиБ"),
-        QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ТиБ"),  QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ПиБ")};
+    static constexpr std::array kUnits{QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "байт"),
+                                       QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "КиБ"),
+                                       QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "МиБ"),
+                                       QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ГиБ"),
+                                       QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ТиБ"),
+                                       QT_TRANSLATE_NOOP("brenvik::FileSizeColumn", "ПиБ")};
     std::size_t power = 0;
     double value = static_cast<double>(bytes);
     while (value >= 1024 && power + 1 < kUnits.size()) {

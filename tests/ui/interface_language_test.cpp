@@ -3,6 +3,7 @@
 // names the language the run must show).
 
 #include "form_fixture.h"
+#include "ui/file_size_column.h"
 #include "view3d/pixel_format.h"
 #include "view3d/scene_view.h"
 
@@ -157,6 +158,14 @@ private slots:
         // The type column of the save dialogs' file list.
         QCOMPARE(PlainFileIcons().type(QFileInfo(path == QStringLiteral("link") ? link : path)),
                  expectEnglish() ? english : russian);
+    }
+
+    void fileSizesSpeakTheLanguage()
+    {
+        FormFixture f;
+        // The Size column of the save dialogs' file list.
+        QCOMPARE(fileSizeText(3 << 20, QLocale(QLocale::C)),
+                 expectEnglish() ? QStringLiteral("3.00 MiB") : QStringLiteral("3.00 МиБ"));
     }
 
     void failedSaveIsReportedInTheLanguage()
