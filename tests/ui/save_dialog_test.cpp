@@ -17,7 +17,16 @@ using brenvik::testing::FormFixture;
 class SaveDialogTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_settings;
+
 private slots:
+    void initTestCase()
+    {
+        // Qt's file dialog restores its columns from the user's settings: none here.
+        QVERIFY(m_settings.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.path()));
+    }
+
     void dialogFitsTheScreen_data()
     {
         QTest::addColumn<bool>("picture");
