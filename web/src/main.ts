@@ -51,6 +51,8 @@ class BrenvikPage {
   private readonly announce = $("announce");
 
   constructor(readonly model: BrenvikModel) {
+    // The threshold starts as 0.27 written with the user's separator, as in the desktop program.
+    this.boxes[2].value = `0${this.separator}27`;
     this.scene = new SceneRenderer($("View3D"));
     this.about = new AboutBox($("AboutBox") as HTMLDialogElement, $("credits"), $("AboutCheckBox1"), "jungle.wav");
     this.wire();

@@ -252,12 +252,15 @@ async function main(): Promise<void> {
     }
   });
 
-  console.log("browser: in English, with the desktop program's message for \"0,27\" under a \".\" locale");
+  console.log("browser: in English, the threshold written with a point");
   await withBrowser("en-US", async (context) => {
     const page = await openPage(context);
     expect(await page.textContent("#Button1") === "Start!", "English caption");
-    expect(await page.getAttribute("#BitBtn1", "title") === "Away from here !!! 8-(", "English hint");
-    expect(await page.textContent("#Edit3-error") === "'0,27' is not a valid floating point value.", "the threshold's message");
+    expect(await page.getAttribute("#BitBtn1", "title") === "Away from here!!! 8-(", "English hint");
+    expect(await page.inputValue("#Edit3") === "0.27" && await page.textContent("#Edit3-error") === "", "the threshold in the user's separator");
+    await page.fill("#Edit3", "0,27");
+    await page.waitForFunction(() => document.getElementById("Edit3-error")!.textContent !== "", null, { timeout: 5000 });
+    expect(await page.textContent("#Edit3-error") === "'0,27' is not a valid floating point value.", "a comma under \".\" gets the desktop program's message");
   });
 
   console.log("browser: offline once loaded");
