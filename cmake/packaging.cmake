@@ -64,6 +64,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A cross build is packaged for the processor it was built for (CPack would take the build
+# machine's); dpkg-shlibdeps then reads that architecture's libraries from their multiarch
+# folders, so the dependencies are the ones its own Qt and C libraries name.
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux"
+   AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+endif()
 # Beyond the libraries it links: the fonts its forms name, software OpenGL where there is no
 # other driver, and Qt's own translations (its dialogs and buttons in Russian). Qt's X11
 # platform, on which the program runs in Wayland sessions through XWayland, comes with
