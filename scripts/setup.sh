@@ -35,20 +35,55 @@ for package in "${PACKAGES[@]}"; do
     fi
 done
 
+sudo=()
+if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
+    sudo=(sudo)
+fi
 if ((${#missing[@]} > 0)); then
     echo "setup: installing missing Debian packages: ${missing[*]}"
-    sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "setup: need root or sudo to install: ${missing[*]}" >&2
-            exit 1
-        fi
-        sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ] && ((${#sudo[@]} == 0)); then
+        echo "setup: need root or sudo to install: ${missing[*]}" >&2
+        exit 1
     fi
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 else
     echo "setup: all required Debian packages are installed"
+fi
+
+# With --arm64 (test.sh's arm64 build of the windows): Debian's arm64 Qt 6 and what the
+# windows link, installed beside the host's through multiarch, with the cross compiler and
+# qemu-user to run the arm64 tests. Same versions as the host's are required, so apt may
+# upgrade a host library to the archive's; an install that would remove a host package is
+# refused instead.
+ARM64_PACKAGES=(
+    qt6-base-dev:arm64 libqt6opengl6-dev:arm64 qt6-multimedia-dev:arm64 qt6-tools-dev:arm64
+    libglu1-mesa-dev:arm64 libgl1-mesa-dri:arm64
+    g++-aarch64-linux-gnu qemu-user
+)
+if [ "${1:-}" = "--arm64" ]; then
+    arm64_missing=()
+    for package in "${ARM64_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            arm64_missing+=("$package")
+        fi
+    done
+    if ((${#arm64_missing[@]} > 0)); then
+        echo "setup: installing the arm64 build's Debian packages: ${arm64_missing[*]}"
+        if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+            "${sudo[@]}" dpkg --add-architecture arm64
+        fi
+        "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update
+        removed=$(LC_ALL=C apt-get -s install --no-install-recommends "${arm64_missing[@]}" | sed -n 's/^Remv //p')
+        if [ -n "$removed" ]; then
+            echo "setup: installing the arm64 packages would remove these, so nothing is installed:" >&2
+            echo "$removed" >&2
+            exit 1
+        fi
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${arm64_missing[@]}"
+    else
+        echo "setup: all the arm64 build's Debian packages are installed"
+    fi
 fi
 
 generator=()
