@@ -4,14 +4,14 @@
 // Prints the median of 15 runs of the time per frame, by the clock and in processor time
 // (which moves less on a busy machine).
 
-import { join } from "node:path";
+import { resolve } from "node:path";
 
 type Factory = () => Promise<{ _brenvik_benchmark_frames(count: number): number }>;
 
 async function main(): Promise<void> {
   const [buildDir, seconds = "3"] = process.argv.slice(2);
   // eslint-disable-next-line @typescript-eslint/no-require-imports
-  const factory = require(join(buildDir, "brenvik_frame_benchmark.js")) as Factory;
+  const factory = require(resolve(buildDir, "brenvik_frame_benchmark.js")) as Factory;
   const module = await factory();
   module._brenvik_benchmark_frames(50);
   const runs: number[] = [];

@@ -6,7 +6,7 @@
 
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
-import { join } from "node:path";
+import { join, resolve } from "node:path";
 import { BrenvikModel, type ExactInputs, type ModuleFactory, singleBits } from "../../src/model";
 
 const [moduleDir, goldenPath, nativeCli] = process.argv.slice(2);
@@ -66,7 +66,7 @@ function shortestText(value: number, single: boolean): string {
 
 async function main(): Promise<void> {
   // eslint-disable-next-line @typescript-eslint/no-require-imports
-  const factory = require(join(moduleDir, "brenvik_model.js")) as ModuleFactory;
+  const factory = require(resolve(moduleDir, "brenvik_model.js")) as ModuleFactory;
   const module = await factory({ wasmBinary: readFileSync(join(moduleDir, "brenvik_model.wasm")) });
 
   // Golden frames: q_bits,q,t1x,t1y,t2x,t2y,noise,threshold_bits,threshold,seed,peak1,peak2,cell_mean,resolved,seed_after
