@@ -17,8 +17,8 @@ void mapBenchmark(benchmark::State& state, MapAxis axis)
     setModelFloatingPointEnvironment();
     MapGrid grid;
     grid.axis = axis;
-    grid.base.T1X = -10;
-    grid.noise = {true, 30};
+    grid.base.t1x = -10;
+    grid.base.noise = {true, 30};
     const auto threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(computeProbabilityMap(grid, threads));

@@ -21,26 +21,27 @@ using namespace brenvik;
 
 namespace {
 
-TFrameInputs separatedSources()
+ModelParameters separatedSources()
 {
-    TFrameInputs in;
-    in.T1X = -12;
-    in.T1Y = 4;
-    in.T2X = 14;
-    in.T2Y = -6;
+    ModelParameters in;
+    in.t1x = -12;
+    in.t1y = 4;
+    in.t2x = 14;
+    in.t2y = -6;
     return in;
 }
 
 void frameBenchmark(benchmark::State& state, NoiseSettings noise, bool literal)
 {
     setModelFloatingPointEnvironment();
-    const TFrameInputs in = separatedSources();
+    ModelParameters in = separatedSources();
+    in.noise = noise;
     NoiseGenerator generator;
     FrameEvaluator evaluator;
     SurfaceSamples samples;
     for (auto _ : state) {
-        const FrameResult r = literal ? evaluateFrameLiteral(in, noise, generator, &samples)
-                                      : evaluator.evaluate(in, noise, generator, &samples);
+        const FrameResult r = literal ? evaluateFrameLiteral(in, generator, &samples)
+                                      : evaluator.evaluate(in, generator, &samples);
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(samples.data());
     }
@@ -58,25 +59,27 @@ void BM_FrameLiteralNoiseOn30(benchmark::State& state)
 void BM_TrialNoiseOn30(benchmark::State& state)
 {
     setModelFloatingPointEnvironment();
-    const TFrameInputs in = separatedSources();
+    ModelParameters in = separatedSources();
+    in.noise = {true, 30};
     NoiseGenerator generator;
     TrialEvaluator evaluator;
     for (auto _ : state)
-        benchmark::DoNotOptimize(evaluator.evaluate(in, NoiseSettings{true, 30}, generator));
+        benchmark::DoNotOptimize(evaluator.evaluate(in, generator));
 }
 
 void BM_FrameNewWidthEveryFrame(benchmark::State& state)
 {
     // The worst case: the width changes on every frame, so the table starts cold each time.
     setModelFloatingPointEnvironment();
-    TFrameInputs in = separatedSources();
+    ModelParameters in = separatedSources();
+    in.noise = {true, 30};
     NoiseGenerator generator;
     FrameEvaluator evaluator;
     float q = 9.0f;
     for (auto _ : state) {
         q = q == 9.0f ? 9.5f : 9.0f;
-        in.Q = q;
-        benchmark::DoNotOptimize(evaluator.evaluate(in, NoiseSettings{true, 30}, generator));
+        in.q = q;
+        benchmark::DoNotOptimize(evaluator.evaluate(in, generator));
     }
 }
 
@@ -98,13 +101,14 @@ void BM_ExpectedStepLevel30(benchmark::State& state)
     // never come back within the two results kept), so the noiseless values and the
     // distribution of the cell's noise are computed anew.
     setModelFloatingPointEnvironment();
-    TFrameInputs in = separatedSources();
+    ModelParameters in = separatedSources();
     ExpectedProbability expected;
     int i = 0;
     for (auto _ : state) {
         ++i;
-        in.T2X = static_cast<std::int8_t>(14 + i % 3);
-        benchmark::DoNotOptimize(expected(in, NoiseSettings{true, i % 2 == 0 ? 30 : 29}));
+        in.t2x = static_cast<std::int8_t>(14 + i % 3);
+        in.noise = {true, i % 2 == 0 ? 30 : 29};
+        benchmark::DoNotOptimize(expected(in));
     }
 }
 
@@ -112,9 +116,10 @@ void BM_ExpectedOneOffLevel30(benchmark::State& state)
 {
     // Nothing kept from before: the point-spread values are computed too.
     setModelFloatingPointEnvironment();
-    const TFrameInputs in = separatedSources();
+    ModelParameters in = separatedSources();
+    in.noise = {true, 30};
     for (auto _ : state)
-        benchmark::DoNotOptimize(expectedProbability(in, NoiseSettings{true, 30}));
+        benchmark::DoNotOptimize(expectedProbability(in));
 }
 
 // The sweep of `brenvik-cli sweep --vary position,noise,threshold --tests 1000000`,

@@ -29,18 +29,18 @@ unsigned threadCount(const Options& options)
 
 void runTrials(const Options& options, std::ostream& out)
 {
-    const std::uint8_t batch = options.inputs.BatchSize;
+    const std::uint8_t batch = options.parameters.batchSize;
     const std::int64_t frames = options.frames >= 0 ? options.frames : (batch == 0 ? 256 : batch);
 
     ResolutionModel model;
     out << "frame,peak1,peak2,cell_mean,resolved,probability\n";
     for (std::int64_t frame = 1; frame <= frames; ++frame) {
-        const FrameOutcome outcome = model.runTrial(options.inputs, options.noise);
+        const FrameOutcome outcome = model.runTrial(options.parameters);
         const FrameResult& r = outcome.frame;
-        out << frame << ',' << shortestText(r.Peak1) << ',' << shortestText(r.Peak2) << ','
-            << shortestText(r.CellMean) << ',' << (r.resolved ? 1 : 0) << ',';
-        if (outcome.Probability)
-            out << probabilityText(*outcome.Probability, '.');
+        out << frame << ',' << shortestText(r.peak1) << ',' << shortestText(r.peak2) << ','
+            << shortestText(r.cellMean) << ',' << (r.resolved ? 1 : 0) << ',';
+        if (outcome.probability)
+            out << probabilityText(*outcome.probability, '.');
         out << '\n';
     }
 }
@@ -49,8 +49,7 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
                      const ProgressClock& clock)
 {
     SweepSettings settings;
-    settings.base = options.inputs;
-    settings.noise = options.noise;
+    settings.base = options.parameters;
     settings.vary = options.vary;
     settings.trialsPerStep = options.trialsPerStep;
     settings.firstStep = options.firstStep;
@@ -79,15 +78,14 @@ void runSweepCommand(const Options& options, std::ostream& out, std::ostream& er
 
 void runExpected(const Options& options, std::ostream& out)
 {
-    out << "p_expected\n" << shortestText(expectedProbability(options.inputs, options.noise)) << '\n';
+    out << "p_expected\n" << shortestText(expectedProbability(options.parameters)) << '\n';
 }
 
 ProbabilityMap computeMap(const Options& options)
 {
     MapGrid grid;
     grid.axis = options.mapAxis;
-    grid.base = options.inputs;
-    grid.noise = options.noise;
+    grid.base = options.parameters;
     return *computeProbabilityMap(grid, threadCount(options));  // nothing cancels it
 }
 

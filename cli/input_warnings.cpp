@@ -9,7 +9,7 @@ std::vector<std::string> inputWarnings(const Options& options)
     std::vector<std::string> warnings;
     if (options.command == Command::Help)
         return warnings;
-    const float Q = options.inputs.Q;
+    const float Q = options.parameters.q;
     if (Q == 0.0f) {
         warnings.emplace_back(
             "--q: warning: with width 0 every intensity is NaN, and the criterion then counts "
@@ -25,7 +25,7 @@ std::vector<std::string> inputWarnings(const Options& options)
     // A threshold sweep replaces the threshold given.
     if (options.command == Command::Sweep && options.vary.threshold)
         return warnings;
-    const float threshold = options.inputs.Threshold;
+    const float threshold = options.parameters.threshold;
     if (threshold < 0.0f) {
         warnings.emplace_back(
             "--threshold: warning: a negative threshold lets a trial count as resolved even when "

@@ -225,19 +225,19 @@ Options parseOptions(std::span<const std::string_view> args)
         };
 
         if (name == "--q") {
-            options.inputs.Q = realArgument(name, value());
+            options.parameters.q = realArgument(name, value());
         } else if (name == "--threshold") {
-            options.inputs.Threshold = realArgument(name, value());
+            options.parameters.threshold = realArgument(name, value());
             thresholdGiven = true;
         } else if (name == "--t1") {
-            positionArgument(name, value(), options.inputs.T1X, options.inputs.T1Y);
+            positionArgument(name, value(), options.parameters.t1x, options.parameters.t1y);
         } else if (name == "--t2" && mapCommand) {
             throw UsageError("brenvik-cli " + std::string(args[0]) +
                              ": --t2 is not taken; T2 moves along the diagonal, the map's x axis.");
         } else if (name == "--t2") {
-            positionArgument(name, value(), options.inputs.T2X, options.inputs.T2Y);
+            positionArgument(name, value(), options.parameters.t2x, options.parameters.t2y);
         } else if (name == "--noise") {
-            options.noise = {true, integerInRange(name, value(), 0, kNoiseLimit)};
+            options.parameters.noise = {true, integerInRange(name, value(), 0, kNoiseLimit)};
             noiseGiven = true;
         } else if (name == "--y" && mapCommand) {
             options.mapAxis = mapAxisArgument(value());
@@ -246,7 +246,7 @@ Options parseOptions(std::span<const std::string_view> args)
             options.limitP = probabilityArgument(name, value());
         } else if (name == "--tests" && *command == Command::Trials) {
             // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
-            options.inputs.BatchSize = static_cast<std::uint8_t>(integerArgument(name, value()));
+            options.parameters.batchSize = static_cast<std::uint8_t>(integerArgument(name, value()));
         } else if (name == "--tests" && *command == Command::Sweep) {
             options.trialsPerStep = integerInRange(name, value(), 1, kMaxTrialsPerStep);
         } else if (name == "--frames" && *command == Command::Trials) {

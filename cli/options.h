@@ -25,10 +25,9 @@ struct Options {
     Command command = Command::Help;
     /// Help was asked for this command (Help alone: the tool's overview).
     Command helpFor = Command::Help;
-    TFrameInputs inputs;       ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0)
-    NoiseSettings noise;       ///< off unless --noise
-    std::int64_t frames = -1;  ///< trials: -1 means one batch
-    SweptParameters vary;      ///< sweep: position unless --vary
+    ModelParameters parameters;  ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0), noise off
+    std::int64_t frames = -1;    ///< trials: -1 means one batch
+    SweptParameters vary;        ///< sweep: position unless --vary
     std::int64_t trialsPerStep = 5;
     unsigned threads = 0;  ///< sweep, map, limit: 0 means one per core
     int firstStep = 0;     ///< sweep: the steps run

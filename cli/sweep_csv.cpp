@@ -12,9 +12,9 @@ void writeSweepCsvRow(std::ostream& out, const SweepStepResult& r, ExpectedProba
 {
     const Interval ci = wilsonInterval(r.resolved, r.trials);
     const double share = static_cast<double>(r.resolved) / static_cast<double>(r.trials);
-    out << r.step << ',' << sweptParameterColumns(r.inputs, r.noise) << ',' << r.resolved << ',' << r.trials
-        << ',' << shortestText(share) << ',' << shortestText(ci.low) << ',' << shortestText(ci.high) << ','
-        << shortestText(expected(r.inputs, r.noise)) << '\n';
+    out << r.step << ',' << sweptParameterColumns(r.parameters) << ',' << r.resolved << ',' << r.trials << ','
+        << shortestText(share) << ',' << shortestText(ci.low) << ',' << shortestText(ci.high) << ','
+        << shortestText(expected(r.parameters)) << '\n';
 }
 
 }  // namespace brenvik::cli

@@ -5,21 +5,21 @@
 
 namespace brenvik {
 
-void BatchTrials::add(const TrialParameters& parameters)
+void BatchTrials::add(const ModelParameters& parameters)
 {
     if (m_trials == 0)
         m_first = parameters;
-    if (m_trials == 0 || !(parameters == m_last))
+    if (m_trials == 0 || !sameTrials(parameters, m_last))
         m_trialsAtLast = 0;
     m_last = parameters;
     ++m_trials;
     ++m_trialsAtLast;
 }
 
-BatchResult batchResult(float Probability, const BatchTrials& trials, char separator)
+BatchResult batchResult(float probability, const BatchTrials& trials, char separator)
 {
-    const Extended shown = shownProbability(Probability);
-    return {Probability, shown, realToText(shown, separator), trials};
+    const Extended shown = shownProbability(probability);
+    return {probability, shown, realToText(shown, separator), trials};
 }
 
 }  // namespace brenvik

@@ -5,7 +5,6 @@
 #include "model/uniform_sum.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -53,52 +52,45 @@ const std::vector<double>& ExpectedProbability::noiseSumDistribution(int draws, 
     return m_distribution;
 }
 
-double ExpectedProbability::operator()(const TFrameInputs& inputs, const NoiseSettings& noise)
+double ExpectedProbability::operator()(const ModelParameters& parameters)
 {
-    const Question question{std::bit_cast<std::uint32_t>(inputs.Q),
-                            std::bit_cast<std::uint32_t>(inputs.Threshold),
-                            inputs.T1X,
-                            inputs.T1Y,
-                            inputs.T2X,
-                            inputs.T2Y,
-                            noise.enabled,
-                            noise.level};
     for (const std::optional<Answer>& answer : m_answers) {
-        if (answer && answer->question == question)
+        if (answer && sameTrials(answer->parameters, parameters))
             return answer->p;
     }
-    const double p = compute(inputs, noise);
-    m_answers[m_older] = Answer{question, p};
+    const double p = compute(parameters);
+    m_answers[m_older] = Answer{parameters, p};
     m_older = 1 - m_older;
     return p;
 }
 
-double ExpectedProbability::compute(const TFrameInputs& inputs, const NoiseSettings& noise)
+double ExpectedProbability::compute(const ModelParameters& parameters)
 {
+    const NoiseSettings& noise = parameters.noise;
     if (noise.enabled && (noise.level < 0 || noise.level > kMaxExpectedNoiseLevel)) {
         throw std::out_of_range("expected probability: noise level " + std::to_string(noise.level) +
                                 " is outside 0.." + std::to_string(kMaxExpectedNoiseLevel));
     }
-    const FrameResult still = planTrial(inputs).quiet;
+    const FrameResult still = planTrial(parameters).quiet;
     if (!noise.enabled || noise.level <= 1)
         return still.resolved ? 1.0 : 0.0;
 
     const int level = noise.level;
-    const std::vector<double>& sumOf = noiseSumDistribution(2 * still.CellCount, level);
+    const std::vector<double>& sumOf = noiseSumDistribution(2 * still.cellCount, level);
     const int sums = static_cast<int>(sumOf.size());
 
     // The cell's 98 draws come in as one sum n: the rounding after each sample is the one
     // the trials keep and this leaves out.
-    auto meanWith = [&](int n) { return cellMean(withNoise(still.CellSum, n), still.CellCount); };
+    auto meanWith = [&](int n) { return cellMean(withNoise(still.cellSum, n), still.cellCount); };
     auto passesWith = [&](float peak0) {
         return [&, peak0](int m, int n) {
             const float noisyPeak = withNoise(peak0, m);
             // The frame's criterion with this peak as both peaks judges this peak alone.
-            return isResolved(inputs.Threshold, noisyPeak, noisyPeak, meanWith(n));
+            return isResolved(parameters.threshold, noisyPeak, noisyPeak, meanWith(n));
         };
     };
-    countPassingDraws(level, sums, passesWith(still.Peak1), m_passing1);
-    countPassingDraws(level, sums, passesWith(still.Peak2), m_passing2);
+    countPassingDraws(level, sums, passesWith(still.peak1), m_passing1);
+    countPassingDraws(level, sums, passesWith(still.peak2), m_passing2);
 
     // Both counts fall as n grows: every draw of both peaks passes below `full`, and
     // none from `none` on. P(N < full) is summed from the nearer tail, so that a
@@ -128,22 +120,20 @@ double ExpectedProbability::compute(const TFrameInputs& inputs, const NoiseSetti
     return std::clamp(below + partial / static_cast<double>(all), 0.0, 1.0);
 }
 
-double expectedProbability(const TFrameInputs& inputs, const NoiseSettings& noise)
+double expectedProbability(const ModelParameters& parameters)
 {
     ExpectedProbability expected;
-    return expected(inputs, noise);
+    return expected(parameters);
 }
 
 double expectedShare(const BatchTrials& batch, ExpectedProbability& expected)
 {
     if (batch.trials() == 0)
         return std::numeric_limits<double>::quiet_NaN();
-    const TrialParameters& last = batch.last();
-    const double atLast = expected(last.inputs(), last.noise);
+    const double atLast = expected(batch.last());
     if (batch.uniform())
         return atLast;
-    const TrialParameters& first = batch.first();
-    const double atFirst = expected(first.inputs(), first.noise);
+    const double atFirst = expected(batch.first());
     const auto before = static_cast<double>(batch.trials() - batch.trialsAtLast());
     return (atFirst * before + atLast * static_cast<double>(batch.trialsAtLast())) /
            static_cast<double>(batch.trials());

@@ -46,25 +46,18 @@ inline constexpr std::int32_t kMaxExpectedNoiseLevel = 1000;
 /// last two sets of inputs, which a graph asks for again on every tick.
 class ExpectedProbability {
 public:
-    /// P(resolved) for these inputs and this noise. Throws std::out_of_range for a
-    /// noise level outside 0 … kMaxExpectedNoiseLevel while the noise is on.
-    double operator()(const TFrameInputs& inputs, const NoiseSettings& noise);
+    /// P(resolved) for these parameters. Throws std::out_of_range for a noise level
+    /// outside 0 … kMaxExpectedNoiseLevel while the noise is on.
+    double operator()(const ModelParameters& parameters);
 
 private:
-    /// What the result depends on: every input but the batch size, bit for bit.
-    struct Question {
-        std::uint32_t Q = 0, Threshold = 0;
-        std::int8_t T1X = 0, T1Y = 0, T2X = 0, T2Y = 0;
-        bool noise = false;
-        std::int32_t level = 0;
-        friend bool operator==(const Question&, const Question&) = default;
-    };
+    /// The result depends on every parameter but the batch size (sameTrials).
     struct Answer {
-        Question question;
+        ModelParameters parameters;
         double p = 0.0;
     };
 
-    double compute(const TFrameInputs& inputs, const NoiseSettings& noise);
+    double compute(const ModelParameters& parameters);
     const std::vector<double>& noiseSumDistribution(int draws, int level);
 
     std::array<std::optional<Answer>, 2> m_answers;
@@ -76,8 +69,8 @@ private:
     std::vector<int> m_passing1, m_passing2;
 };
 
-/// The same for one set of inputs.
-double expectedProbability(const TFrameInputs& inputs, const NoiseSettings& noise);
+/// The same for one set of parameters.
+double expectedProbability(const ModelParameters& parameters);
 
 /// The expected share of resolved trials in a batch: the mean of its trials' expected
 /// probabilities. The trials before the last run of equal parameters count with the first

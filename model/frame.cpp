@@ -17,11 +17,12 @@ std::int8_t cellIndex(std::int8_t mid)
 
 // The frame's algorithm, whatever supplies SourceIntensity(X, Y, SX, SY).
 template <class Intensity>
-FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const NoiseSettings& noise,
-                         NoiseGenerator& generator, SurfaceSamples* samples)
+FrameResult evaluateWith(Intensity&& intensity, const ModelParameters& in, NoiseGenerator& generator,
+                         SurfaceSamples* samples)
 {
+    const NoiseSettings& noise = in.noise;
     FrameResult r;
-    r.cell = midpointCell(in.T1X, in.T1Y, in.T2X, in.T2Y);
+    r.cell = midpointCell(in.t1x, in.t1y, in.t2x, in.t2y);
     const MidpointCell& c = r.cell;
 
     TGridSample* out = samples ? samples->data() : nullptr;
@@ -30,31 +31,31 @@ FrameResult evaluateWith(Intensity&& intensity, const TFrameInputs& in, const No
         const bool inCellColumn = c.CellXLo < X && X < c.CellXHi;
         for (int y = kFieldMin; y <= kFieldMax; ++y) {
             const auto Y = static_cast<std::int8_t>(y);
-            float i1 = scaledIntensity(intensity(X, Y, in.T1X, in.T1Y));
-            float i2 = scaledIntensity(intensity(X, Y, in.T2X, in.T2Y));
+            float i1 = scaledIntensity(intensity(X, Y, in.t1x, in.t1y));
+            float i2 = scaledIntensity(intensity(X, Y, in.t2x, in.t2y));
             if (noise.enabled) {
                 i1 = withNoise(i1, generator.NoiseDraw(noise.level));
                 i2 = withNoise(i2, generator.NoiseDraw(noise.level));
             }
             if (inCellColumn && c.CellYLo < Y && Y < c.CellYHi) {
-                r.CellSum = addToCellSum(r.CellSum, i1, i2);
-                r.CellCount = static_cast<std::uint8_t>(r.CellCount + 1);
+                r.cellSum = addToCellSum(r.cellSum, i1, i2);
+                r.cellCount = static_cast<std::uint8_t>(r.cellCount + 1);
             }
             if (out)
                 *out++ = TGridSample{X, Y, i1, i2};
         }
     }
 
-    r.Peak1 =
-        peakIntensity(intensity(in.T1X, in.T1Y, in.T1X, in.T1Y), intensity(in.T1X, in.T1Y, in.T2X, in.T2Y));
-    r.Peak2 =
-        peakIntensity(intensity(in.T2X, in.T2Y, in.T1X, in.T1Y), intensity(in.T2X, in.T2Y, in.T2X, in.T2Y));
-    r.CellMean = cellMean(r.CellSum, r.CellCount);
+    r.peak1 =
+        peakIntensity(intensity(in.t1x, in.t1y, in.t1x, in.t1y), intensity(in.t1x, in.t1y, in.t2x, in.t2y));
+    r.peak2 =
+        peakIntensity(intensity(in.t2x, in.t2y, in.t1x, in.t1y), intensity(in.t2x, in.t2y, in.t2x, in.t2y));
+    r.cellMean = cellMean(r.cellSum, r.cellCount);
     if (noise.enabled) {
-        r.Peak1 = withNoise(r.Peak1, generator.NoiseDraw(noise.level));
-        r.Peak2 = withNoise(r.Peak2, generator.NoiseDraw(noise.level));
+        r.peak1 = withNoise(r.peak1, generator.NoiseDraw(noise.level));
+        r.peak2 = withNoise(r.peak2, generator.NoiseDraw(noise.level));
     }
-    r.resolved = isResolved(in.Threshold, r.Peak1, r.Peak2, r.CellMean);
+    r.resolved = isResolved(in.threshold, r.peak1, r.peak2, r.cellMean);
     return r;
 }
 
@@ -74,9 +75,9 @@ MidpointCell midpointCell(std::int8_t T1X, std::int8_t T1Y, std::int8_t T2X, std
     return c;
 }
 
-bool isResolved(float Threshold, float Peak1, float Peak2, float CellMean)
+bool isResolved(float threshold, float peak1, float peak2, float cellMean)
 {
-    const Extended t = Threshold, p1 = Peak1, p2 = Peak2, mean = CellMean;
+    const Extended t = threshold, p1 = peak1, p2 = peak2, mean = cellMean;
     if (t * p1 > p1 - mean)
         return false;
     if (t * p2 > p2 - mean)
@@ -84,23 +85,23 @@ bool isResolved(float Threshold, float Peak1, float Peak2, float CellMean)
     return true;
 }
 
-FrameResult FrameEvaluator::evaluate(const TFrameInputs& inputs, const NoiseSettings& noise,
-                                     NoiseGenerator& generator, SurfaceSamples* samples)
+FrameResult FrameEvaluator::evaluate(const ModelParameters& parameters, NoiseGenerator& generator,
+                                     SurfaceSamples* samples)
 {
-    m_table.setWidth(inputs.Q);
+    m_table.setWidth(parameters.q);
     auto fromTable = [this](std::int8_t X, std::int8_t Y, std::int8_t SX, std::int8_t SY) {
         return m_table.at(squaredDistance(X, Y, SX, SY));
     };
-    return evaluateWith(fromTable, inputs, noise, generator, samples);
+    return evaluateWith(fromTable, parameters, generator, samples);
 }
 
-FrameResult evaluateFrameLiteral(const TFrameInputs& inputs, const NoiseSettings& noise,
-                                 NoiseGenerator& generator, SurfaceSamples* samples)
+FrameResult evaluateFrameLiteral(const ModelParameters& parameters, NoiseGenerator& generator,
+                                 SurfaceSamples* samples)
 {
-    auto fresh = [Q = inputs.Q](std::int8_t X, std::int8_t Y, std::int8_t SX, std::int8_t SY) {
+    auto fresh = [Q = parameters.q](std::int8_t X, std::int8_t Y, std::int8_t SX, std::int8_t SY) {
         return SourceIntensity(X, Y, SX, SY, Q);
     };
-    return evaluateWith(fresh, inputs, noise, generator, samples);
+    return evaluateWith(fresh, parameters, generator, samples);
 }
 
 }  // namespace brenvik

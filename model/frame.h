@@ -5,6 +5,7 @@
 
 #include "model/extended.h"
 #include "model/intensity_table.h"
+#include "model/model_parameters.h"
 #include "model/noise.h"
 
 #include <array>
@@ -49,22 +50,6 @@ inline float addToCellSum(float sum, float i1, float i2)
 /// The cell's mean, rounded to single.
 inline float cellMean(float sum, int count) { return toSingle(static_cast<Extended>(sum) / count); }
 
-/// The inputs read at the start of every frame.
-struct TFrameInputs {
-    float Q = 9.0f;              ///< width of the point-spread function
-    std::uint8_t BatchSize = 5;  ///< trials per batch, low 8 bits of the box's integer
-    float Threshold = 0.27f;     ///< share of the peak that must stand above the cell mean
-    std::int8_t T1X = 0, T1Y = 0, T2X = 0, T2Y = 0;
-};
-
-/// White noise: on or off, and its level (each draw is 0 … level − 1).
-struct NoiseSettings {
-    bool enabled = false;
-    std::int32_t level = 0;
-
-    friend bool operator==(const NoiseSettings&, const NoiseSettings&) = default;
-};
-
 /// The value of one sample point; the 3-D view draws it at height Intensity1 + Intensity2 − 52.
 struct TGridSample {
     std::int8_t X = 0, Y = 0;
@@ -86,16 +71,16 @@ struct MidpointCell {
 /// not rounded, so the cell need not hold the midpoint), clamped to −7 … 7. Same in y.
 MidpointCell midpointCell(std::int8_t T1X, std::int8_t T1Y, std::int8_t T2X, std::int8_t T2Y);
 
-/// Not resolved when Threshold·Peak > Peak − CellMean for either peak (extended
+/// Not resolved when threshold·peak > peak − cellMean for either peak (extended
 /// precision, strict, so a NaN never rejects).
-bool isResolved(float Threshold, float Peak1, float Peak2, float CellMean);
+bool isResolved(float threshold, float peak1, float peak2, float cellMean);
 
 struct FrameResult {
     MidpointCell cell;
-    float CellSum = 0.0f;
-    std::uint8_t CellCount = 0;
-    float CellMean = 0.0f;
-    float Peak1 = 0.0f, Peak2 = 0.0f;  ///< both sources' light at T1 and at T2, noise included
+    float cellSum = 0.0f;
+    std::uint8_t cellCount = 0;
+    float cellMean = 0.0f;
+    float peak1 = 0.0f, peak2 = 0.0f;  ///< both sources' light at T1 and at T2, noise included
     bool resolved = false;
 };
 
@@ -107,7 +92,7 @@ public:
     /// One frame. With noise on it makes 29 284 draws: two per sample point
     /// (Intensity1, then Intensity2), then one for Peak1 and one for Peak2.
     /// When `samples` is given it receives every sample point in loop order.
-    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise, NoiseGenerator& generator,
+    FrameResult evaluate(const ModelParameters& parameters, NoiseGenerator& generator,
                          SurfaceSamples* samples = nullptr);
 
 private:
@@ -116,7 +101,7 @@ private:
 
 /// The same frame computing every SourceIntensity anew: the reference that the fast
 /// evaluation is checked and measured against.
-FrameResult evaluateFrameLiteral(const TFrameInputs& inputs, const NoiseSettings& noise,
-                                 NoiseGenerator& generator, SurfaceSamples* samples = nullptr);
+FrameResult evaluateFrameLiteral(const ModelParameters& parameters, NoiseGenerator& generator,
+                                 SurfaceSamples* samples = nullptr);
 
 }  // namespace brenvik

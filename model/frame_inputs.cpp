@@ -16,18 +16,18 @@ auto convertBox(InputBox box, Convert convert)
 }
 }  // namespace
 
-TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator)
+ModelParameters readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator)
 {
-    TFrameInputs in;
-    in.Q = toSingle(convertBox(InputBox::q, [&] { return textToReal(texts.q, separator); }));
-    in.BatchSize = static_cast<std::uint8_t>(
+    ModelParameters in;
+    in.q = toSingle(convertBox(InputBox::q, [&] { return textToReal(texts.q, separator); }));
+    in.batchSize = static_cast<std::uint8_t>(
         convertBox(InputBox::batchSize, [&] { return textToInteger(texts.batchSize); }));
-    in.Threshold =
+    in.threshold =
         toSingle(convertBox(InputBox::threshold, [&] { return textToReal(texts.threshold, separator); }));
-    in.T1X = static_cast<std::int8_t>(positions.t1x);
-    in.T1Y = static_cast<std::int8_t>(positions.t1y);
-    in.T2X = static_cast<std::int8_t>(positions.t2x);
-    in.T2Y = static_cast<std::int8_t>(positions.t2y);
+    in.t1x = static_cast<std::int8_t>(positions.t1x);
+    in.t1y = static_cast<std::int8_t>(positions.t1y);
+    in.t2x = static_cast<std::int8_t>(positions.t2x);
+    in.t2y = static_cast<std::int8_t>(positions.t2y);
     return in;
 }
 

@@ -37,6 +37,7 @@ private:
 /// Q, then the batch size, then the threshold are converted (the first failure throws
 /// InputConversionError naming that box, with the whole text of that box); Q and the threshold are rounded to
 /// single, the batch size keeps its low 8 bits, each position its low 8 bits as signed.
-TFrameInputs readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator);
+/// The noise has no text: it is left off.
+ModelParameters readFrameInputs(const InputTexts& texts, const SourcePositions& positions, char separator);
 
 }  // namespace brenvik

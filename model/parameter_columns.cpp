@@ -4,11 +4,11 @@
 
 namespace brenvik {
 
-std::string sweptParameterColumns(const TFrameInputs& inputs, const NoiseSettings& noise)
+std::string sweptParameterColumns(const ModelParameters& p)
 {
-    return std::to_string(inputs.T2X) + ',' + std::to_string(inputs.T2Y) + ',' +
-           (noise.enabled ? std::to_string(noise.level) : std::string("off")) + ',' +
-           shortestText(inputs.Threshold);
+    return std::to_string(p.t2x) + ',' + std::to_string(p.t2y) + ',' +
+           (p.noise.enabled ? std::to_string(p.noise.level) : std::string("off")) + ',' +
+           shortestText(p.threshold);
 }
 
 }  // namespace brenvik

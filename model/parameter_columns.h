@@ -2,7 +2,7 @@
 // The CSV columns that name the parameters a sweep varies, shared by the graph window's
 // data export and the command-line tool's sweep.
 
-#include "model/frame.h"
+#include "model/model_parameters.h"
 
 #include <string>
 
@@ -10,6 +10,6 @@ namespace brenvik {
 
 /// "t2x,t2y,noise,threshold": T2's position, the noise level or "off", and the threshold
 /// as the shortest text that reads back to it, "." as decimal point.
-std::string sweptParameterColumns(const TFrameInputs& inputs, const NoiseSettings& noise);
+std::string sweptParameterColumns(const ModelParameters& parameters);
 
 }  // namespace brenvik

@@ -12,28 +12,25 @@
 
 namespace brenvik {
 
-TFrameInputs MapGrid::inputsAt(int step, int level) const
+ModelParameters MapGrid::parametersAt(int step, int level) const
 {
-    TFrameInputs inputs = base;
-    inputs.T2X = static_cast<std::int8_t>(sweepPosition(step));
-    inputs.T2Y = inputs.T2X;
+    ModelParameters parameters = base;
+    parameters.t2x = static_cast<std::int8_t>(sweepPosition(step));
+    parameters.t2y = parameters.t2x;
     if (axis == MapAxis::threshold)
-        inputs.Threshold = thresholdValue(level);
-    return inputs;
-}
-
-NoiseSettings MapGrid::noiseAt(int level) const
-{
-    return axis == MapAxis::noise ? NoiseSettings{true, level} : noise;
+        parameters.threshold = thresholdValue(level);
+    else
+        parameters.noise = {true, level};
+    return parameters;
 }
 
 double MapGrid::separation(double step) const
 {
     const double t2 = step + sweepPosition(0);
-    return std::hypot(t2 - base.T1X, t2 - base.T1Y);
+    return std::hypot(t2 - base.t1x, t2 - base.t1y);
 }
 
-double MapGrid::separationInQ(double step) const { return separation(step) / static_cast<double>(base.Q); }
+double MapGrid::separationInQ(double step) const { return separation(step) / static_cast<double>(base.q); }
 
 namespace {
 
@@ -45,10 +42,9 @@ void computeRows(const MapGrid& grid, std::atomic<int>& next, std::vector<double
     for (int level = next++; level < grid.levels(); level = next++) {
         if (progress && progress->cancel.load(std::memory_order_relaxed))
             return;
-        const NoiseSettings noise = grid.noiseAt(level);
         for (int step = 0; step < kMapSteps; ++step)
             p[static_cast<std::size_t>(level) * kMapSteps + static_cast<std::size_t>(step)] =
-                expected(grid.inputsAt(step, level), noise);
+                expected(grid.parametersAt(step, level));
         if (progress)
             progress->rowsDone.fetch_add(1, std::memory_order_relaxed);
     }
@@ -59,9 +55,10 @@ void computeRows(const MapGrid& grid, std::atomic<int>& next, std::vector<double
 std::optional<ProbabilityMap> computeProbabilityMap(const MapGrid& grid, unsigned threads,
                                                     MapProgress* progress)
 {
-    if (grid.axis == MapAxis::threshold && grid.noise.enabled &&
-        (grid.noise.level < 0 || grid.noise.level > kMaxExpectedNoiseLevel)) {
-        throw std::out_of_range("probability map: noise level " + std::to_string(grid.noise.level) +
+    const NoiseSettings& noise = grid.base.noise;
+    if (grid.axis == MapAxis::threshold && noise.enabled &&
+        (noise.level < 0 || noise.level > kMaxExpectedNoiseLevel)) {
+        throw std::out_of_range("probability map: noise level " + std::to_string(noise.level) +
                                 " is outside 0.." + std::to_string(kMaxExpectedNoiseLevel));
     }
     ProbabilityMap map{grid, std::vector<double>(static_cast<std::size_t>(grid.levels()) * kMapSteps)};

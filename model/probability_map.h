@@ -7,6 +7,7 @@
 
 #include "model/expected_probability.h"
 #include "model/frame.h"
+#include "model/model_parameters.h"
 
 #include <atomic>
 #include <optional>
@@ -25,14 +26,14 @@ inline constexpr int kMapThresholdLevels = 100;
 /// The grid's points and what is fixed over it.
 struct MapGrid {
     MapAxis axis = MapAxis::noise;
-    TFrameInputs base;    ///< Q, T1 and, for a noise map, the threshold; T2 is the x axis
-    NoiseSettings noise;  ///< for a threshold map; a noise map switches the noise on itself
+    /// Q, T1, for a noise map the threshold and for a threshold map the noise; T2 is the
+    /// x axis, and a noise map switches the noise on itself.
+    ModelParameters base;
 
     int levels() const { return axis == MapAxis::noise ? kMapNoiseLevels : kMapThresholdLevels; }
-    /// The inputs of the point (step, level): T2 at (step − 60, step − 60), and the noise
-    /// level or the threshold t ÷ 100 read as the main window reads its text.
-    TFrameInputs inputsAt(int step, int level) const;
-    NoiseSettings noiseAt(int level) const;
+    /// The parameters of the point (step, level): T2 at (step − 60, step − 60), and the
+    /// noise level or the threshold t ÷ 100 read as the main window reads its text.
+    ModelParameters parametersAt(int step, int level) const;
     /// |T2 − T1| in sensor units with T2 at (step − 60, step − 60); `step` may lie
     /// between two steps.
     double separation(double step) const;

@@ -32,12 +32,11 @@ void writeMapCsv(std::ostream& out, const ProbabilityMap& map)
 {
     out << kMapCsvHeader;
     for (int level = 0; level < map.grid.levels(); ++level) {
-        const NoiseSettings noise = map.grid.noiseAt(level);
         for (int step = 0; step < kMapSteps; ++step) {
-            const TFrameInputs inputs = map.grid.inputsAt(step, level);
-            out << step << ',' << int{inputs.T2X} << ',' << int{inputs.T2Y} << ','
-                << shortestText(map.grid.separation(step)) << ',' << noiseText(noise) << ','
-                << shortestText(inputs.Threshold) << ',' << shortestText(map.at(step, level)) << '\n';
+            const ModelParameters p = map.grid.parametersAt(step, level);
+            out << step << ',' << int{p.t2x} << ',' << int{p.t2y} << ','
+                << shortestText(map.grid.separation(step)) << ',' << noiseText(p.noise) << ','
+                << shortestText(p.threshold) << ',' << shortestText(map.at(step, level)) << '\n';
         }
     }
 }
@@ -47,8 +46,9 @@ void writeLimitCsv(std::ostream& out, const ProbabilityMap& map, double p)
     out << kLimitCsvHeader;
     for (int level = 0; level < map.grid.levels(); ++level) {
         const std::vector<Crossing> crossings = rowCrossings(map.row(level), p, map.grid);
-        out << noiseText(map.grid.noiseAt(level)) << ','
-            << shortestText(map.grid.inputsAt(0, level).Threshold) << ',' << crossings.size() << ','
+        const ModelParameters atLevel = map.grid.parametersAt(0, level);
+        out << noiseText(atLevel.noise) << ',' << shortestText(atLevel.threshold) << ',' << crossings.size()
+            << ','
             << joined(crossings,
                       [](const Crossing& c) {
                           return std::to_string(c.before) + '-' + std::to_string(c.before + 1);

@@ -2,29 +2,27 @@
 
 namespace brenvik {
 
-FrameOutcome ResolutionModel::runFrame(const TFrameInputs& inputs, const NoiseSettings& noise,
-                                       SurfaceSamples* samples)
+FrameOutcome ResolutionModel::runFrame(const ModelParameters& parameters, SurfaceSamples* samples)
 {
     FrameOutcome outcome;
-    outcome.frame = m_evaluator.evaluate(inputs, noise, m_noise, samples);
-    countTrial(outcome, inputs, noise);
+    outcome.frame = m_evaluator.evaluate(parameters, m_noise, samples);
+    countTrial(outcome, parameters);
     return outcome;
 }
 
-FrameOutcome ResolutionModel::runTrial(const TFrameInputs& inputs, const NoiseSettings& noise)
+FrameOutcome ResolutionModel::runTrial(const ModelParameters& parameters)
 {
     FrameOutcome outcome;
-    outcome.frame = m_trialEvaluator.evaluate(inputs, noise, m_noise);
-    countTrial(outcome, inputs, noise);
+    outcome.frame = m_trialEvaluator.evaluate(parameters, m_noise);
+    countTrial(outcome, parameters);
     return outcome;
 }
 
-void ResolutionModel::countTrial(FrameOutcome& outcome, const TFrameInputs& inputs,
-                                 const NoiseSettings& noise)
+void ResolutionModel::countTrial(FrameOutcome& outcome, const ModelParameters& parameters)
 {
-    m_batchTrials.add(TrialParameters::of(inputs, noise));
-    outcome.Probability = m_trials.countTrial(outcome.frame.resolved, inputs.BatchSize);
-    if (outcome.Probability) {
+    m_batchTrials.add(parameters);
+    outcome.probability = m_trials.countTrial(outcome.frame.resolved, parameters.batchSize);
+    if (outcome.probability) {
         outcome.batchTrials = m_batchTrials;
         m_batchTrials = {};
     }

@@ -16,20 +16,19 @@ namespace brenvik {
 struct FrameOutcome {
     FrameResult frame;
     /// Set when this frame completed a batch.
-    std::optional<float> Probability;
-    /// With Probability: the parameters the completed batch's trials were made with.
+    std::optional<float> probability;
+    /// With probability: the parameters the completed batch's trials were made with.
     BatchTrials batchTrials;
 };
 
 class ResolutionModel {
 public:
     /// One frame and its trial, counted toward the current batch.
-    FrameOutcome runFrame(const TFrameInputs& inputs, const NoiseSettings& noise,
-                          SurfaceSamples* samples = nullptr);
+    FrameOutcome runFrame(const ModelParameters& parameters, SurfaceSamples* samples = nullptr);
 
     /// The same trial from the midpoint cell alone, for callers that draw no samples:
     /// identical results, counts and generator state, at a fraction of the cost.
-    FrameOutcome runTrial(const TFrameInputs& inputs, const NoiseSettings& noise);
+    FrameOutcome runTrial(const ModelParameters& parameters);
 
     /// Drops the trials of the batch under way.
     void startBatch();
@@ -38,7 +37,7 @@ public:
     const TrialCounter& trials() const { return m_trials; }
 
 private:
-    void countTrial(FrameOutcome& outcome, const TFrameInputs& inputs, const NoiseSettings& noise);
+    void countTrial(FrameOutcome& outcome, const ModelParameters& parameters);
 
     NoiseGenerator m_noise;
     TrialCounter m_trials;

@@ -17,29 +17,24 @@ namespace {
 // Trials between two updates of the shared progress count.
 constexpr std::int64_t kProgressChunk = 1 << 14;
 
-struct StepParameters {
-    TFrameInputs inputs;
-    NoiseSettings noise;
-};
-
-StepParameters stepParameters(const SweepSettings& settings, int s)
+ModelParameters stepParameters(const SweepSettings& settings, int s)
 {
-    StepParameters p{settings.base, settings.noise};
-    applySweepStep(s, settings.vary, p.inputs, p.noise);
-    return p;
+    ModelParameters parameters = settings.base;
+    applySweepStep(s, settings.vary, parameters);
+    return parameters;
 }
 
 std::uint64_t drawsPerTrial(const NoiseSettings& noise) { return noise.enabled ? kNoiseDrawsPerFrame : 0; }
 
-std::int64_t countResolved(const TrialPlan& plan, const NoiseSettings& noise, std::uint32_t state,
-                           std::int64_t trials, std::atomic<std::int64_t>* trialsDone)
+std::int64_t countResolved(const TrialPlan& plan, std::uint32_t state, std::int64_t trials,
+                           std::atomic<std::int64_t>* trialsDone)
 {
     NoiseGenerator generator{state};
     std::int64_t resolved = 0;
     for (std::int64_t first = 0; first < trials; first += kProgressChunk) {
         const std::int64_t chunk = std::min(kProgressChunk, trials - first);
         for (std::int64_t i = 0; i < chunk; ++i)
-            resolved += runTrial(plan, noise, generator).resolved ? 1 : 0;
+            resolved += runTrial(plan, generator).resolved ? 1 : 0;
         if (trialsDone)
             trialsDone->fetch_add(chunk, std::memory_order_relaxed);
     }
@@ -48,9 +43,10 @@ std::int64_t countResolved(const TrialPlan& plan, const NoiseSettings& noise, st
 
 // The trials of one step from generator state `state`, split into equal shares; each
 // share starts at its first trial's state, and the counts are summed.
-std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::uint32_t state,
-                       std::int64_t trials, unsigned threads, std::atomic<std::int64_t>* trialsDone)
+std::int64_t countStep(const TrialPlan& plan, std::uint32_t state, std::int64_t trials, unsigned threads,
+                       std::atomic<std::int64_t>* trialsDone)
 {
+    const NoiseSettings& noise = plan.parameters.noise;
     const auto shares =
         static_cast<std::int64_t>(std::max<std::int64_t>(1, std::min<std::int64_t>(threads, trials)));
     std::vector<std::int64_t> resolved(static_cast<std::size_t>(shares), 0);
@@ -63,18 +59,18 @@ std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::u
                 NoiseJump::steps(static_cast<std::uint64_t>(first) * drawsPerTrial(noise)).apply(state);
             std::int64_t* share = &resolved[static_cast<std::size_t>(i)];
             try {
-                workers.emplace_back([&plan, &noise, share, first, end, start, trialsDone] {
+                workers.emplace_back([&plan, share, first, end, start, trialsDone] {
                     // The model's arithmetic needs its floating-point environment in every thread.
                     setModelFloatingPointEnvironment();
-                    *share = countResolved(plan, noise, start, end - first, trialsDone);
+                    *share = countResolved(plan, start, end - first, trialsDone);
                 });
             } catch (const std::system_error&) {
                 // The system has no thread to spare: make this share here. The counts do
                 // not depend on which thread makes them.
-                *share = countResolved(plan, noise, start, end - first, trialsDone);
+                *share = countResolved(plan, start, end - first, trialsDone);
             }
         }
-        resolved[0] = countResolved(plan, noise, state, trials / shares, trialsDone);
+        resolved[0] = countResolved(plan, state, trials / shares, trialsDone);
     }
     std::int64_t sum = 0;
     for (std::int64_t r : resolved)
@@ -84,19 +80,18 @@ std::int64_t countStep(const TrialPlan& plan, const NoiseSettings& noise, std::u
 
 }  // namespace
 
-void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, NoiseSettings& noise)
+void applySweepStep(int s, const SweptParameters& vary, ModelParameters& parameters)
 {
     const StepSetting set = stepSetting(s, vary);
     if (set.position) {
-        inputs.T2X = static_cast<std::int8_t>(*set.position);
-        inputs.T2Y = inputs.T2X;
+        parameters.t2x = static_cast<std::int8_t>(*set.position);
+        parameters.t2y = parameters.t2x;
     }
     if (set.noiseLevel) {
-        noise.enabled = true;
-        noise.level = *set.noiseLevel;
+        parameters.noise = {true, *set.noiseLevel};
     }
     if (set.thresholdHundredths)
-        inputs.Threshold = thresholdValue(*set.thresholdHundredths);
+        parameters.threshold = thresholdValue(*set.thresholdHundredths);
 }
 
 void runSweep(const SweepSettings& settings, const std::function<void(const SweepStepResult&)>& onStep)
@@ -108,14 +103,13 @@ void runSweep(const SweepSettings& settings, const std::function<void(const Swee
     std::uint32_t state = NoiseJump::steps(drawsBefore).apply(0);
 
     for (int s = settings.firstStep; s <= settings.lastStep; ++s) {
-        const StepParameters p = stepParameters(settings, s);
+        const ModelParameters p = stepParameters(settings, s);
         SweepStepResult result;
         result.step = s;
-        result.inputs = p.inputs;
-        result.noise = p.noise;
+        result.parameters = p;
         result.trials = settings.trialsPerStep;
-        result.resolved = countStep(planTrial(p.inputs), p.noise, state, settings.trialsPerStep,
-                                    settings.threads, settings.trialsDone);
+        result.resolved =
+            countStep(planTrial(p), state, settings.trialsPerStep, settings.threads, settings.trialsDone);
         state = NoiseJump::steps(trials * drawsPerTrial(p.noise)).apply(state);
         onStep(result);
     }

@@ -17,8 +17,7 @@
 namespace brenvik {
 
 struct SweepSettings {
-    TFrameInputs base;    ///< parameters that are not varied
-    NoiseSettings noise;  ///< noise when it is not varied
+    ModelParameters base;  ///< parameters that are not varied, the noise among them
     SweptParameters vary;
     std::int64_t trialsPerStep = 5;
     int firstStep = 0;  ///< the steps run: firstStep … lastStep
@@ -29,14 +28,13 @@ struct SweepSettings {
 
 struct SweepStepResult {
     int step = 0;
-    TFrameInputs inputs;  ///< the parameters these trials were made with
-    NoiseSettings noise;
+    ModelParameters parameters;  ///< the parameters these trials were made with
     std::int64_t resolved = 0;
     std::int64_t trials = 0;
 };
 
-/// The inputs and noise of step s.
-void applySweepStep(int s, const SweptParameters& vary, TFrameInputs& inputs, NoiseSettings& noise);
+/// Sets the parameters that step s varies.
+void applySweepStep(int s, const SweptParameters& vary, ModelParameters& parameters);
 
 /// Runs steps firstStep … lastStep and hands each step's counts to `onStep`, in order,
 /// as soon as the step is done.

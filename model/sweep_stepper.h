@@ -18,8 +18,9 @@ struct SweepTick {
     bool ended = false;     ///< the sweep ends with this tick (its frame still runs)
 };
 
-/// `TestCount` as the last frame left it: 1 means that frame made the first trial of a
-/// new batch, and only then does the counter advance, once per batch.
-SweepTick sweepTick(std::uint8_t SweepStep, const SweptParameters& vary, std::uint8_t TestCount);
+/// `step` is the counter (`SweepStep`) on entry; `testCount` is the batch's `TestCount` as
+/// the last frame left it: 1 means that frame made the first trial of a new batch, and
+/// only then does the counter advance, once per batch.
+SweepTick sweepTick(std::uint8_t step, const SweptParameters& vary, std::uint8_t testCount);
 
 }  // namespace brenvik

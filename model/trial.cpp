@@ -2,8 +2,6 @@
 
 #include "model/point_spread.h"
 
-#include <bit>
-
 namespace brenvik {
 
 namespace {
@@ -23,45 +21,38 @@ float intensityAt(int x, int y, std::int8_t SX, std::int8_t SY, float Q)
         SourceIntensity(static_cast<std::int8_t>(x), static_cast<std::int8_t>(y), SX, SY, Q));
 }
 
-bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
-
-bool sameInputs(const TFrameInputs& a, const TFrameInputs& b)
-{
-    return sameBits(a.Q, b.Q) && sameBits(a.Threshold, b.Threshold) && a.T1X == b.T1X && a.T1Y == b.T1Y &&
-           a.T2X == b.T2X && a.T2Y == b.T2Y;
-}
-
 }  // namespace
 
-TrialPlan planTrial(const TFrameInputs& in)
+TrialPlan planTrial(const ModelParameters& in)
 {
     TrialPlan plan;
-    plan.inputs = in;
+    plan.parameters = in;
     FrameResult& r = plan.quiet;
-    r.cell = midpointCell(in.T1X, in.T1Y, in.T2X, in.T2Y);
+    r.cell = midpointCell(in.t1x, in.t1y, in.t2x, in.t2y);
     const int x0 = 8 * r.cell.CellX - kFirstColumnOffset;
     const int y0 = 8 * r.cell.CellY - kFirstColumnOffset;
     for (int i = 0; i < kCellSide; ++i) {
         for (int j = 0; j < kCellSide; ++j) {
             const int k = i * kCellSide + j;
-            plan.intensity1[k] = intensityAt(x0 + i, y0 + j, in.T1X, in.T1Y, in.Q);
-            plan.intensity2[k] = intensityAt(x0 + i, y0 + j, in.T2X, in.T2Y, in.Q);
-            r.CellSum = addToCellSum(r.CellSum, plan.intensity1[k], plan.intensity2[k]);
+            plan.intensity1[k] = intensityAt(x0 + i, y0 + j, in.t1x, in.t1y, in.q);
+            plan.intensity2[k] = intensityAt(x0 + i, y0 + j, in.t2x, in.t2y, in.q);
+            r.cellSum = addToCellSum(r.cellSum, plan.intensity1[k], plan.intensity2[k]);
         }
     }
-    r.CellCount = kCellSamples;
-    r.CellMean = cellMean(r.CellSum, kCellSamples);
-    r.Peak1 = peakIntensity(SourceIntensity(in.T1X, in.T1Y, in.T1X, in.T1Y, in.Q),
-                            SourceIntensity(in.T1X, in.T1Y, in.T2X, in.T2Y, in.Q));
-    r.Peak2 = peakIntensity(SourceIntensity(in.T2X, in.T2Y, in.T1X, in.T1Y, in.Q),
-                            SourceIntensity(in.T2X, in.T2Y, in.T2X, in.T2Y, in.Q));
-    r.resolved = isResolved(in.Threshold, r.Peak1, r.Peak2, r.CellMean);
+    r.cellCount = kCellSamples;
+    r.cellMean = cellMean(r.cellSum, kCellSamples);
+    r.peak1 = peakIntensity(SourceIntensity(in.t1x, in.t1y, in.t1x, in.t1y, in.q),
+                            SourceIntensity(in.t1x, in.t1y, in.t2x, in.t2y, in.q));
+    r.peak2 = peakIntensity(SourceIntensity(in.t2x, in.t2y, in.t1x, in.t1y, in.q),
+                            SourceIntensity(in.t2x, in.t2y, in.t2x, in.t2y, in.q));
+    r.resolved = isResolved(in.threshold, r.peak1, r.peak2, r.cellMean);
     plan.toCell = NoiseJump::steps(2 * static_cast<std::uint64_t>(sampleIndex(x0, y0)));
     return plan;
 }
 
-FrameResult runTrial(const TrialPlan& plan, const NoiseSettings& noise, NoiseGenerator& generator)
+FrameResult runTrial(const TrialPlan& plan, NoiseGenerator& generator)
 {
+    const NoiseSettings& noise = plan.parameters.noise;
     if (!noise.enabled)
         return plan.quiet;
 
@@ -81,21 +72,20 @@ FrameResult runTrial(const TrialPlan& plan, const NoiseSettings& noise, NoiseGen
     }
 
     FrameResult r = plan.quiet;
-    r.CellSum = sum;
-    r.CellMean = cellMean(sum, kCellSamples);
+    r.cellSum = sum;
+    r.cellMean = cellMean(sum, kCellSamples);
     generator.NoiseSeed = kToPeaks.apply(first);
-    r.Peak1 = withNoise(r.Peak1, generator.NoiseDraw(level));
-    r.Peak2 = withNoise(r.Peak2, generator.NoiseDraw(level));
-    r.resolved = isResolved(plan.inputs.Threshold, r.Peak1, r.Peak2, r.CellMean);
+    r.peak1 = withNoise(r.peak1, generator.NoiseDraw(level));
+    r.peak2 = withNoise(r.peak2, generator.NoiseDraw(level));
+    r.resolved = isResolved(plan.parameters.threshold, r.peak1, r.peak2, r.cellMean);
     return r;
 }
 
-FrameResult TrialEvaluator::evaluate(const TFrameInputs& inputs, const NoiseSettings& noise,
-                                     NoiseGenerator& generator)
+FrameResult TrialEvaluator::evaluate(const ModelParameters& parameters, NoiseGenerator& generator)
 {
-    if (!m_plan || !sameInputs(m_plan->inputs, inputs))
-        m_plan = planTrial(inputs);
-    return runTrial(*m_plan, noise, generator);
+    if (!m_plan || !sameTrials(m_plan->parameters, parameters))
+        m_plan = planTrial(parameters);
+    return runTrial(*m_plan, generator);
 }
 
 }  // namespace brenvik

@@ -20,7 +20,7 @@ inline constexpr int kCellSamples = kCellSide * kCellSide;
 
 /// What a trial needs from its inputs before any noise, prepared once for many trials.
 struct TrialPlan {
-    TFrameInputs inputs;
+    ModelParameters parameters;
     /// The cell's samples in loop order (x outer), each source's light ×1200, no noise.
     std::array<float, kCellSamples> intensity1{};
     std::array<float, kCellSamples> intensity2{};
@@ -30,16 +30,16 @@ struct TrialPlan {
     NoiseJump toCell;
 };
 
-TrialPlan planTrial(const TFrameInputs& inputs);
+TrialPlan planTrial(const ModelParameters& parameters);
 
 /// One trial: with noise on it advances `generator` exactly as a frame's 29 284 draws
 /// do; with noise off it draws nothing.
-FrameResult runTrial(const TrialPlan& plan, const NoiseSettings& noise, NoiseGenerator& generator);
+FrameResult runTrial(const TrialPlan& plan, NoiseGenerator& generator);
 
-/// Trials one after another, planning anew only when an input that matters changes.
+/// Trials one after another, planning anew only when a parameter that matters changes.
 class TrialEvaluator {
 public:
-    FrameResult evaluate(const TFrameInputs& inputs, const NoiseSettings& noise, NoiseGenerator& generator);
+    FrameResult evaluate(const ModelParameters& parameters, NoiseGenerator& generator);
 
 private:
     std::optional<TrialPlan> m_plan;

@@ -4,27 +4,27 @@
 
 namespace brenvik {
 
-std::optional<float> TrialCounter::countTrial(bool resolved, std::uint8_t BatchSize)
+std::optional<float> TrialCounter::countTrial(bool resolved, std::uint8_t batchSize)
 {
     if (resolved)
         ++m_resolved;
     ++m_tests;
-    if (TestCount() != BatchSize)
+    if (TestCount() != batchSize)
         return std::nullopt;
     const float probability = toSingle(static_cast<Extended>(m_resolved) / m_tests);
     reset();
     return probability;
 }
 
-Extended shownProbability(float Probability)
+Extended shownProbability(float probability)
 {
-    const auto hundredths = static_cast<long long>(static_cast<Extended>(Probability) * 100);
+    const auto hundredths = static_cast<long long>(static_cast<Extended>(probability) * 100);
     return static_cast<Extended>(hundredths) / 100;
 }
 
-std::string probabilityText(float Probability, char separator)
+std::string probabilityText(float probability, char separator)
 {
-    return realToText(shownProbability(Probability), separator);
+    return realToText(shownProbability(probability), separator);
 }
 
 }  // namespace brenvik

@@ -19,10 +19,10 @@ public:
     std::uint8_t TestCount() const { return static_cast<std::uint8_t>(m_tests); }
     std::uint8_t ResolvedCount() const { return static_cast<std::uint8_t>(m_resolved); }
 
-    /// Count one trial. When TestCount now equals BatchSize (8-bit equality, not "at
+    /// Count one trial. When TestCount now equals batchSize (8-bit equality, not "at
     /// least") the batch ends: both counts return to 0 and the share of resolved
     /// trials, rounded to single precision, is returned.
-    std::optional<float> countTrial(bool resolved, std::uint8_t BatchSize);
+    std::optional<float> countTrial(bool resolved, std::uint8_t batchSize);
 
     /// Start an empty batch.
     void reset() { m_tests = m_resolved = 0; }
@@ -32,11 +32,11 @@ private:
     std::uint32_t m_resolved = 0;
 };
 
-/// The value shown for a completed batch: ⌊Probability × 100⌋ / 100 in extended
+/// The value shown for a completed batch: ⌊probability × 100⌋ / 100 in extended
 /// precision. Because the share is rounded to single first, 7 of 10 shows 0.69.
-Extended shownProbability(float Probability);
+Extended shownProbability(float probability);
 
 /// shownProbability in the general number format ("0,69").
-std::string probabilityText(float Probability, char separator);
+std::string probabilityText(float probability, char separator);
 
 }  // namespace brenvik

@@ -158,7 +158,7 @@ void TForm1::reportInputFailure(const InputConversionError& failure)
                                 *boxes[static_cast<int>(failure.box())]);
 }
 
-TFrameInputs TForm1::readInputs() const
+ModelParameters TForm1::readParameters() const
 {
     // The texts must outlive the views onto them.
     const std::string q = m_ui->Edit1->text().toStdString();
@@ -167,17 +167,17 @@ TFrameInputs TForm1::readInputs() const
     const InputTexts texts{q, batchSize, threshold};
     const SourcePositions positions{m_ui->TrackBar1->value(), m_ui->TrackBar2->value(),
                                     m_ui->TrackBar3->value(), m_ui->TrackBar4->value()};
-    return readFrameInputs(texts, positions, m_separator.value());
+    ModelParameters parameters = readFrameInputs(texts, positions, m_separator.value());
+    parameters.noise = {m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
+    return parameters;
 }
-
-NoiseSettings TForm1::readNoise() const { return {m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()}; }
 
 void TForm1::showProbabilityMap()
 {
     if (!m_graph)
         return;
     try {
-        m_graph->showProbabilityMap(readInputs(), readNoise(), m_separator.value());
+        m_graph->showProbabilityMap(readParameters(), m_separator.value());
     } catch (const InputConversionError& failure) {
         reportInputFailure(failure);
     }
@@ -185,14 +185,13 @@ void TForm1::showProbabilityMap()
 
 void TForm1::RenderFrame()
 {
-    const TFrameInputs inputs = readInputs();
-    const NoiseSettings noise = readNoise();
+    const ModelParameters parameters = readParameters();
 
     // The samples go straight to the view that draws them.
-    const FrameOutcome outcome = m_model.runFrame(inputs, noise, &m_ui->View3D->samples());
-    m_ui->View3D->setFrame(inputs, outcome.frame);
-    if (outcome.Probability) {
-        m_lastBatch = batchResult(*outcome.Probability, outcome.batchTrials, m_separator.value());
+    const FrameOutcome outcome = m_model.runFrame(parameters, &m_ui->View3D->samples());
+    m_ui->View3D->setFrame(parameters, outcome.frame);
+    if (outcome.probability) {
+        m_lastBatch = batchResult(*outcome.probability, outcome.batchTrials, m_separator.value());
         m_ui->Edit4->setText(QString::fromStdString(m_lastBatch->text));
     }
 }

@@ -92,8 +92,7 @@ private:
     /// one trial and writes the probability at a batch end.
     void RenderFrame();
     /// The inputs as a frame reads them now; throws InputConversionError.
-    TFrameInputs readInputs() const;
-    NoiseSettings readNoise() const;
+    ModelParameters readParameters() const;
     void reportInputFailure(const InputConversionError& failure);
     /// Runs one frame and presents it; a failure goes to the failure report.
     void frameAndPresent();

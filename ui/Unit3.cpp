@@ -181,11 +181,11 @@ void TForm3::saveData()
     saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
 }
 
-void TForm3::showProbabilityMap(const TFrameInputs& inputs, const NoiseSettings& noise, char separator)
+void TForm3::showProbabilityMap(const ModelParameters& parameters, char separator)
 {
     if (!m_mapWindow)
         m_mapWindow = std::make_unique<ProbabilityMapWindow>(m_report, this);
-    m_mapWindow->showFor(inputs, noise, separator, m_points);
+    m_mapWindow->showFor(parameters, separator, m_points);
 }
 
 void TForm3::SpeedButton2Click() { close(); }

@@ -60,7 +60,7 @@ public:
     /// showProbabilityMap.
     QAction* probabilityMapAction() const { return m_probabilityMapAction; }
     /// Opens the map window for these inputs, the last sweep's path marked on it.
-    void showProbabilityMap(const TFrameInputs& inputs, const NoiseSettings& noise, char separator);
+    void showProbabilityMap(const ModelParameters& parameters, char separator);
     /// The map window, once it has been opened.
     ProbabilityMapWindow* probabilityMapWindow() const { return m_mapWindow.get(); }
 

@@ -31,21 +31,21 @@ QPolygonF sweepPath(const std::vector<SweepPoint>& sweep, const MapGrid& grid)
 {
     QPolygonF path;
     for (const SweepPoint& point : sweep) {
-        const TrialParameters& t = point.trials.last();
-        if (t.T2X != t.T2Y || t.Q != grid.base.Q || t.T1X != grid.base.T1X || t.T1Y != grid.base.T1Y)
+        const ModelParameters& t = point.trials.last();
+        if (t.t2x != t.t2y || t.q != grid.base.q || t.t1x != grid.base.t1x || t.t1y != grid.base.t1y)
             continue;
         int level = 0;
         if (grid.axis == MapAxis::noise) {
-            if (t.Threshold != grid.base.Threshold)
+            if (t.threshold != grid.base.threshold)
                 continue;
             level = t.noise.enabled ? t.noise.level : 0;  // levels 0 and 1 add nothing
         } else {
-            level = static_cast<int>(std::lround(t.Threshold * 100.0));
-            if (!(t.noise == grid.noise) || level < 0 || level >= kMapThresholdLevels ||
-                thresholdValue(level) != t.Threshold)
+            level = static_cast<int>(std::lround(t.threshold * 100.0));
+            if (!(t.noise == grid.base.noise) || level < 0 || level >= kMapThresholdLevels ||
+                thresholdValue(level) != t.threshold)
                 continue;
         }
-        path << QPointF(t.T2X - sweepPosition(0), level);
+        path << QPointF(t.t2x - sweepPosition(0), level);
     }
     if (path.size() < 2 || path.first().x() == path.last().x())
         return {};
@@ -129,11 +129,10 @@ void ProbabilityMapWindow::setAxis(MapAxis axis)
     m_axisBox->setCurrentIndex(axis == MapAxis::threshold ? 1 : 0);
 }
 
-void ProbabilityMapWindow::showFor(const TFrameInputs& inputs, const NoiseSettings& noise, char separator,
+void ProbabilityMapWindow::showFor(const ModelParameters& parameters, char separator,
                                    const std::vector<SweepPoint>& sweep)
 {
-    m_grid.base = inputs;
-    m_grid.noise = noise;
+    m_grid.base = parameters;
     m_separator = separator;
     m_sweep = sweep;
     m_view->setSeparator(separator);
@@ -148,12 +147,12 @@ void ProbabilityMapWindow::compute()
     m_grid.axis = axis();
     const QString fixed =
         m_grid.axis == MapAxis::noise
-            ? tr("порог %1").arg(number(m_grid.base.Threshold, 6))
-            : (m_grid.noise.enabled ? tr("шум %1").arg(m_grid.noise.level) : tr("шум выключен"));
+            ? tr("порог %1").arg(number(m_grid.base.threshold, 6))
+            : (m_grid.base.noise.enabled ? tr("шум %1").arg(m_grid.base.noise.level) : tr("шум выключен"));
     m_inputs->setText(tr("Q = %1, T1 = (%2, %3), %4")
-                          .arg(number(m_grid.base.Q, 6))
-                          .arg(m_grid.base.T1X)
-                          .arg(m_grid.base.T1Y)
+                          .arg(number(m_grid.base.q, 6))
+                          .arg(m_grid.base.t1x)
+                          .arg(m_grid.base.t1y)
                           .arg(fixed));
     m_view->setMap(std::nullopt);
     m_view->setGrid(m_grid);
@@ -187,8 +186,9 @@ QString ProbabilityMapWindow::number(double value, int significant) const
 
 QString ProbabilityMapWindow::levelText(int level) const
 {
-    return m_grid.axis == MapAxis::noise ? tr("шум %1").arg(level)
-                                         : tr("порог %1").arg(number(m_grid.inputsAt(0, level).Threshold, 6));
+    return m_grid.axis == MapAxis::noise
+               ? tr("шум %1").arg(level)
+               : tr("порог %1").arg(number(m_grid.parametersAt(0, level).threshold, 6));
 }
 
 void ProbabilityMapWindow::showReadOut(int step, int level)

@@ -37,8 +37,7 @@ public:
     /// Shows the window for these inputs (T2's position aside), numbers written with
     /// `separator`, and computes the map anew. `sweep` are the last sweep's points: where
     /// they moved T2 with the map's other inputs, their path is drawn on the map.
-    void showFor(const TFrameInputs& inputs, const NoiseSettings& noise, char separator,
-                 const std::vector<SweepPoint>& sweep);
+    void showFor(const ModelParameters& parameters, char separator, const std::vector<SweepPoint>& sweep);
     /// What the rows vary; a change computes the map anew.
     void setAxis(MapAxis axis);
     MapAxis axis() const;

@@ -2,12 +2,10 @@
 
 namespace brenvik {
 
-void SceneFrame::set(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples)
+void SceneFrame::set(const ModelParameters& frameParameters, const FrameResult& result,
+                     const SurfaceSamples& samples)
 {
-    T1X = inputs.T1X;
-    T1Y = inputs.T1Y;
-    T2X = inputs.T2X;
-    T2Y = inputs.T2Y;
+    parameters = frameParameters;
     cell = result.cell;
     float* v = surface.data();
     for (const TGridSample& s : samples) {

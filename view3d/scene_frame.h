@@ -18,12 +18,13 @@ inline float surfaceHeight(const TGridSample& sample)
 }
 
 struct SceneFrame {
-    std::int8_t T1X = 0, T1Y = 0, T2X = 0, T2Y = 0;
+    ModelParameters parameters;  ///< where the sources stand
     MidpointCell cell;
     /// (X, height, Y) of every sample point in the model's loop order.
     std::array<float, 3 * kSampleCount> surface{};
 
-    void set(const TFrameInputs& inputs, const FrameResult& result, const SurfaceSamples& samples);
+    void set(const ModelParameters& frameParameters, const FrameResult& result,
+             const SurfaceSamples& samples);
 };
 
 }  // namespace brenvik

@@ -144,23 +144,24 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
 
     DrawBasePlate(m_pixelRatio);
 
+    const ModelParameters& p = frame->parameters;
     glColor3f(1.4f, 0, 1.4f);
     glPointSize(3 * m_pixelRatio);
     glBegin(GL_POINTS);
-    vertex(frame->T1X, kMarkerY, frame->T1Y);
+    vertex(p.t1x, kMarkerY, p.t1y);
     glEnd();
     glColor3f(0.6f, 0.62f, 1.0f);
     glBegin(GL_POINTS);
-    vertex(frame->T2X, kMarkerY, frame->T2Y);
+    vertex(p.t2x, kMarkerY, p.t2y);
     glEnd();
 
     glLineWidth(1 * m_pixelRatio);
     glColor3f(0.7f, 0, 0);
     glBegin(GL_LINES);
-    vertex(frame->T1X, kMarkerY, frame->T1Y);
-    vertex(frame->T1X, kGridY, frame->T1Y);
-    vertex(frame->T2X, kMarkerY, frame->T2Y);
-    vertex(frame->T2X, kGridY, frame->T2Y);
+    vertex(p.t1x, kMarkerY, p.t1y);
+    vertex(p.t1x, kGridY, p.t1y);
+    vertex(p.t2x, kMarkerY, p.t2y);
+    vertex(p.t2x, kGridY, p.t2y);
     glEnd();
 
     const MidpointCell& c = frame->cell;

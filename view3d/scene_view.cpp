@@ -19,9 +19,9 @@ SceneView::SceneView(QWidget* parent) : QOpenGLWidget(parent)
 
 SceneView::~SceneView() = default;
 
-void SceneView::setFrame(const TFrameInputs& inputs, const FrameResult& result)
+void SceneView::setFrame(const ModelParameters& parameters, const FrameResult& result)
 {
-    m_frame->set(inputs, result, *m_samples);
+    m_frame->set(parameters, result, *m_samples);
     m_hasFrame = true;
 }
 

@@ -23,7 +23,7 @@ public:
     SurfaceSamples& samples() { return *m_samples; }
     const SurfaceSamples& samples() const { return *m_samples; }
     /// The frame the next paint shows, with the sample points now in samples().
-    void setFrame(const TFrameInputs& inputs, const FrameResult& result);
+    void setFrame(const ModelParameters& parameters, const FrameResult& result);
     /// Puts the frame on the screen.
     void present();
     /// From now on no frame is shown and present() asks for no paint (the main window is

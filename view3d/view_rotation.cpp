@@ -32,7 +32,7 @@ Matrix4 rotationMatrix(double degrees, double x, double y, double z)
 
 void ViewRotation::turn(Axis axis, int position)
 {
-    float& previous = axis == Axis::X ? PrevAngleX : axis == Axis::Y ? PrevAngleY : PrevAngleZ;
+    float& previous = m_previousAngles[static_cast<int>(axis)];
     const float angle = static_cast<float>(position) - previous;
     const Matrix4 rotation =
         rotationMatrix(angle, axis == Axis::X ? 1 : 0, axis == Axis::Y ? 1 : 0, axis == Axis::Z ? 1 : 0);

@@ -7,6 +7,8 @@
 
 #include "view3d/matrix.h"
 
+#include <array>
+
 namespace brenvik {
 
 enum class Axis { X, Y, Z };
@@ -19,16 +21,15 @@ public:
     void turn(Axis axis, int position);
 
     /// Forget the slider positions last applied (the matrix stays as it is).
-    void resetAngles() { PrevAngleX = PrevAngleY = PrevAngleZ = 0.0f; }
+    void resetAngles() { m_previousAngles = {}; }
 
     const Matrix4& matrix() const { return m_matrix; }
-
-    float PrevAngleX = 0.0f;
-    float PrevAngleY = 0.0f;
-    float PrevAngleZ = 0.0f;
+    /// The slider position last applied for `axis` (`PrevAngleX`, `PrevAngleY`, `PrevAngleZ`).
+    float previousAngle(Axis axis) const { return m_previousAngles[static_cast<int>(axis)]; }
 
 private:
     Matrix4 m_matrix = kIdentity;
+    std::array<float, 3> m_previousAngles{};  ///< by Axis
 };
 
 }  // namespace brenvik

@@ -10,9 +10,11 @@ using namespace brenvik;
 
 namespace {
 
-TrialParameters atT2(int t2)
+ModelParameters atT2(int t2)
 {
-    return {static_cast<std::int8_t>(t2), static_cast<std::int8_t>(t2), {}, 0.27f};
+    ModelParameters parameters;
+    parameters.t2x = parameters.t2y = static_cast<std::int8_t>(t2);
+    return parameters;
 }
 
 struct TrialsCase {
@@ -53,12 +55,12 @@ TEST(BatchTrialsRecord, NoiseAndThresholdCountAsParameters)
 {
     BatchTrials batch;
     batch.add(atT2(0));
-    TrialParameters noisy = atT2(0);
+    ModelParameters noisy = atT2(0);
     noisy.noise = {true, 0};  // level 0 adds nothing, yet the noise was on
     batch.add(noisy);
     EXPECT_EQ(batch.trialsAtLast(), 1);
-    TrialParameters higher = noisy;
-    higher.Threshold = 0.28f;
+    ModelParameters higher = noisy;
+    higher.threshold = 0.28f;
     batch.add(higher);
     EXPECT_EQ(batch.trialsAtLast(), 1);
     EXPECT_EQ(batch.last(), higher);
@@ -82,29 +84,29 @@ TEST(BatchResult, ShownValueIsWhatItsTextReadsBackAs)
 TEST(ResolutionModel, CompletedBatchNamesItsTrialsParameters)
 {
     ResolutionModel model;
-    TFrameInputs in;
-    in.BatchSize = 4;
-    in.T2X = in.T2Y = -30;
-    model.runFrame(in, {});
+    ModelParameters in;
+    in.batchSize = 4;
+    in.t2x = in.t2y = -30;
+    model.runFrame(in);
     model.startBatch();  // the trial above no longer counts
-    model.runFrame(in, {});
-    in.T2X = in.T2Y = 30;
-    EXPECT_FALSE(model.runFrame(in, {}).Probability);
-    model.runFrame(in, {});
-    const FrameOutcome end = model.runFrame(in, {});
-    ASSERT_TRUE(end.Probability);
-    EXPECT_EQ(end.batchTrials.first().T2X, -30);
-    EXPECT_EQ(end.batchTrials.last().T2X, 30);
+    model.runFrame(in);
+    in.t2x = in.t2y = 30;
+    EXPECT_FALSE(model.runFrame(in).probability);
+    model.runFrame(in);
+    const FrameOutcome end = model.runFrame(in);
+    ASSERT_TRUE(end.probability);
+    EXPECT_EQ(end.batchTrials.first().t2x, -30);
+    EXPECT_EQ(end.batchTrials.last().t2x, 30);
     EXPECT_EQ(end.batchTrials.trials(), 4);
     EXPECT_EQ(end.batchTrials.trialsAtLast(), 3);
 
     // The next batch starts its record afresh.
     for (int i = 0; i < 3; ++i)
-        model.runFrame(in, {});
-    const FrameOutcome next = model.runFrame(in, {});
-    ASSERT_TRUE(next.Probability);
+        model.runFrame(in);
+    const FrameOutcome next = model.runFrame(in);
+    ASSERT_TRUE(next.probability);
     EXPECT_TRUE(next.batchTrials.uniform());
-    EXPECT_EQ(next.batchTrials.first().T2X, 30);
+    EXPECT_EQ(next.batchTrials.first().t2x, 30);
 }
 
 }  // namespace

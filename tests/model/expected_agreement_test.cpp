@@ -41,9 +41,9 @@ struct Tally {
 Tally sweepAgainstTheory(const AgreementCase& c)
 {
     SweepSettings settings;
-    settings.base.T1X = static_cast<std::int8_t>(c.t1x);
-    settings.base.T2X = static_cast<std::int8_t>(c.t2x);
-    settings.noise = c.noise;
+    settings.base.t1x = static_cast<std::int8_t>(c.t1x);
+    settings.base.t2x = static_cast<std::int8_t>(c.t2x);
+    settings.base.noise = c.noise;
     settings.vary = c.vary;
     settings.trialsPerStep = kTrialsPerStep;
     settings.threads = std::max(1u, std::thread::hardware_concurrency());
@@ -51,7 +51,7 @@ Tally sweepAgainstTheory(const AgreementCase& c)
     Tally tally;
     runSweep(settings, [&](const SweepStepResult& r) {
         ++tally.steps;
-        const double p = expected(r.inputs, r.noise);
+        const double p = expected(r.parameters);
         const Interval wide = wilsonInterval(r.resolved, r.trials, kZ99_999);
         const Interval narrow = wilsonInterval(r.resolved, r.trials, kZ99_9);
         const bool outsideWide = p < wide.low || p > wide.high;

@@ -1,6 +1,7 @@
 #include "model/expected_probability.h"
 #include "model/fp_environment.h"
 #include "model/uniform_sum.h"
+#include "parameters_with.h"
 #include "significant.h"
 
 #include <gtest/gtest.h>
@@ -72,21 +73,21 @@ TEST(UniformSumOfTheCell, RefusesNegativeDrawsAndEmptyLevels)
     EXPECT_THROW(uniformSumDistribution(3, 0), std::invalid_argument);
 }
 
-TFrameInputs sources(int t1x, int t1y, int t2x, int t2y, float threshold = 0.27f, float Q = 9.0f)
+ModelParameters sources(int t1x, int t1y, int t2x, int t2y, float threshold = 0.27f, float Q = 9.0f)
 {
-    TFrameInputs in;
-    in.Q = Q;
-    in.Threshold = threshold;
-    in.T1X = static_cast<std::int8_t>(t1x);
-    in.T1Y = static_cast<std::int8_t>(t1y);
-    in.T2X = static_cast<std::int8_t>(t2x);
-    in.T2Y = static_cast<std::int8_t>(t2y);
+    ModelParameters in;
+    in.q = Q;
+    in.threshold = threshold;
+    in.t1x = static_cast<std::int8_t>(t1x);
+    in.t1y = static_cast<std::int8_t>(t1y);
+    in.t2x = static_cast<std::int8_t>(t2x);
+    in.t2y = static_cast<std::int8_t>(t2y);
     return in;
 }
 
 struct VerdictCase {
     const char* name;
-    TFrameInputs inputs;
+    ModelParameters inputs;
     NoiseSettings noise;
     double expected;
 };
@@ -101,7 +102,7 @@ protected:
 TEST_P(NoiselessVerdict, IsZeroOrOne)
 {
     const VerdictCase& c = GetParam();
-    EXPECT_EQ(expectedProbability(c.inputs, c.noise), c.expected);
+    EXPECT_EQ(expectedProbability(parametersWith(c.inputs, c.noise)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,25 +121,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExpectedProbability, MatchesTheQuotedCheck)
 {
     setModelFloatingPointEnvironment();
-    EXPECT_TRUE(matchesDigits(expectedProbability(sources(-16, 0, 16, 0, 0.35f), {true, 30}), 0.0220, 3));
+    EXPECT_TRUE(matchesDigits(expectedProbability(parametersWith(sources(-16, 0, 16, 0, 0.35f), {true, 30})),
+                              0.0220, 3));
 }
 
 // The sum over every cell draw sum n and every peak draw m, in real arithmetic from the
 // noiseless frame: the formula as it reads, with no search and no rounding.
-double directSum(const TFrameInputs& in, int level)
+double directSum(const ModelParameters& in, int level)
 {
     NoiseGenerator generator;
     FrameEvaluator evaluator;
-    const FrameResult still = evaluator.evaluate(in, {false, 0}, generator);
+    const FrameResult still = evaluator.evaluate(in, generator);
     const std::vector<double> sumOf = uniformSumDistribution(98, level);
-    const long double keep = 1.0L - in.Threshold, mean0 = still.CellMean;
+    const long double keep = 1.0L - in.threshold, mean0 = still.cellMean;
     long double total = 0;
     for (std::size_t n = 0; n < sumOf.size(); ++n) {
         const long double mean = mean0 + n / 49.0L;
         int pass1 = 0, pass2 = 0;
         for (int m = 0; m < level; ++m) {
-            pass1 += keep * (still.Peak1 + m) >= mean;
-            pass2 += keep * (still.Peak2 + m) >= mean;
+            pass1 += keep * (still.peak1 + m) >= mean;
+            pass2 += keep * (still.peak2 + m) >= mean;
         }
         total += sumOf[n] * pass1 * pass2;
     }
@@ -147,38 +149,38 @@ double directSum(const TFrameInputs& in, int level)
 
 // The same sum with the trial's own roundings, each (n, m₁, m₂) decided by the frame's
 // helpers: no search, no factoring into the two peaks.
-double roundedSum(const TFrameInputs& in, int level)
+double roundedSum(const ModelParameters& in, int level)
 {
     NoiseGenerator generator;
     FrameEvaluator evaluator;
-    const FrameResult still = evaluator.evaluate(in, {false, 0}, generator);
-    const std::vector<double> sumOf = uniformSumDistribution(2 * still.CellCount, level);
+    const FrameResult still = evaluator.evaluate(in, generator);
+    const std::vector<double> sumOf = uniformSumDistribution(2 * still.cellCount, level);
     std::vector<float> peak1, peak2;
     for (int m = 0; m < level; ++m) {
-        peak1.push_back(withNoise(still.Peak1, m));
-        peak2.push_back(withNoise(still.Peak2, m));
+        peak1.push_back(withNoise(still.peak1, m));
+        peak2.push_back(withNoise(still.peak2, m));
     }
     long double total = 0;
     for (std::size_t n = 0; n < sumOf.size(); ++n) {
-        const float mean = cellMean(withNoise(still.CellSum, static_cast<std::int32_t>(n)), still.CellCount);
+        const float mean = cellMean(withNoise(still.cellSum, static_cast<std::int32_t>(n)), still.cellCount);
         std::int64_t resolved = 0;
         for (float p1 : peak1)
             for (float p2 : peak2)
-                resolved += isResolved(in.Threshold, p1, p2, mean) ? 1 : 0;
+                resolved += isResolved(in.threshold, p1, p2, mean) ? 1 : 0;
         total += sumOf[n] * static_cast<long double>(resolved);
     }
     return static_cast<double>(total / (static_cast<long double>(level) * level));
 }
 
 struct NoisyCase {
-    TFrameInputs inputs;
+    ModelParameters inputs;
     int level;
 };
 
 void PrintTo(const NoisyCase& c, std::ostream* os)
 {
-    *os << "T1 (" << int{c.inputs.T1X} << ", " << int{c.inputs.T1Y} << "), T2 (" << int{c.inputs.T2X} << ", "
-        << int{c.inputs.T2Y} << "), threshold " << c.inputs.Threshold << ", level " << c.level;
+    *os << "T1 (" << int{c.inputs.t1x} << ", " << int{c.inputs.t1y} << "), T2 (" << int{c.inputs.t2x} << ", "
+        << int{c.inputs.t2y} << "), threshold " << c.inputs.threshold << ", level " << c.level;
 }
 
 class NoisyTrial : public ::testing::TestWithParam<NoisyCase> {};
@@ -188,22 +190,27 @@ TEST_P(NoisyTrial, FollowsTheRealArithmeticFormula)
     setModelFloatingPointEnvironment();
     const NoisyCase& c = GetParam();
     ExpectedProbability expected;
-    const double p = expected(c.inputs, {true, c.level});
+    const double p = expected(parametersWith(c.inputs, {true, c.level}));
     EXPECT_GT(p, 0.0);
     EXPECT_LT(p, 1.0);
     EXPECT_NEAR(p, directSum(c.inputs, c.level), 1e-6);
     EXPECT_NEAR(p / roundedSum(c.inputs, c.level), 1.0, 1e-12);
     // The same object through other inputs answers as a fresh one does.
-    TFrameInputs other = c.inputs;
-    other.Threshold += 0.05f;
-    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
-    other.T1Y = static_cast<std::int8_t>(other.T1Y + 3);
-    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
-    other.Q += 0.5f;
-    EXPECT_EQ(expected(other, {true, c.level}), expectedProbability(other, {true, c.level}));
-    EXPECT_EQ(expected(other, {true, c.level + 1}), expectedProbability(other, {true, c.level + 1}));
-    EXPECT_EQ(expected(c.inputs, {false, c.level}), expectedProbability(c.inputs, {false, c.level}));
-    EXPECT_EQ(expected(c.inputs, {true, c.level}), p);
+    ModelParameters other = c.inputs;
+    other.threshold += 0.05f;
+    EXPECT_EQ(expected(parametersWith(other, {true, c.level})),
+              expectedProbability(parametersWith(other, {true, c.level})));
+    other.t1y = static_cast<std::int8_t>(other.t1y + 3);
+    EXPECT_EQ(expected(parametersWith(other, {true, c.level})),
+              expectedProbability(parametersWith(other, {true, c.level})));
+    other.q += 0.5f;
+    EXPECT_EQ(expected(parametersWith(other, {true, c.level})),
+              expectedProbability(parametersWith(other, {true, c.level})));
+    EXPECT_EQ(expected(parametersWith(other, {true, c.level + 1})),
+              expectedProbability(parametersWith(other, {true, c.level + 1})));
+    EXPECT_EQ(expected(parametersWith(c.inputs, {false, c.level})),
+              expectedProbability(parametersWith(c.inputs, {false, c.level})));
+    EXPECT_EQ(expected(parametersWith(c.inputs, {true, c.level})), p);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, NoisyTrial,
@@ -220,35 +227,36 @@ INSTANTIATE_TEST_SUITE_P(Inputs, NoisyTrial,
 TEST(ExpectedShare, MeanOfTheBatchsTrials)
 {
     setModelFloatingPointEnvironment();
-    const TFrameInputs near = sources(-16, 0, 16, 0, 0.35f);
-    TFrameInputs moved = near;
-    moved.T1X = -13;  // a parameter no sweep varies still makes other trials
+    const ModelParameters near = sources(-16, 0, 16, 0, 0.35f);
+    ModelParameters moved = near;
+    moved.t1x = -13;  // a parameter no sweep varies still makes other trials
     const NoiseSettings noise{true, 30};
-    const double pNear = expectedProbability(near, noise);
-    const double pMoved = expectedProbability(moved, noise);
+    const double pNear = expectedProbability(parametersWith(near, noise));
+    const double pMoved = expectedProbability(parametersWith(moved, noise));
     ASSERT_NE(pNear, pMoved);
 
     ExpectedProbability expected;
     BatchTrials batch;
     EXPECT_TRUE(std::isnan(expectedShare(batch, expected)));
     for (int i = 0; i < 2; ++i)
-        batch.add(TrialParameters::of(near, noise));
+        batch.add(parametersWith(near, noise));
     EXPECT_EQ(expectedShare(batch, expected), pNear);
     for (int i = 0; i < 3; ++i)
-        batch.add(TrialParameters::of(moved, noise));
+        batch.add(parametersWith(moved, noise));
     EXPECT_NEAR(expectedShare(batch, expected), (2 * pNear + 3 * pMoved) / 5, 1e-15);
 }
 
 TEST(ExpectedProbability, TakesLevelsUpToItsLimitAndRefusesOthers)
 {
     setModelFloatingPointEnvironment();
-    const TFrameInputs in = sources(-16, 0, 16, 0);
-    const double atLimit = expectedProbability(in, {true, kMaxExpectedNoiseLevel});
+    const ModelParameters in = sources(-16, 0, 16, 0);
+    const double atLimit = expectedProbability(parametersWith(in, {true, kMaxExpectedNoiseLevel}));
     EXPECT_GT(atLimit, 0.0);
     EXPECT_LT(atLimit, 1.0);
-    EXPECT_THROW(expectedProbability(in, {true, -1}), std::out_of_range);
-    EXPECT_THROW(expectedProbability(in, {true, kMaxExpectedNoiseLevel + 1}), std::out_of_range);
-    EXPECT_EQ(expectedProbability(in, {false, -1}), expectedProbability(in, {false, 0}));
+    EXPECT_THROW(expectedProbability(parametersWith(in, {true, -1})), std::out_of_range);
+    EXPECT_THROW(expectedProbability(parametersWith(in, {true, kMaxExpectedNoiseLevel + 1})),
+                 std::out_of_range);
+    EXPECT_EQ(expectedProbability(parametersWith(in, {false, -1})), expectedProbability(in));
 }
 
 }  // namespace

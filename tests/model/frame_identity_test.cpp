@@ -1,6 +1,7 @@
 // The fast evaluation must give, bit for bit, what computing every SourceIntensity anew gives.
 
 #include "model/frame.h"
+#include "parameters_with.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,11 @@ std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
 
 void expectIdentical(const FrameResult& fast, const FrameResult& literal, const std::string& where)
 {
-    EXPECT_EQ(bits(fast.Peak1), bits(literal.Peak1)) << where;
-    EXPECT_EQ(bits(fast.Peak2), bits(literal.Peak2)) << where;
-    EXPECT_EQ(bits(fast.CellSum), bits(literal.CellSum)) << where;
-    EXPECT_EQ(bits(fast.CellMean), bits(literal.CellMean)) << where;
-    EXPECT_EQ(fast.CellCount, literal.CellCount) << where;
+    EXPECT_EQ(bits(fast.peak1), bits(literal.peak1)) << where;
+    EXPECT_EQ(bits(fast.peak2), bits(literal.peak2)) << where;
+    EXPECT_EQ(bits(fast.cellSum), bits(literal.cellSum)) << where;
+    EXPECT_EQ(bits(fast.cellMean), bits(literal.cellMean)) << where;
+    EXPECT_EQ(fast.cellCount, literal.cellCount) << where;
     EXPECT_EQ(fast.resolved, literal.resolved) << where;
     EXPECT_EQ(std::memcmp(&fast.cell, &literal.cell, sizeof fast.cell), 0) << where;
 }
@@ -67,23 +68,25 @@ TEST(FrameIdentity, FastEvaluationMatchesLiteralBitForBit)
     int caseNumber = 0;
     for (float q : widths) {
         for (int repeat = 0; repeat < 6; ++repeat, ++caseNumber) {
-            TFrameInputs in;
-            in.Q = q;
-            in.Threshold = repeat % 2 ? 0.27f : 0.5f;
+            ModelParameters in;
+            in.q = q;
+            in.threshold = repeat % 2 ? 0.27f : 0.5f;
             // Mostly positions the sliders allow; now and then any 8-bit value, which wraps.
             auto position = [&] {
                 return static_cast<std::int8_t>(repeat == 5 ? anyByte(random) : inField(random));
             };
-            in.T1X = position();
-            in.T1Y = position();
-            in.T2X = position();
-            in.T2Y = position();
+            in.t1x = position();
+            in.t1y = position();
+            in.t2x = position();
+            in.t2y = position();
             const NoiseSettings noise{repeat % 3 != 0, level(random)};
 
             NoiseGenerator fastGenerator{static_cast<std::uint32_t>(random())};
             NoiseGenerator literalGenerator = fastGenerator;
-            const FrameResult fast = evaluator.evaluate(in, noise, fastGenerator, &fastSamples);
-            const FrameResult literal = evaluateFrameLiteral(in, noise, literalGenerator, &literalSamples);
+            const FrameResult fast =
+                evaluator.evaluate(parametersWith(in, noise), fastGenerator, &fastSamples);
+            const FrameResult literal =
+                evaluateFrameLiteral(parametersWith(in, noise), literalGenerator, &literalSamples);
 
             const std::string where = "case " + std::to_string(caseNumber) + ", Q " + std::to_string(q);
             expectIdentical(fast, literal, where);

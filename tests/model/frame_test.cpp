@@ -1,6 +1,7 @@
 #include "model/frame.h"
 #include "model/frame_inputs.h"
 #include "model/number_text.h"
+#include "parameters_with.h"
 #include "significant.h"
 
 #include <gtest/gtest.h>
@@ -11,40 +12,40 @@ using namespace brenvik;
 
 namespace {
 
-TFrameInputs sources(int t1x, int t1y, int t2x, int t2y)
+ModelParameters sources(int t1x, int t1y, int t2x, int t2y)
 {
-    TFrameInputs in;  // Q 9, threshold 0.27
-    in.T1X = static_cast<std::int8_t>(t1x);
-    in.T1Y = static_cast<std::int8_t>(t1y);
-    in.T2X = static_cast<std::int8_t>(t2x);
-    in.T2Y = static_cast<std::int8_t>(t2y);
+    ModelParameters in;  // Q 9, threshold 0.27
+    in.t1x = static_cast<std::int8_t>(t1x);
+    in.t1y = static_cast<std::int8_t>(t1y);
+    in.t2x = static_cast<std::int8_t>(t2x);
+    in.t2y = static_cast<std::int8_t>(t2y);
     return in;
 }
 
-FrameResult noiselessFrame(const TFrameInputs& in)
+FrameResult noiselessFrame(const ModelParameters& in)
 {
     NoiseGenerator generator;
     FrameEvaluator evaluator;
-    return evaluator.evaluate(in, NoiseSettings{}, generator);
+    return evaluator.evaluate(in, generator);
 }
 
-double margin(const FrameResult& r) { return (r.Peak1 - r.CellMean) / r.Peak1; }
+double margin(const FrameResult& r) { return (r.peak1 - r.cellMean) / r.peak1; }
 
 TEST(FrameTrial, BothSourcesAtTheCentreAreNotResolved)
 {
     const FrameResult r = noiselessFrame(sources(0, 0, 0, 0));
-    EXPECT_TRUE(matchesDigits(r.Peak1, 106.385, 6));
-    EXPECT_EQ(r.Peak1, r.Peak2);
-    EXPECT_TRUE(matchesDigits(r.CellMean, 101.305, 6));
+    EXPECT_TRUE(matchesDigits(r.peak1, 106.385, 6));
+    EXPECT_EQ(r.peak1, r.peak2);
+    EXPECT_TRUE(matchesDigits(r.cellMean, 101.305, 6));
     EXPECT_FALSE(r.resolved);
 }
 
 TEST(FrameTrial, SourcesFortyApartAreResolved)
 {
     const FrameResult r = noiselessFrame(sources(-20, 0, 20, 0));
-    EXPECT_TRUE(matchesDigits(r.Peak1, 53.1950, 6));
-    EXPECT_EQ(r.Peak1, r.Peak2);
-    EXPECT_TRUE(matchesDigits(r.CellMean, 9.63957, 6));
+    EXPECT_TRUE(matchesDigits(r.peak1, 53.1950, 6));
+    EXPECT_EQ(r.peak1, r.peak2);
+    EXPECT_TRUE(matchesDigits(r.cellMean, 9.63957, 6));
     EXPECT_TRUE(r.resolved);
 }
 
@@ -61,11 +62,11 @@ TEST(FrameTrial, SeparationAroundTheThreshold)
 
 TEST(FrameTrial, ZeroWidthResolvesEveryTrial)
 {
-    TFrameInputs in = sources(0, 0, 0, 0);
-    in.Q = 0.0f;
+    ModelParameters in = sources(0, 0, 0, 0);
+    in.q = 0.0f;
     const FrameResult r = noiselessFrame(in);
-    EXPECT_TRUE(std::isnan(r.Peak1));
-    EXPECT_TRUE(std::isnan(r.CellMean));
+    EXPECT_TRUE(std::isnan(r.peak1));
+    EXPECT_TRUE(std::isnan(r.cellMean));
     EXPECT_TRUE(r.resolved);
 }
 
@@ -118,7 +119,7 @@ std::vector<int> cellColumnsX(int t1x, int t2x)
     NoiseGenerator generator;
     FrameEvaluator evaluator;
     SurfaceSamples samples;
-    const FrameResult r = evaluator.evaluate(sources(t1x, 0, t2x, 0), NoiseSettings{}, generator, &samples);
+    const FrameResult r = evaluator.evaluate(sources(t1x, 0, t2x, 0), generator, &samples);
     std::vector<int> xs;
     for (const TGridSample& s : samples) {
         if (r.cell.CellXLo < s.X && s.X < r.cell.CellXHi && s.Y == 0)
@@ -150,9 +151,9 @@ TEST(FrameTrial, CellCountIs49ForSourcesAnywhere)
     FrameEvaluator evaluator;
     for (int t1 = -60; t1 <= 60; t1 += 20) {
         for (int t2 = -60; t2 <= 60; t2 += 15) {
-            const FrameResult r =
-                evaluator.evaluate(sources(t1, -t2, t2, 60), NoiseSettings{true, 30}, generator);
-            EXPECT_EQ(r.CellCount, 49) << t1 << ' ' << t2;
+            const FrameResult r = evaluator.evaluate(
+                parametersWith(sources(t1, -t2, t2, 60), NoiseSettings{true, 30}), generator);
+            EXPECT_EQ(r.cellCount, 49) << t1 << ' ' << t2;
         }
     }
 }
@@ -162,7 +163,7 @@ TEST(FrameSamples, ComeInLoopOrderXOuterYInner)
     NoiseGenerator generator;
     FrameEvaluator evaluator;
     SurfaceSamples samples;
-    evaluator.evaluate(sources(0, 0, 0, 0), NoiseSettings{}, generator, &samples);
+    evaluator.evaluate(sources(0, 0, 0, 0), generator, &samples);
     EXPECT_EQ(samples[0].X, -60);
     EXPECT_EQ(samples[0].Y, -60);
     EXPECT_EQ(samples[1].X, -60);
@@ -181,16 +182,16 @@ TEST(FrameSamples, ComeInLoopOrderXOuterYInner)
 
 TEST(FrameNoise, DrawsTwicePerSampleThenOncePerPeak)
 {
-    const TFrameInputs in = sources(0, 0, 0, 0);
+    const ModelParameters in = sources(0, 0, 0, 0);
     NoiseGenerator quiet;
     FrameEvaluator evaluator;
     SurfaceSamples clean;
-    const FrameResult noiseless = evaluator.evaluate(in, NoiseSettings{}, quiet, &clean);
+    const FrameResult noiseless = evaluator.evaluate(in, quiet, &clean);
     EXPECT_EQ(quiet.NoiseSeed, 0u);
 
     NoiseGenerator generator;
     SurfaceSamples noisy;
-    const FrameResult r = evaluator.evaluate(in, NoiseSettings{true, 30}, generator, &noisy);
+    const FrameResult r = evaluator.evaluate(parametersWith(in, NoiseSettings{true, 30}), generator, &noisy);
 
     // At the corner the light is negligible, so the samples show the draws themselves:
     // 0, 0, 25, 6, 8, 20 go to Intensity1, Intensity2 of the first three samples.
@@ -206,20 +207,20 @@ TEST(FrameNoise, DrawsTwicePerSampleThenOncePerPeak)
     const int peak1Draw = replay.NoiseDraw(30);
     const int peak2Draw = replay.NoiseDraw(30);
     EXPECT_EQ(generator.NoiseSeed, replay.NoiseSeed);  // 29 284 draws in all
-    EXPECT_EQ(r.Peak1, static_cast<float>(static_cast<long double>(noiseless.Peak1) + peak1Draw));
-    EXPECT_EQ(r.Peak2, static_cast<float>(static_cast<long double>(noiseless.Peak2) + peak2Draw));
+    EXPECT_EQ(r.peak1, static_cast<float>(static_cast<long double>(noiseless.peak1) + peak1Draw));
+    EXPECT_EQ(r.peak2, static_cast<float>(static_cast<long double>(noiseless.peak2) + peak2Draw));
 }
 
 TEST(FrameNoise, LevelsZeroAndOneAddNothingButAdvanceTheGenerator)
 {
-    const TFrameInputs in = sources(-20, 5, 20, -5);
+    const ModelParameters in = sources(-20, 5, 20, -5);
     const FrameResult noiseless = noiselessFrame(in);
     for (int level : {0, 1}) {
         NoiseGenerator generator;
         FrameEvaluator evaluator;
-        const FrameResult r = evaluator.evaluate(in, NoiseSettings{true, level}, generator);
-        EXPECT_EQ(r.Peak1, noiseless.Peak1);
-        EXPECT_EQ(r.CellSum, noiseless.CellSum);
+        const FrameResult r = evaluator.evaluate(parametersWith(in, NoiseSettings{true, level}), generator);
+        EXPECT_EQ(r.peak1, noiseless.peak1);
+        EXPECT_EQ(r.cellSum, noiseless.cellSum);
         NoiseGenerator replay;
         for (int i = 0; i < 2 * kSampleCount + 2; ++i)
             replay.NoiseDraw(level);
@@ -229,14 +230,14 @@ TEST(FrameNoise, LevelsZeroAndOneAddNothingButAdvanceTheGenerator)
 
 TEST(FrameInputs, ReadInOrderWithTheirConversions)
 {
-    const TFrameInputs in = readFrameInputs({"9", "300", "0,27"}, {200, -60, 60, -1}, ',');
-    EXPECT_EQ(in.Q, 9.0f);
-    EXPECT_EQ(in.BatchSize, 44);  // 300 mod 256
-    EXPECT_EQ(in.Threshold, 0.27f);
-    EXPECT_EQ(in.T1X, -56);  // low 8 bits as signed
-    EXPECT_EQ(in.T1Y, -60);
-    EXPECT_EQ(in.T2X, 60);
-    EXPECT_EQ(in.T2Y, -1);
+    const ModelParameters in = readFrameInputs({"9", "300", "0,27"}, {200, -60, 60, -1}, ',');
+    EXPECT_EQ(in.q, 9.0f);
+    EXPECT_EQ(in.batchSize, 44);  // 300 mod 256
+    EXPECT_EQ(in.threshold, 0.27f);
+    EXPECT_EQ(in.t1x, -56);  // low 8 bits as signed
+    EXPECT_EQ(in.t1y, -60);
+    EXPECT_EQ(in.t2x, 60);
+    EXPECT_EQ(in.t2y, -1);
 }
 
 void expectConversionFailure(const InputTexts& texts, char separator, const std::string& message,

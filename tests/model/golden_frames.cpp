@@ -52,20 +52,20 @@ std::vector<GoldenFrame> loadGoldenFrames(const std::string& path)
         std::istringstream row(text);
         GoldenFrame f;
         f.line = line;
-        f.inputs.Q = floatFromHex(row, line);
+        f.parameters.q = floatFromHex(row, line);
         skipField(row);  // q as text
-        f.inputs.T1X = field<std::int8_t>(row, 10, line);
-        f.inputs.T1Y = field<std::int8_t>(row, 10, line);
-        f.inputs.T2X = field<std::int8_t>(row, 10, line);
-        f.inputs.T2Y = field<std::int8_t>(row, 10, line);
+        f.parameters.t1x = field<std::int8_t>(row, 10, line);
+        f.parameters.t1y = field<std::int8_t>(row, 10, line);
+        f.parameters.t2x = field<std::int8_t>(row, 10, line);
+        f.parameters.t2y = field<std::int8_t>(row, 10, line);
         const auto level = field<std::int32_t>(row, 10, line);
-        f.noise = level < 0 ? NoiseSettings{} : NoiseSettings{true, level};
-        f.inputs.Threshold = floatFromHex(row, line);
+        f.parameters.noise = level < 0 ? NoiseSettings{} : NoiseSettings{true, level};
+        f.parameters.threshold = floatFromHex(row, line);
         skipField(row);  // threshold as text
         f.seedBefore = field<std::uint32_t>(row, 10, line);
-        f.Peak1 = floatFromHex(row, line);
-        f.Peak2 = floatFromHex(row, line);
-        f.CellMean = floatFromHex(row, line);
+        f.peak1 = floatFromHex(row, line);
+        f.peak2 = floatFromHex(row, line);
+        f.cellMean = floatFromHex(row, line);
         f.resolved = field<int>(row, 10, line) != 0;
         f.seedAfter = field<std::uint32_t>(row, 10, line);
         frames.push_back(f);
@@ -82,10 +82,10 @@ std::string hexBits(float value)
 
 void PrintTo(const GoldenFrame& f, std::ostream* os)
 {
-    *os << "line " << f.line << ": Q " << hexBits(f.inputs.Q) << ", T1 (" << int{f.inputs.T1X} << ", "
-        << int{f.inputs.T1Y} << "), T2 (" << int{f.inputs.T2X} << ", " << int{f.inputs.T2Y} << "), noise "
-        << (f.noise.enabled ? std::to_string(f.noise.level) : "off") << ", threshold "
-        << hexBits(f.inputs.Threshold) << ", seed " << f.seedBefore;
+    *os << "line " << f.line << ": Q " << hexBits(f.parameters.q) << ", T1 (" << int{f.parameters.t1x} << ", "
+        << int{f.parameters.t1y} << "), T2 (" << int{f.parameters.t2x} << ", " << int{f.parameters.t2y}
+        << "), noise " << (f.parameters.noise.enabled ? std::to_string(f.parameters.noise.level) : "off")
+        << ", threshold " << hexBits(f.parameters.threshold) << ", seed " << f.seedBefore;
 }
 
 }  // namespace brenvik::testing

@@ -13,11 +13,10 @@
 namespace brenvik::testing {
 
 struct GoldenFrame {
-    int line = 0;         ///< line of the file, for reports
-    TFrameInputs inputs;  ///< Q, Threshold and the positions (BatchSize unused)
-    NoiseSettings noise;
+    int line = 0;                  ///< line of the file, for reports
+    ModelParameters parameters;    ///< all but the batch size, which is unused
     std::uint32_t seedBefore = 0;  ///< generator state before the frame
-    float Peak1 = 0.0f, Peak2 = 0.0f, CellMean = 0.0f;
+    float peak1 = 0.0f, peak2 = 0.0f, cellMean = 0.0f;
     bool resolved = false;
     std::uint32_t seedAfter = 0;
 };

@@ -16,9 +16,9 @@ class GoldenFrames : public ::testing::TestWithParam<GoldenFrame> {};
 
 void expectGolden(const FrameResult& r, const NoiseGenerator& generator, const GoldenFrame& g)
 {
-    EXPECT_EQ(hexBits(r.Peak1), hexBits(g.Peak1)) << "Peak1";
-    EXPECT_EQ(hexBits(r.Peak2), hexBits(g.Peak2)) << "Peak2";
-    EXPECT_EQ(hexBits(r.CellMean), hexBits(g.CellMean)) << "CellMean";
+    EXPECT_EQ(hexBits(r.peak1), hexBits(g.peak1)) << "Peak1";
+    EXPECT_EQ(hexBits(r.peak2), hexBits(g.peak2)) << "Peak2";
+    EXPECT_EQ(hexBits(r.cellMean), hexBits(g.cellMean)) << "CellMean";
     EXPECT_EQ(r.resolved, g.resolved) << "verdict";
     EXPECT_EQ(generator.NoiseSeed, g.seedAfter) << "generator state after the frame";
 }
@@ -28,14 +28,14 @@ TEST_P(GoldenFrames, FastEvaluation)
     const GoldenFrame& g = GetParam();
     NoiseGenerator generator{g.seedBefore};
     FrameEvaluator evaluator;
-    expectGolden(evaluator.evaluate(g.inputs, g.noise, generator), generator, g);
+    expectGolden(evaluator.evaluate(g.parameters, generator), generator, g);
 }
 
 TEST_P(GoldenFrames, LiteralEvaluation)
 {
     const GoldenFrame& g = GetParam();
     NoiseGenerator generator{g.seedBefore};
-    expectGolden(evaluateFrameLiteral(g.inputs, g.noise, generator), generator, g);
+    expectGolden(evaluateFrameLiteral(g.parameters, generator), generator, g);
 }
 
 TEST_P(GoldenFrames, CellOnlyTrial)
@@ -43,7 +43,7 @@ TEST_P(GoldenFrames, CellOnlyTrial)
     const GoldenFrame& g = GetParam();
     NoiseGenerator generator{g.seedBefore};
     TrialEvaluator evaluator;
-    expectGolden(evaluator.evaluate(g.inputs, g.noise, generator), generator, g);
+    expectGolden(evaluator.evaluate(g.parameters, generator), generator, g);
 }
 
 INSTANTIATE_TEST_SUITE_P(File, GoldenFrames, ::testing::ValuesIn(brenvik::testing::loadGoldenFrames()),

@@ -4,6 +4,7 @@
 #include "model/probability_map.h"
 #include "model/sweep_experiment.h"
 #include "model/sweep_steps.h"
+#include "parameters_with.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,9 @@ MapGrid thresholdGrid(NoiseSettings noise)
 {
     MapGrid grid;
     grid.axis = MapAxis::threshold;
-    grid.base.T1X = -15;
-    grid.base.T1Y = 4;
-    grid.noise = noise;
+    grid.base.t1x = -15;
+    grid.base.t1y = 4;
+    grid.base.noise = noise;
     return grid;
 }
 
@@ -55,11 +56,10 @@ TEST(ProbabilityMap, EveryPointIsTheExpectedProbabilityOfTheSweepsOwnSettings)
             ASSERT_GE(levelStep, 0) << "no sweep step sets the threshold " << level << "/100";
             const SweptParameters vary{true, grid.axis == MapAxis::noise, grid.axis == MapAxis::threshold};
             for (int step = 0; step <= 120; ++step) {
-                TFrameInputs inputs = grid.base;
-                NoiseSettings noise = grid.noise;
-                applySweepStep(levelStep, {false, vary.noise, vary.threshold}, inputs, noise);
-                applySweepStep(step, {true, false, false}, inputs, noise);
-                ASSERT_EQ(map.at(step, level), expected(inputs, noise))
+                ModelParameters parameters = grid.base;
+                applySweepStep(levelStep, {false, vary.noise, vary.threshold}, parameters);
+                applySweepStep(step, {true, false, false}, parameters);
+                ASSERT_EQ(map.at(step, level), expected(parameters))
                     << "step " << step << ", level " << level;
             }
         }
@@ -100,11 +100,13 @@ TEST(ProbabilityMapCrossings, NoiselessRowChecksAgainstTheLiteralFrame)
     const MapGrid grid = noiseGrid();
     for (int step : {0, 42, 78, 120}) {
         NoiseGenerator generator;
-        EXPECT_TRUE(evaluateFrameLiteral(grid.inputsAt(step, 0), {}, generator).resolved) << step;
+        EXPECT_TRUE(evaluateFrameLiteral(parametersWith(grid.parametersAt(step, 0), {}), generator).resolved)
+            << step;
     }
     for (int step : {43, 60, 77}) {
         NoiseGenerator generator;
-        EXPECT_FALSE(evaluateFrameLiteral(grid.inputsAt(step, 0), {}, generator).resolved) << step;
+        EXPECT_FALSE(evaluateFrameLiteral(parametersWith(grid.parametersAt(step, 0), {}), generator).resolved)
+            << step;
     }
     const ProbabilityMap map = *computeProbabilityMap(grid, 1);
     for (int level : {0, 1}) {
@@ -127,9 +129,9 @@ TEST(ProbabilityMapCrossings, NoiselessRowChecksAgainstTheLiteralFrame)
 TEST(ProbabilityMapCrossings, EveryPassingInterpolatedInStepOrder)
 {
     MapGrid grid;
-    grid.base.Q = 4.0f;
-    grid.base.T1X = -20;
-    grid.base.T1Y = 10;
+    grid.base.q = 4.0f;
+    grid.base.t1x = -20;
+    grid.base.t1y = 10;
     // A row that rises through 0.5, touches it from above and leaves it, then rises
     // again: three crossings, the middle one exactly at a step.
     std::vector<double> row(121, 1.0);
@@ -155,9 +157,9 @@ TEST(ProbabilityMapCrossings, EveryPassingInterpolatedInStepOrder)
 TEST(ProbabilityMapCrossings, SeparationOffTheDiagonal)
 {
     MapGrid grid;
-    grid.base.T1X = -20;
-    grid.base.T1Y = 15;
-    grid.base.Q = 5.0f;
+    grid.base.t1x = -20;
+    grid.base.t1y = 15;
+    grid.base.q = 5.0f;
     EXPECT_DOUBLE_EQ(grid.separation(60), 25.0);                       // T2 at (0, 0): (20, −15)
     EXPECT_DOUBLE_EQ(grid.separation(55), 25.0);                       // T2 at (−5, −5): (15, −20)
     EXPECT_DOUBLE_EQ(grid.separation(57.5), std::hypot(17.5, -17.5));  // the nearest point

@@ -116,21 +116,21 @@ INSTANTIATE_TEST_SUITE_P(
 std::pair<int, std::vector<std::pair<int, BatchTrials>>> simulateSweep(std::uint8_t batch)
 {
     ResolutionModel model;
-    TFrameInputs inputs;
-    inputs.BatchSize = batch;
+    ModelParameters inputs;
+    inputs.batchSize = batch;
     std::optional<BatchTrials> latest;
     std::vector<std::pair<int, BatchTrials>> plotted;
     std::uint8_t step = 0;
     for (int ticks = 1; ticks <= 200 * batch; ++ticks) {
         const SweepTick tick = sweepTick(step, kPosition, model.trials().TestCount());
-        inputs.T2X = inputs.T2Y = static_cast<std::int8_t>(*tick.set.position);
+        inputs.t2x = inputs.t2y = static_cast<std::int8_t>(*tick.set.position);
         step = tick.step;
         if (tick.plot && latest)
             plotted.emplace_back(step, *latest);
         if (tick.ended)
             return {ticks, plotted};
-        const FrameOutcome outcome = model.runFrame(inputs, {});
-        if (outcome.Probability)
+        const FrameOutcome outcome = model.runFrame(inputs);
+        if (outcome.probability)
             latest = outcome.batchTrials;
     }
     return {-1, plotted};
@@ -150,8 +150,8 @@ TEST(SweepStepper, WholeSweepLastsAndStepsAsTheStaircaseSays)
             const auto& [s, trials] = *it;
             if (s == kSweepEndStep)
                 continue;  // the end comes before a batch completes at step 121
-            EXPECT_EQ(trials.first().T2X, sweepPosition(s - 1)) << batch << " at " << s;
-            EXPECT_EQ(trials.last().T2X, sweepPosition(batch == 2 ? s - 1 : s)) << batch << " at " << s;
+            EXPECT_EQ(trials.first().t2x, sweepPosition(s - 1)) << batch << " at " << s;
+            EXPECT_EQ(trials.last().t2x, sweepPosition(batch == 2 ? s - 1 : s)) << batch << " at " << s;
             EXPECT_EQ(trials.trialsAtLast(), batch == 2 ? 2 : batch - 2) << batch << " at " << s;
         }
     }
@@ -184,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(Trials, WilsonEnds, ::testing::Values(1, 2, 3, 4, 5, 7,
 TEST(SweepExperiment, StepsSetTheVariedParametersOnly)
 {
     SweepSettings settings;
-    settings.base.T1X = -20;
-    settings.base.Threshold = 0.5f;
+    settings.base.t1x = -20;
+    settings.base.threshold = 0.5f;
     settings.vary = {true, true, true};
     settings.trialsPerStep = 1;
     std::vector<SweepStepResult> steps;
@@ -193,23 +193,23 @@ TEST(SweepExperiment, StepsSetTheVariedParametersOnly)
 
     ASSERT_EQ(steps.size(), 121u);
     for (const SweepStepResult& r : steps) {
-        EXPECT_EQ(r.inputs.T2X, r.step - 60);
-        EXPECT_EQ(r.inputs.T2Y, r.step - 60);
-        EXPECT_EQ(r.inputs.T1X, -20);
-        EXPECT_TRUE(r.noise.enabled);
-        EXPECT_EQ(r.noise.level, r.step / 4);
+        EXPECT_EQ(r.parameters.t2x, r.step - 60);
+        EXPECT_EQ(r.parameters.t2y, r.step - 60);
+        EXPECT_EQ(r.parameters.t1x, -20);
+        EXPECT_TRUE(r.parameters.noise.enabled);
+        EXPECT_EQ(r.parameters.noise.level, r.step / 4);
         EXPECT_EQ(r.trials, 1);
     }
-    EXPECT_EQ(steps[18].inputs.Threshold, 0.14f);
-    EXPECT_EQ(steps[120].inputs.Threshold, 0.99f);
+    EXPECT_EQ(steps[18].parameters.threshold, 0.14f);
+    EXPECT_EQ(steps[120].parameters.threshold, 0.99f);
 
     settings.vary = {false, false, false};
-    settings.noise = {};
+    settings.base.noise = {};
     steps.clear();
     runSweep(settings, [&](const SweepStepResult& r) { steps.push_back(r); });
-    EXPECT_EQ(steps[100].inputs.T2X, 0);
-    EXPECT_FALSE(steps[100].noise.enabled);
-    EXPECT_EQ(steps[100].inputs.Threshold, 0.5f);
+    EXPECT_EQ(steps[100].parameters.t2x, 0);
+    EXPECT_FALSE(steps[100].parameters.noise.enabled);
+    EXPECT_EQ(steps[100].parameters.threshold, 0.5f);
 }
 
 TEST(SweepExperiment, PositionSweepResolvesOnceT2IsFarFromT1)
@@ -230,21 +230,20 @@ TEST(SweepExperiment, SplitOrRangedCountsEqualWholeFramesOneAfterAnother)
 {
     SweepSettings settings;
     // Sources close enough for the noise to decide many trials either way.
-    settings.base.T1X = -12;
-    settings.base.T2X = 12;
-    settings.base.Threshold = 0.15f;
+    settings.base.t1x = -12;
+    settings.base.t2x = 12;
+    settings.base.threshold = 0.15f;
     settings.vary = {false, true, false};
     settings.trialsPerStep = 7;
     std::vector<std::int64_t> expected;
     NoiseGenerator generator;
     FrameEvaluator evaluator;
     for (int s = 0; s <= kSweepLastParameterStep; ++s) {
-        TFrameInputs in = settings.base;
-        NoiseSettings noise = settings.noise;
-        applySweepStep(s, settings.vary, in, noise);
+        ModelParameters in = settings.base;
+        applySweepStep(s, settings.vary, in);
         std::int64_t resolved = 0;
         for (int i = 0; i < settings.trialsPerStep; ++i)
-            resolved += evaluator.evaluate(in, noise, generator).resolved ? 1 : 0;
+            resolved += evaluator.evaluate(in, generator).resolved ? 1 : 0;
         expected.push_back(resolved);
     }
 

@@ -4,6 +4,7 @@
 #include "model/frame.h"
 #include "model/noise_jump.h"
 #include "model/trial.h"
+#include "parameters_with.h"
 
 #include <gtest/gtest.h>
 
@@ -47,11 +48,11 @@ TEST(NoiseJump, FullPeriodReturnsToTheStart)
 void expectSameTrial(const FrameResult& trial, const FrameResult& frame, const NoiseGenerator& trialGenerator,
                      const NoiseGenerator& frameGenerator, const std::string& where)
 {
-    EXPECT_EQ(bits(trial.CellSum), bits(frame.CellSum)) << where;
-    EXPECT_EQ(bits(trial.CellMean), bits(frame.CellMean)) << where;
-    EXPECT_EQ(bits(trial.Peak1), bits(frame.Peak1)) << where;
-    EXPECT_EQ(bits(trial.Peak2), bits(frame.Peak2)) << where;
-    EXPECT_EQ(trial.CellCount, frame.CellCount) << where;
+    EXPECT_EQ(bits(trial.cellSum), bits(frame.cellSum)) << where;
+    EXPECT_EQ(bits(trial.cellMean), bits(frame.cellMean)) << where;
+    EXPECT_EQ(bits(trial.peak1), bits(frame.peak1)) << where;
+    EXPECT_EQ(bits(trial.peak2), bits(frame.peak2)) << where;
+    EXPECT_EQ(trial.cellCount, frame.cellCount) << where;
     EXPECT_EQ(trial.resolved, frame.resolved) << where;
     EXPECT_EQ(std::memcmp(&trial.cell, &frame.cell, sizeof trial.cell), 0) << where;
     EXPECT_EQ(trialGenerator.NoiseSeed, frameGenerator.NoiseSeed) << where;
@@ -61,27 +62,27 @@ void expectSameTrial(const FrameResult& trial, const FrameResult& frame, const N
 // trial, the threshold too, though nothing the plan computes depends on it.
 TEST(TrialEvaluator, FollowsEveryInputThatChanges)
 {
-    using Change = void (*)(TFrameInputs&, NoiseSettings&);
+    using Change = void (*)(ModelParameters&, NoiseSettings&);
     const std::pair<const char*, Change> changes[] = {
-        {"start", [](TFrameInputs&, NoiseSettings&) {}},
-        {"threshold", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.6f; }},  // now unresolved
-        {"threshold back", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.27f; }},
-        {"Q", [](TFrameInputs& in, NoiseSettings&) { in.Q = 12.0f; }},
-        {"T1X", [](TFrameInputs& in, NoiseSettings&) { in.T1X = -30; }},
-        {"T1Y", [](TFrameInputs& in, NoiseSettings&) { in.T1Y = 4; }},
-        {"T2X", [](TFrameInputs& in, NoiseSettings&) { in.T2X = 33; }},
-        {"T2Y", [](TFrameInputs& in, NoiseSettings&) { in.T2Y = -5; }},
+        {"start", [](ModelParameters&, NoiseSettings&) {}},
+        {"threshold", [](ModelParameters& in, NoiseSettings&) { in.threshold = 0.6f; }},  // now unresolved
+        {"threshold back", [](ModelParameters& in, NoiseSettings&) { in.threshold = 0.27f; }},
+        {"Q", [](ModelParameters& in, NoiseSettings&) { in.q = 12.0f; }},
+        {"T1X", [](ModelParameters& in, NoiseSettings&) { in.t1x = -30; }},
+        {"T1Y", [](ModelParameters& in, NoiseSettings&) { in.t1y = 4; }},
+        {"T2X", [](ModelParameters& in, NoiseSettings&) { in.t2x = 33; }},
+        {"T2Y", [](ModelParameters& in, NoiseSettings&) { in.t2y = -5; }},
         {"noise on",
-         [](TFrameInputs&, NoiseSettings& noise) {
+         [](ModelParameters&, NoiseSettings& noise) {
              noise = {true, 30};
          }},
-        {"noise level", [](TFrameInputs&, NoiseSettings& noise) { noise.level = 3; }},
-        {"threshold with noise", [](TFrameInputs& in, NoiseSettings&) { in.Threshold = 0.9f; }},
-        {"noise off", [](TFrameInputs&, NoiseSettings& noise) { noise.enabled = false; }},
+        {"noise level", [](ModelParameters&, NoiseSettings& noise) { noise.level = 3; }},
+        {"threshold with noise", [](ModelParameters& in, NoiseSettings&) { in.threshold = 0.9f; }},
+        {"noise off", [](ModelParameters&, NoiseSettings& noise) { noise.enabled = false; }},
     };
-    TFrameInputs in;
-    in.T1X = -15;  // resolved at threshold 0.27, not at 0.6
-    in.T2X = 15;
+    ModelParameters in;
+    in.t1x = -15;  // resolved at threshold 0.27, not at 0.6
+    in.t2x = 15;
     NoiseSettings noise;
     FrameEvaluator frames;
     TrialEvaluator trials;
@@ -89,9 +90,9 @@ TEST(TrialEvaluator, FollowsEveryInputThatChanges)
     NoiseGenerator trialGenerator = frameGenerator;
     for (const auto& [name, change] : changes) {
         change(in, noise);
-        const FrameResult frame = frames.evaluate(in, noise, frameGenerator);
-        expectSameTrial(trials.evaluate(in, noise, trialGenerator), frame, trialGenerator, frameGenerator,
-                        name);
+        const FrameResult frame = frames.evaluate(parametersWith(in, noise), frameGenerator);
+        expectSameTrial(trials.evaluate(parametersWith(in, noise), trialGenerator), frame, trialGenerator,
+                        frameGenerator, name);
     }
 }
 
@@ -123,23 +124,23 @@ TEST_P(TrialIdentity, MatchesTheFullFrameBitForBit)
     FrameEvaluator frames;
     TrialEvaluator trials;
     for (int c = 0; c < 60; ++c) {
-        TFrameInputs in;
-        in.Q = c < 26 ? widths[c % std::size(widths)] : 0.5f + 20.0f * share(random);
-        in.Threshold = share(random);
+        ModelParameters in;
+        in.q = c < 26 ? widths[c % std::size(widths)] : 0.5f + 20.0f * share(random);
+        in.threshold = share(random);
         auto position = [&] {
             return static_cast<std::int8_t>(c % 7 == 6 ? anyByte(random) : inField(random));
         };
-        in.T1X = position();
-        in.T1Y = position();
-        in.T2X = position();
-        in.T2Y = position();
+        in.t1x = position();
+        in.t1y = position();
+        in.t2x = position();
+        in.t2y = position();
 
         NoiseGenerator frameGenerator{static_cast<std::uint32_t>(random())};
         NoiseGenerator trialGenerator = frameGenerator;
         // Two trials in a row with the same inputs: the second one reuses the plan.
         for (int repeat = 0; repeat < 2; ++repeat) {
-            const FrameResult frame = frames.evaluate(in, noise, frameGenerator);
-            const FrameResult trial = trials.evaluate(in, noise, trialGenerator);
+            const FrameResult frame = frames.evaluate(parametersWith(in, noise), frameGenerator);
+            const FrameResult trial = trials.evaluate(parametersWith(in, noise), trialGenerator);
             expectSameTrial(trial, frame, trialGenerator, frameGenerator,
                             "case " + std::to_string(c) + '.' + std::to_string(repeat));
         }

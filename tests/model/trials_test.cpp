@@ -1,5 +1,6 @@
 #include "model/resolution_model.h"
 #include "model/trials.h"
+#include "parameters_with.h"
 
 #include <gtest/gtest.h>
 
@@ -97,14 +98,14 @@ TEST(TrialCounter, BatchSizeOneEndsEveryTrial)
 }
 
 /// Runs `frames` frames and returns the texts of the batches they completed, by frame number.
-std::vector<std::pair<int, std::string>> completedBatches(ResolutionModel& model, const TFrameInputs& in,
+std::vector<std::pair<int, std::string>> completedBatches(ResolutionModel& model, const ModelParameters& in,
                                                           int frames, NoiseSettings noise = {})
 {
     std::vector<std::pair<int, std::string>> texts;
     for (int frame = 1; frame <= frames; ++frame) {
-        const FrameOutcome outcome = model.runFrame(in, noise);
-        if (outcome.Probability)
-            texts.emplace_back(frame, probabilityText(*outcome.Probability, ','));
+        const FrameOutcome outcome = model.runFrame(parametersWith(in, noise));
+        if (outcome.probability)
+            texts.emplace_back(frame, probabilityText(*outcome.probability, ','));
     }
     return texts;
 }
@@ -112,31 +113,31 @@ std::vector<std::pair<int, std::string>> completedBatches(ResolutionModel& model
 TEST(ResolutionModel, StartStateShowsZeroAfterEveryBatch)
 {
     ResolutionModel model;
-    const auto texts = completedBatches(model, TFrameInputs{}, 15);
+    const auto texts = completedBatches(model, ModelParameters{}, 15);
     EXPECT_EQ(texts, (std::vector<std::pair<int, std::string>>{{5, "0"}, {10, "0"}, {15, "0"}}));
 }
 
 TEST(ResolutionModel, SeparatedSourcesShowOne)
 {
-    TFrameInputs in;
-    in.T1X = -20;
-    in.T2X = 20;
+    ModelParameters in;
+    in.t1x = -20;
+    in.t2x = 20;
     ResolutionModel model;
     EXPECT_EQ(completedBatches(model, in, 5), (std::vector<std::pair<int, std::string>>{{5, "1"}}));
 }
 
 TEST(ResolutionModel, ZeroWidthShowsOne)
 {
-    TFrameInputs in;
-    in.Q = 0.0f;
+    ModelParameters in;
+    in.q = 0.0f;
     ResolutionModel model;
     EXPECT_EQ(completedBatches(model, in, 5), (std::vector<std::pair<int, std::string>>{{5, "1"}}));
 }
 
 TEST(ResolutionModel, BatchOf300Means44)
 {
-    TFrameInputs in;
-    in.BatchSize = static_cast<std::uint8_t>(300);
+    ModelParameters in;
+    in.batchSize = static_cast<std::uint8_t>(300);
     ResolutionModel model;
     const auto texts = completedBatches(model, in, 88);
     ASSERT_EQ(texts.size(), 2u);
@@ -147,20 +148,20 @@ TEST(ResolutionModel, BatchOf300Means44)
 TEST(ResolutionModel, NewBatchSizeAppliesToTheRunningBatch)
 {
     ResolutionModel model;
-    TFrameInputs in;
-    in.BatchSize = 10;
+    ModelParameters in;
+    in.batchSize = 10;
     completedBatches(model, in, 3);
     EXPECT_EQ(model.trials().TestCount(), 3);
-    in.BatchSize = 4;
+    in.batchSize = 4;
     EXPECT_EQ(completedBatches(model, in, 1), (std::vector<std::pair<int, std::string>>{{1, "0"}}));
 }
 
 TEST(ResolutionModel, NoisyTrialsAreReproducibleFromTheStartState)
 {
-    TFrameInputs in;
-    in.T1X = -12;
-    in.T2X = 12;
-    in.BatchSize = 20;
+    ModelParameters in;
+    in.t1x = -12;
+    in.t2x = 12;
+    in.batchSize = 20;
     ResolutionModel first;
     ResolutionModel second;
     const auto a = completedBatches(first, in, 40, NoiseSettings{true, 30});

@@ -156,11 +156,11 @@ private slots:
         QVERIFY(w.savePictureButton().isEnabled());
         MapGrid grid;
         grid.axis = MapAxis::noise;
-        grid.base.Q = 8.5f;
-        grid.base.Threshold = 0.3f;
-        grid.base.T1X = -10;
-        grid.base.T1Y = 4;
-        grid.noise = {true, 12};
+        grid.base.q = 8.5f;
+        grid.base.threshold = 0.3f;
+        grid.base.t1x = -10;
+        grid.base.t1y = 4;
+        grid.base.noise = {true, 12};
         QCOMPARE(w.view().map()->p, computeProbabilityMap(grid, 1)->p);
         QCOMPARE(w.view().map()->grid.levels(), 31);
 
@@ -176,7 +176,7 @@ private slots:
         f.graph.probabilityMapAction()->trigger();
         QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid floating point value."));
         QVERIFY(!w.computing());
-        QCOMPARE(w.view().map()->grid.base.Q, 8.5f);
+        QCOMPARE(w.view().map()->grid.base.q, 8.5f);
     }
 
     void contourPixelsLieWhereTheValuesCross()

@@ -669,11 +669,11 @@ private slots:
         NoiseGenerator unused;
         FrameEvaluator evaluator;
         const auto verdict = [&](const QStringList& row, int at) {
-            TFrameInputs inputs;
-            inputs.T2X = static_cast<std::int8_t>(row[at].toInt());
-            inputs.T2Y = static_cast<std::int8_t>(row[at + 1].toInt());
-            inputs.Threshold = row[at + 3].toFloat();
-            return evaluator.evaluate(inputs, NoiseSettings{}, unused).resolved ? 1 : 0;
+            ModelParameters inputs;
+            inputs.t2x = static_cast<std::int8_t>(row[at].toInt());
+            inputs.t2y = static_cast<std::int8_t>(row[at + 1].toInt());
+            inputs.threshold = row[at + 3].toFloat();
+            return evaluator.evaluate(inputs, unused).resolved ? 1 : 0;
         };
         for (int i = 1; i < lines.size(); ++i) {
             const QStringList row = lines[i].split(',');
@@ -695,15 +695,15 @@ private slots:
     void exportedRowKeepsT2sXAndYApart()
     {
         // T2 off the diagonal, as it stays when no position sweep moves it.
-        TFrameInputs first, last;
-        first.T2X = 10;
-        first.T2Y = 5;
-        last.T2X = -7;
-        last.T2Y = 20;
+        ModelParameters first, last;
+        first.t2x = 10;
+        first.t2y = 5;
+        last.t2x = -7;
+        last.t2y = 20;
         SweepPoint point;
         point.step = 9;
-        point.trials.add(TrialParameters::of(first, {}));
-        point.trials.add(TrialParameters::of(last, {}));
+        point.trials.add(first);
+        point.trials.add(last);
         const QStringList rows = QString::fromStdString(sweepCsv({point})).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 2);
         const QStringList row = rows[1].split(',');

@@ -31,7 +31,7 @@ TEST(ViewRotation, FirstEventAppliesThePositionInFull)
     ViewRotation r;
     r.turn(Axis::X, 30);
     expectMatrixNear(r.matrix(), rotationMatrix(30, 1, 0, 0));
-    EXPECT_EQ(r.PrevAngleX, 30.0f);
+    EXPECT_EQ(r.previousAngle(Axis::X), 30.0f);
     r.turn(Axis::X, 45);
     expectMatrixNear(r.matrix(), rotationMatrix(45, 1, 0, 0));
 }
@@ -43,9 +43,9 @@ TEST(ViewRotation, XThenYThenXBackIsATurnAboutZ)
     r.turn(Axis::Y, 90);
     r.turn(Axis::X, 0);
     expectMatrixNear(r.matrix(), rotationMatrix(90, 0, 0, 1));
-    EXPECT_EQ(r.PrevAngleX, 0.0f);
-    EXPECT_EQ(r.PrevAngleY, 90.0f);
-    EXPECT_EQ(r.PrevAngleZ, 0.0f);
+    EXPECT_EQ(r.previousAngle(Axis::X), 0.0f);
+    EXPECT_EQ(r.previousAngle(Axis::Y), 90.0f);
+    EXPECT_EQ(r.previousAngle(Axis::Z), 0.0f);
 }
 
 TEST(ViewRotation, FollowsTheHistoryNotThePositions)
@@ -80,7 +80,7 @@ TEST(ViewRotation, ResettingTheAnglesKeepsTheMatrix)
     r.turn(Axis::Z, 50);
     const Matrix4 turned = r.matrix();
     r.resetAngles();
-    EXPECT_EQ(r.PrevAngleZ, 0.0f);
+    EXPECT_EQ(r.previousAngle(Axis::Z), 0.0f);
     expectMatrixNear(r.matrix(), turned);
     r.turn(Axis::Z, 50);  // applied in full again
     expectMatrixNear(r.matrix(), rotationMatrix(100, 0, 0, 1));

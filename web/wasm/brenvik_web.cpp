@@ -43,20 +43,19 @@ struct Session {
     std::string text;  ///< the last string handed out
 };
 
-TFrameInputs inputsFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y, int t2x,
-                            int t2y)
+ModelParameters parametersFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y,
+                                   int t2x, int t2y, int noiseOn, int noiseLevel)
 {
-    TFrameInputs inputs;
-    inputs.Q = std::bit_cast<float>(qBits);
-    inputs.Threshold = std::bit_cast<float>(thresholdBits);
-    inputs.T1X = static_cast<std::int8_t>(t1x);
-    inputs.T1Y = static_cast<std::int8_t>(t1y);
-    inputs.T2X = static_cast<std::int8_t>(t2x);
-    inputs.T2Y = static_cast<std::int8_t>(t2y);
-    return inputs;
+    ModelParameters parameters;
+    parameters.q = std::bit_cast<float>(qBits);
+    parameters.threshold = std::bit_cast<float>(thresholdBits);
+    parameters.t1x = static_cast<std::int8_t>(t1x);
+    parameters.t1y = static_cast<std::int8_t>(t1y);
+    parameters.t2x = static_cast<std::int8_t>(t2x);
+    parameters.t2y = static_cast<std::int8_t>(t2y);
+    parameters.noise = {noiseOn != 0, noiseLevel};
+    return parameters;
 }
-
-NoiseSettings noiseOf(int on, int level) { return {on != 0, level}; }
 
 constexpr std::int32_t kUnset = std::numeric_limits<std::int32_t>::min();
 
@@ -79,19 +78,20 @@ EMSCRIPTEN_KEEPALIVE int brenvik_frame(Session* s, const char* q, const char* ba
 {
     using namespace brenvik;
     s->batchCompleted = false;
-    TFrameInputs inputs;
+    ModelParameters parameters;
     try {
-        inputs =
+        parameters =
             readFrameInputs({q, batchSize, threshold}, {t1x, t1y, t2x, t2y}, static_cast<char>(separator));
     } catch (const InputConversionError& failure) {
         s->error = withFullStop(failure.what());
         return static_cast<int>(failure.box());
     }
-    const FrameOutcome outcome = s->model.runFrame(inputs, noiseOf(noiseOn, noiseLevel), &s->samples);
+    parameters.noise = {noiseOn != 0, noiseLevel};
+    const FrameOutcome outcome = s->model.runFrame(parameters, &s->samples);
     s->frame = outcome.frame;
-    s->scene.set(inputs, outcome.frame, s->samples);
-    if (outcome.Probability) {
-        s->lastBatch = batchResult(*outcome.Probability, outcome.batchTrials, static_cast<char>(separator));
+    s->scene.set(parameters, outcome.frame, s->samples);
+    if (outcome.probability) {
+        s->lastBatch = batchResult(*outcome.probability, outcome.batchTrials, static_cast<char>(separator));
         s->batchCompleted = true;
     }
     return -1;
@@ -104,29 +104,29 @@ EMSCRIPTEN_KEEPALIVE void brenvik_evaluate(Session* s, std::uint32_t qBits, std:
                                            std::uint32_t seed, int cellOnly)
 {
     using namespace brenvik;
-    const TFrameInputs inputs = inputsFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y);
+    const ModelParameters parameters =
+        parametersFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y, noiseOn, noiseLevel);
     s->model.noise().NoiseSeed = seed;
-    const NoiseSettings noise = noiseOf(noiseOn, noiseLevel);
     const FrameOutcome outcome =
-        cellOnly ? s->model.runTrial(inputs, noise) : s->model.runFrame(inputs, noise, &s->samples);
+        cellOnly ? s->model.runTrial(parameters) : s->model.runFrame(parameters, &s->samples);
     s->frame = outcome.frame;
     if (!cellOnly)
-        s->scene.set(inputs, outcome.frame, s->samples);
+        s->scene.set(parameters, outcome.frame, s->samples);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* brenvik_error(Session* s) { return s->error.c_str(); }
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak1_bits(Session* s)
 {
-    return std::bit_cast<std::uint32_t>(s->frame.Peak1);
+    return std::bit_cast<std::uint32_t>(s->frame.peak1);
 }
 EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_peak2_bits(Session* s)
 {
-    return std::bit_cast<std::uint32_t>(s->frame.Peak2);
+    return std::bit_cast<std::uint32_t>(s->frame.peak2);
 }
 EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_cell_mean_bits(Session* s)
 {
-    return std::bit_cast<std::uint32_t>(s->frame.CellMean);
+    return std::bit_cast<std::uint32_t>(s->frame.cellMean);
 }
 EMSCRIPTEN_KEEPALIVE int brenvik_resolved(Session* s) { return s->frame.resolved ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE std::uint32_t brenvik_seed(Session* s) { return s->model.noise().NoiseSeed; }
@@ -157,8 +157,8 @@ EMSCRIPTEN_KEEPALIVE double brenvik_expected(Session* s, std::uint32_t qBits, st
                                              int t1x, int t1y, int t2x, int t2y, int noiseOn, int noiseLevel)
 {
     try {
-        return s->expected(brenvik::inputsFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y),
-                           brenvik::noiseOf(noiseOn, noiseLevel));
+        return s->expected(
+            brenvik::parametersFromBits(qBits, thresholdBits, t1x, t1y, t2x, t2y, noiseOn, noiseLevel));
     } catch (const std::out_of_range&) {
         return std::numeric_limits<double>::quiet_NaN();
     }

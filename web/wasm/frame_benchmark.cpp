@@ -15,14 +15,15 @@ EMSCRIPTEN_KEEPALIVE int brenvik_benchmark_frames(int count)
     static FrameEvaluator evaluator;
     static NoiseGenerator generator;
     static SurfaceSamples samples;
-    TFrameInputs in;
-    in.T1X = -12;
-    in.T1Y = 4;
-    in.T2X = 14;
-    in.T2Y = -6;
+    ModelParameters in;
+    in.t1x = -12;
+    in.t1y = 4;
+    in.t2x = 14;
+    in.t2y = -6;
+    in.noise = {true, 30};
     bool resolved = false;
     for (int i = 0; i < count; ++i)
-        resolved = evaluator.evaluate(in, NoiseSettings{true, 30}, generator, &samples).resolved;
+        resolved = evaluator.evaluate(in, generator, &samples).resolved;
     return resolved ? 1 : 0;
 }
 }
