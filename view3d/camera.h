@@ -28,26 +28,11 @@ constexpr Matrix4 viewFromAxisZ(double eyeZ)
     return m;
 }
 
-/// a · b as OpenGL forms it: every element and every step of the sums rounded to single
-/// precision, in which it keeps its matrices.
-constexpr Matrix4 multiplyInSingle(const Matrix4& a, const Matrix4& b)
-{
-    Matrix4 product{};
-    for (int column = 0; column < 4; ++column)
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += static_cast<float>(a[4 * k + row]) * static_cast<float>(b[4 * column + k]);
-            product[4 * column + row] = sum;
-        }
-    return product;
-}
-
 /// Eye x and y from −100 to 100 are visible, the eye 5 in front of the origin; both go on
 /// the projection matrix, so the model-view matrix holds the model's orientation alone.
 /// An eye-space point (x, y, z) lands at clip (x/100, y/100, (5 − z)/100, 1), each element
 /// the single-precision value that OpenGL's own glOrtho and look-at would leave.
 inline constexpr Matrix4 kCameraProjection =
-    multiplyInSingle(orthographic(-100, 100, -100, 100, -100, 100), viewFromAxisZ(5));
+    multiply<float>(orthographic(-100, 100, -100, 100, -100, 100), viewFromAxisZ(5));
 
 }  // namespace brenvik
