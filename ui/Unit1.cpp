@@ -237,8 +237,13 @@ void TForm1::startSweep()
         m_ui->CheckBox1->setChecked(true);  // a noise sweep needs the noise on
     m_sweepState.SweepStep = 0;
     m_ui->Button1->setText(tr("Стоп"));
-    if (m_graph)
+    if (m_graph) {
+        // The graph is drawn to the window's outer size, known once the window system has
+        // framed it. The first time, that waits for the window manager and the timer ticks
+        // meanwhile: those frames run with the controls locked but the sweep not yet active.
+        m_graph->showFramed();
         m_graph->startGraph();
+    }
     m_sweepState.SweepActive = true;
 }
 

@@ -56,30 +56,30 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
 
 TForm3::~TForm3() = default;
 
-QSize TForm3::outerSize()
+void TForm3::showFramed()
 {
-    if (!m_framed) {
-        show();
-        // The window manager frames the window before it maps it; a bare X server never does.
-        const QDeadlineTimer deadline(kFramingWaitMs);
-        while (!windowHandle()->isExposed() && !deadline.hasExpired())
-            QCoreApplication::processEvents(
-                QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
-        m_framed = true;
-    }
-    return frameGeometry().size();
+    if (m_framed)
+        return;
+    moveToTopRight();  // by the client size: where it shows first
+    show();
+    // The window manager frames the window before it maps it; a bare X server never does.
+    const QDeadlineTimer deadline(kFramingWaitMs);
+    while (!windowHandle()->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
+                                        10);
+    m_framed = true;
+}
+
+void TForm3::moveToTopRight()
+{
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    move(desktop.x() + desktop.width() - frameGeometry().width(), desktop.y());
 }
 
 void TForm3::startGraph()
 {
-    // The top right corner of the whole desktop, with the frame.
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    const auto topRight = [&](QSize outer) {
-        return QPoint(desktop.x() + desktop.width() - outer.width(), desktop.y());
-    };
-    move(topRight(frameGeometry().size()));  // where it shows first, if never before
-    const QSize outer = outerSize();
-    move(topRight(outer));
+    const QSize outer = frameGeometry().size();
+    moveToTopRight();
     show();  // a minimised window stays minimised
     raise();
 

@@ -32,15 +32,17 @@ public:
     explicit TForm3(FailureReport& report, QWidget* parent = nullptr);
     ~TForm3() override;
 
-    /// The outer size, frame and title bar included. The window system frames a window only
-    /// when it is first shown, and until then only the client size is known: the first call
-    /// shows the window and waits, briefly and taking no user input, until it is on screen.
-    QSize outerSize();
+    /// Shows the window at the top right of the desktop the first time it is called and
+    /// waits, briefly and taking no user input (timer ticks do run), until the window system
+    /// has framed it: only then is the outer size, frame and title bar included, known.
+    /// Later calls do nothing.
+    void showFramed();
 
     const GraphCanvas& canvas() const { return m_canvas; }
 
     /// The Start of a sweep: the window goes to the top right of the desktop and is
-    /// shown, and the picture is cleared to empty axes and grid.
+    /// shown, and the picture is cleared to empty axes and grid on the window's outer size,
+    /// which is the client size until showFramed has run.
     void startGraph();
     /// The curve goes on to the point of `step` at the level of `batch`, which is kept for
     /// the data export.
@@ -93,6 +95,8 @@ protected:
 
 private:
     QString askFileName(QFileDialog& dialog);
+    /// Puts the window's outer corner, frame included, at the top right of the desktop.
+    void moveToTopRight();
     /// Asks for a name with `dialog` and writes `bytes` there; failures go to the report.
     void saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes);
 
