@@ -1,10 +1,10 @@
 #include "model/fp_environment.h"
 
-#if !defined(__x86_64__)
-#error "Brenvik's model needs the x87 unit of x86-64"
-#endif
+#include <cfenv>
 
 namespace brenvik {
+
+#if defined(__x86_64__)
 
 void setModelFloatingPointEnvironment()
 {
@@ -28,5 +28,13 @@ std::uint32_t currentMxcsr()
     // Only the control bits matter; the low six are sticky status flags.
     return mxcsr & ~0x3Fu;
 }
+
+#else
+
+// Elsewhere the extended arithmetic is in software and the hardware's exceptions are
+// masked from the start (arm64, WebAssembly); only the rounding direction can differ.
+void setModelFloatingPointEnvironment() { std::fesetround(FE_TONEAREST); }
+
+#endif
 
 }  // namespace brenvik

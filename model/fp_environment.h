@@ -17,7 +17,9 @@ inline constexpr std::uint32_t kMxcsr = 0x1F80;
 /// before any model arithmetic; harmless to call again.
 void setModelFloatingPointEnvironment();
 
+#if defined(__x86_64__)
 std::uint16_t currentX87ControlWord();
 std::uint32_t currentMxcsr();
+#endif
 
 }  // namespace brenvik

@@ -77,10 +77,9 @@ MidpointCell midpointCell(std::int8_t T1X, std::int8_t T1Y, std::int8_t T2X, std
 
 bool isResolved(float threshold, float peak1, float peak2, float cellMean)
 {
-    const Extended t = threshold, p1 = peak1, p2 = peak2, mean = cellMean;
-    if (t * p1 > p1 - mean)
+    if (exceedsDifference(threshold, peak1, cellMean))
         return false;
-    if (t * p2 > p2 - mean)
+    if (exceedsDifference(threshold, peak2, cellMean))
         return false;
     return true;
 }

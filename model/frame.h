@@ -23,32 +23,23 @@ inline constexpr int kIntensityScale = 1200;
 inline constexpr std::uint64_t kNoiseDrawsPerFrame = 2 * kSampleCount + 2;
 
 /// One source's light at a sample point, scaled and rounded to single.
-inline float scaledIntensity(float intensity)
-{
-    return toSingle(static_cast<Extended>(intensity) * kIntensityScale);
-}
+inline float scaledIntensity(float intensity) { return roundedProduct(intensity, kIntensityScale); }
 
 /// Both sources' light at a peak (T1's value first): the single values are summed
 /// before scaling, unlike the samples, and rounded once.
 inline float peakIntensity(float fromT1, float fromT2)
 {
-    return toSingle((static_cast<Extended>(fromT1) + fromT2) * kIntensityScale);
+    return roundedSumProduct(fromT1, fromT2, kIntensityScale);
 }
 
 /// A value with one noise draw added, rounded to single.
-inline float withNoise(float value, std::int32_t draw)
-{
-    return toSingle(static_cast<Extended>(value) + draw);
-}
+inline float withNoise(float value, std::int32_t draw) { return roundedSum(value, draw); }
 
 /// The cell's running sum with one sample's two values added, rounded once per sample.
-inline float addToCellSum(float sum, float i1, float i2)
-{
-    return toSingle((static_cast<Extended>(sum) + i1) + i2);
-}
+inline float addToCellSum(float sum, float i1, float i2) { return roundedSum(sum, i1, i2); }
 
 /// The cell's mean, rounded to single.
-inline float cellMean(float sum, int count) { return toSingle(static_cast<Extended>(sum) / count); }
+inline float cellMean(float sum, int count) { return roundedQuotient(sum, count); }
 
 /// The value of one sample point; the 3-D view draws it at height Intensity1 + Intensity2 − 52.
 struct TGridSample {

@@ -14,18 +14,20 @@ constexpr int kMaxMantissaDigits = 19;  // the most that always fit in 64 bits
 constexpr int kMaxExactPower = 27;      // 5^27 still fits a 64-bit significand
 constexpr int kExponentClamp = 100000;  // far beyond any finite extended value
 
-constexpr std::array<Extended, kMaxExactPower + 1> exactPowersOfTen()
+// 10^0 … 10^27, exact; products of tens, so the same in every arithmetic.
+const std::array<Extended, kMaxExactPower + 1>& exactPowersOfTen()
 {
-    std::array<Extended, kMaxExactPower + 1> powers{};
-    Extended p = 1.0L;
-    for (auto& entry : powers) {
-        entry = p;
-        p *= 10.0L;
-    }
+    static const auto powers = [] {
+        std::array<Extended, kMaxExactPower + 1> table{};
+        Extended p = 1;
+        for (auto& entry : table) {
+            entry = p;
+            p *= 10;
+        }
+        return table;
+    }();
     return powers;
 }
-
-constexpr auto kPowersOfTen = exactPowersOfTen();
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -46,20 +48,20 @@ bool takeSign(std::string_view text, std::size_t& i)
 
 Extended scaleByPowerOfTen(std::uint64_t mantissa, long exponent)
 {
-    const Extended m = static_cast<Extended>(mantissa);
+    const Extended m = mantissa;
+    const auto& exact = exactPowersOfTen();
     if (exponent >= 0) {
         if (exponent <= kMaxExactPower)
-            return m * kPowersOfTen[static_cast<std::size_t>(exponent)];
-        return m * std::pow(10.0L, static_cast<Extended>(exponent));
+            return m * exact[static_cast<std::size_t>(exponent)];
+        return m * powerOfTen(static_cast<int>(exponent));
     }
     if (-exponent <= kMaxExactPower)
-        return m / kPowersOfTen[static_cast<std::size_t>(-exponent)];
-    if (-exponent <= std::numeric_limits<Extended>::max_exponent10)
-        return m / std::pow(10.0L, static_cast<Extended>(-exponent));
+        return m / exact[static_cast<std::size_t>(-exponent)];
+    if (-exponent <= kMaxExponent10)
+        return m / powerOfTen(static_cast<int>(-exponent));
     // 10^-exponent itself would overflow: scale into the normal range first, then down
     // into the subnormal one.
-    return m * std::pow(10.0L, static_cast<Extended>(exponent + kMaxExactPower)) /
-           kPowersOfTen[kMaxExactPower];
+    return m * powerOfTen(static_cast<int>(exponent + kMaxExactPower)) / exact[kMaxExactPower];
 }
 
 }  // namespace
@@ -113,8 +115,8 @@ std::optional<Extended> parseReal(std::string_view text, char separator)
     if (i != text.size())
         return std::nullopt;
 
-    Extended value = mantissa == 0 ? 0.0L : scaleByPowerOfTen(mantissa, exponent);
-    if (!std::isfinite(value))
+    Extended value = mantissa == 0 ? Extended(0) : scaleByPowerOfTen(mantissa, exponent);
+    if (!isFinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }
@@ -157,28 +159,18 @@ std::int32_t textToInteger(std::string_view text)
 
 std::string realToText(Extended value, char separator)
 {
-    if (std::isnan(value))
+    if (isNaN(value))
         return "NAN";
-    if (std::isinf(value))
+    if (isInfinite(value))
         return value > 0 ? "INF" : "-INF";
     if (value == 0)
         return "0";
 
-    // glibc rounds correctly to the 15 significant digits asked for.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    std::string_view printed(buffer);
-
-    const bool negative = printed.front() == '-';
-    if (negative)
-        printed.remove_prefix(1);
-    std::string digits;
-    std::size_t i = 0;
-    for (; i < printed.size() && printed[i] != 'e'; ++i) {
-        if (isDigit(printed[i]))
-            digits += printed[i];
-    }
-    const int exponent = std::atoi(buffer + (negative ? 1 : 0) + i + 1);
+    // 15 significant digits, rounded correctly (ties to the even digit).
+    const DecimalDigits printed = decimalDigits(value, 15);
+    const bool negative = printed.negative;
+    std::string digits = printed.digits;
+    const int exponent = printed.exponent;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -6,7 +6,9 @@ namespace brenvik {
 
 std::int32_t sweepThresholdHundredths(int s)
 {
-    return static_cast<std::int32_t>(static_cast<Extended>(s) / 1.2L);
+    // 1.2 as the extended value nearest to it.
+    static const Extended kStepsPerHundredth = Extended(12) / 10;
+    return static_cast<std::int32_t>(static_cast<Extended>(s) / kStepsPerHundredth);
 }
 
 std::string thresholdText(std::int32_t hundredths, char separator)

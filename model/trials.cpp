@@ -11,7 +11,7 @@ std::optional<float> TrialCounter::countTrial(bool resolved, std::uint8_t batchS
     ++m_tests;
     if (TestCount() != batchSize)
         return std::nullopt;
-    const float probability = toSingle(static_cast<Extended>(m_resolved) / m_tests);
+    const float probability = roundedQuotient(static_cast<float>(m_resolved), m_tests);
     reset();
     return probability;
 }

@@ -14,7 +14,7 @@ namespace brenvik {
 /// summed in extended precision and rounded once to single.
 inline float surfaceHeight(const TGridSample& sample)
 {
-    return toSingle((static_cast<Extended>(sample.Intensity1) + sample.Intensity2) - 52);
+    return roundedSum(sample.Intensity1, sample.Intensity2, -52.0f);
 }
 
 struct SceneFrame {
