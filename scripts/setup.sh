@@ -16,6 +16,10 @@ PACKAGES=(
     help2man groff-base gzip           # the tool's manual page from its help, and its test
     bash-completion                    # the completion's test runs it as bash would
     libgtest-dev libbenchmark-dev      # tests and benchmarks
+    libboost-dev                       # the model's extended arithmetic in software
+    g++-aarch64-linux-gnu qemu-user    # the arm64 build of the model and the tool, and its test run
+    g++-mingw-w64-x86-64 wine64        # the Windows build of the model and the tool, and its test run
+    googletest                         # GoogleTest's sources, built by each cross compiler
     qt6-base-dev libqt6opengl6-dev     # Widgets, OpenGL widget, Test
     qt6-multimedia-dev                 # the About box's music
     qt6-tools-dev qt6-l10n-tools       # lupdate/lrelease and their CMake functions
