@@ -25,7 +25,6 @@ namespace arithmetic = x87;
 namespace brenvik {
 
 using arithmetic::decimalDigits;
-using arithmetic::DecimalDigits;
 using arithmetic::exceedsDifference;
 using arithmetic::Extended;
 using arithmetic::isFinite;

@@ -20,6 +20,8 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
+#include "model/decimal_digits.h"
+
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_int.hpp>
 #if defined(__GNUC__) && !defined(__clang__)
@@ -39,6 +41,7 @@ static_assert(FLT_EVAL_METHOD == 0, "the fast steps need double arithmetic witho
 
 namespace brenvik::software {
 
+using brenvik::DecimalDigits;
 namespace mp = boost::multiprecision;
 
 /// Wide enough that one operation on two held values, rounded to it, rounds again to the
@@ -384,14 +387,6 @@ inline bool exceedsDifference(float t, float p, float m)
         return static_cast<double>(t) * p > difference;
     return Extended(t) * p > Extended(p) - m;
 }
-
-/// The 15 (or `count`) significant decimal digits of x, rounded to nearest with ties to
-/// the even digit, and the decimal exponent of the first: what printf's %.14Le shows.
-struct DecimalDigits {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
 
 inline DecimalDigits decimalDigits(const Extended& x, int count)
 {

@@ -2,12 +2,10 @@
 // The x87 extended format as the compiler's own long double: GCC and Clang on x86-64,
 // MinGW included. The model's steps are written out in it as plain expressions.
 
-#include "model/extended_software.h"
+#include "model/decimal_digits.h"
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 static_assert(std::numeric_limits<long double>::digits == 64 &&
@@ -18,7 +16,6 @@ static_assert(std::numeric_limits<long double>::digits == 64 &&
 namespace brenvik::x87 {
 
 using Extended = long double;
-using software::DecimalDigits;
 
 inline constexpr int kMaxExponent10 = std::numeric_limits<long double>::max_exponent10;
 
@@ -29,27 +26,9 @@ inline bool isFinite(Extended x) { return std::isfinite(x); }
 /// Round an extended value to single precision (round to nearest, ties to even).
 inline float toSingle(Extended value) { return static_cast<float>(value); }
 
-/// The same value as a long double (both hold every x87 value exactly).
-inline long double fromSoftware(const software::Extended& x)
-{
-    if (x.isNaN())
-        return x.signBit() ? -std::numeric_limits<long double>::quiet_NaN()
-                           : std::numeric_limits<long double>::quiet_NaN();
-    if (x.isInfinite())
-        return x.signBit() ? -std::numeric_limits<long double>::infinity()
-                           : std::numeric_limits<long double>::infinity();
-    if (x.held() == 0)
-        return x.signBit() ? -0.0L : 0.0L;
-    int e = 0;
-    const software::Held f = software::mp::frexp(software::mp::abs(x.held()), &e);
-    const auto significand = static_cast<std::uint64_t>(software::mp::ldexp(f, 64));
-    const long double magnitude = std::ldexp(static_cast<long double>(significand), e - 64);
-    return x.signBit() ? -magnitude : magnitude;
-}
-
 /// 10^k to the nearest extended value. Not the C library's powl, which is off by an ulp
-/// for some k and differs between libraries.
-inline Extended powerOfTen(int k) { return fromSoftware(software::powerOfTen(k)); }
+/// for some k and differs between libraries (extended_x87.cpp).
+Extended powerOfTen(int k);
 
 namespace detail {
 // 2π to the full 64-bit significand.
@@ -80,22 +59,6 @@ inline bool exceedsDifference(float t, float p, float m)
 }
 
 /// printf's %.*Le, which glibc and MinGW round correctly (ties to the even digit).
-inline DecimalDigits decimalDigits(Extended x, int count)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, x);
-    DecimalDigits out;
-    const char* p = buffer;
-    if (*p == '-') {
-        out.negative = true;
-        ++p;
-    }
-    for (; *p != 'e' && *p != '\0'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            out.digits += *p;
-    }
-    out.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-    return out;
-}
+DecimalDigits decimalDigits(Extended x, int count);
 
 }  // namespace brenvik::x87

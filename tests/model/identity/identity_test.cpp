@@ -2,6 +2,7 @@
 // point-spread values (fast form and the exact chain it falls back on), whole frames and
 // trials, the number texts, the batch texts and the expected probability.
 
+#include "model/extended_software.h"
 #include "model/extended_x87.h"
 #include "model/golden_frames.h"
 #include "model/identity/path.h"

@@ -12,6 +12,7 @@
 
 #include <bit>
 #include <cmath>
+#include <memory>
 
 namespace IDENTITY_PATH {
 

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the model, brenvik-cli and their tests for another platform with a Debian cross
+# compiler and runs them there: "aarch64" (arm64 Linux under qemu-user) or "windows"
+# (Windows x86-64 under Wine). Then checks that the tool's sweep writes, byte for byte,
+# what the x86-64 Linux build in build/ writes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+target=${1:?usage: scripts/cross_test.sh aarch64|windows}
+case "$target" in
+aarch64) toolchain=cmake/toolchain-aarch64-linux.cmake ;;
+windows) toolchain=cmake/toolchain-mingw64.cmake ;;
+*)
+    echo "cross_test: unknown target '$target' (aarch64 or windows)" >&2
+    exit 2
+    ;;
+esac
+
+dir=build-$target
+# A Wine prefix of the build's own, made on first use.
+export BRENVIK_WINEPREFIX="$PWD/$dir/wine-prefix"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRENVIK_BUILD_GUI=OFF -DBRENVIK_BUILD_BENCHMARKS=OFF -DBRENVIK_WERROR=ON >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure
+
+run=()
+[ "$target" = aarch64 ] && run=(qemu-aarch64 -L /usr/aarch64-linux-gnu)
+[ "$target" = windows ] && run=(cmake/run_wine.sh)
+cli=$(find "$dir/cli" -maxdepth 1 -name 'brenvik-cli*' -type f -perm -u+x | head -1)
+sweep=(sweep --vary position,noise,threshold --tests 1000)
+build/cli/brenvik-cli "${sweep[@]}" >"$dir/sweep-x86_64.csv"
+"${run[@]}" "$cli" "${sweep[@]}" >"$dir/sweep-$target.csv"
+if ! cmp "$dir/sweep-x86_64.csv" "$dir/sweep-$target.csv"; then
+    echo "cross_test: the $target sweep differs from the x86-64 Linux one" >&2
+    diff "$dir/sweep-x86_64.csv" "$dir/sweep-$target.csv" | head -20 >&2
+    exit 1
+fi
+echo "cross_test: $target: the sweep is byte for byte the x86-64 Linux one ($(wc -l <"$dir/sweep-$target.csv") lines)"
