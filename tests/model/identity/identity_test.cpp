@@ -117,14 +117,14 @@ TEST(ExtendedIdentity, ExactPointSpreadChainOnAWideSample)
 identity::Inputs inputsOf(const brenvik::testing::GoldenFrame& g)
 {
     identity::Inputs in;
-    in.Q = g.inputs.Q;
-    in.Threshold = g.inputs.Threshold;
-    in.T1X = g.inputs.T1X;
-    in.T1Y = g.inputs.T1Y;
-    in.T2X = g.inputs.T2X;
-    in.T2Y = g.inputs.T2Y;
-    in.noise = g.noise.enabled;
-    in.level = g.noise.level;
+    in.Q = g.parameters.q;
+    in.Threshold = g.parameters.threshold;
+    in.T1X = g.parameters.t1x;
+    in.T1Y = g.parameters.t1y;
+    in.T2X = g.parameters.t2x;
+    in.T2Y = g.parameters.t2y;
+    in.noise = g.parameters.noise.enabled;
+    in.level = g.parameters.noise.level;
     in.seed = g.seedBefore;
     return in;
 }
@@ -137,7 +137,7 @@ TEST(ExtendedIdentity, EveryGoldenFrameAndTrial)
         const identity::Inputs in = inputsOf(g);
         const identity::Outcome hardware = hardware_path::frame(in);
         EXPECT_EQ(hardware, software_path::frame(in)) << "frame of line " << g.line;
-        EXPECT_EQ(hardware.Peak1, bits(g.Peak1)) << "line " << g.line;
+        EXPECT_EQ(hardware.Peak1, bits(g.peak1)) << "line " << g.line;
         EXPECT_EQ(hardware_path::trial(in), software_path::trial(in)) << "trial of line " << g.line;
     }
     std::cout << "golden frames compared: " << golden.size() << "\n";

@@ -22,25 +22,26 @@ using namespace brenvik;
 
 std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
 
-TFrameInputs frameInputs(const identity::Inputs& in)
+ModelParameters parametersOf(const identity::Inputs& in)
 {
-    TFrameInputs f;
-    f.Q = in.Q;
-    f.Threshold = in.Threshold;
-    f.T1X = in.T1X;
-    f.T1Y = in.T1Y;
-    f.T2X = in.T2X;
-    f.T2Y = in.T2Y;
-    return f;
+    ModelParameters p;
+    p.q = in.Q;
+    p.threshold = in.Threshold;
+    p.t1x = in.T1X;
+    p.t1y = in.T1Y;
+    p.t2x = in.T2X;
+    p.t2y = in.T2Y;
+    p.noise = {in.noise, in.level};
+    return p;
 }
 
 identity::Outcome outcome(const FrameResult& r, const NoiseGenerator& generator)
 {
     identity::Outcome o;
-    o.Peak1 = bits(r.Peak1);
-    o.Peak2 = bits(r.Peak2);
-    o.CellSum = bits(r.CellSum);
-    o.CellMean = bits(r.CellMean);
+    o.Peak1 = bits(r.peak1);
+    o.Peak2 = bits(r.peak2);
+    o.CellSum = bits(r.cellSum);
+    o.CellMean = bits(r.cellMean);
     o.seedAfter = generator.NoiseSeed;
     o.resolved = r.resolved;
     return o;
@@ -63,8 +64,7 @@ identity::Outcome frame(const identity::Inputs& in)
     NoiseGenerator generator{in.seed};
     FrameEvaluator evaluator;
     auto samples = std::make_unique<SurfaceSamples>();
-    identity::Outcome o = outcome(
-        evaluator.evaluate(frameInputs(in), {in.noise, in.level}, generator, samples.get()), generator);
+    identity::Outcome o = outcome(evaluator.evaluate(parametersOf(in), generator, samples.get()), generator);
     std::uint64_t hash = 14695981039346656037u;
     for (const TGridSample& s : *samples) {
         for (std::uint32_t word : {bits(s.Intensity1), bits(s.Intensity2)}) {
@@ -79,13 +79,10 @@ identity::Outcome trial(const identity::Inputs& in)
 {
     NoiseGenerator generator{in.seed};
     TrialEvaluator evaluator;
-    return outcome(evaluator.evaluate(frameInputs(in), {in.noise, in.level}, generator), generator);
+    return outcome(evaluator.evaluate(parametersOf(in), generator), generator);
 }
 
-double expected(const identity::Inputs& in)
-{
-    return expectedProbability(frameInputs(in), {in.noise, in.level});
-}
+double expected(const identity::Inputs& in) { return expectedProbability(parametersOf(in)); }
 
 std::optional<identity::Parsed> parse(std::string_view text, char separator)
 {
