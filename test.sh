@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (under Xvfb when there is no
-# display): the source formatting, the layers' includes, the test suite, the Debian package's contents, a bounded fuzzing run, and the
-# test suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# display): the source formatting, the layers' includes, the test suite, the browser edition (its
+# WebAssembly model under Node, its page in headless Chromium), the Debian package's contents, a
+# bounded fuzzing run, and the test suite again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 # Every build the tests run treats a compiler warning as an error.
@@ -26,6 +28,9 @@ run_tests() {
 
 [ -n "${DISPLAY:-}" ] || echo "test: no display, running the tests under xvfb-run"
 run_tests build
+
+echo "test: the browser edition"
+BRENVIK_WERROR=ON scripts/test_web.sh
 
 echo "test: the Debian package"
 scripts/check_package.sh
