@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     brenvik::prepareApplication();
 
     brenvik::Program program;
-    if (program.Form1.renderingFailed())
+    if (!program.start())
         return 1;
     brenvik::TForm1& form = program.Form1;
     brenvik::bench::useThresholdOfTheLocale(program);

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     const double minutes = argc > 1 ? std::atof(argv[1]) : 10.0;
 
     brenvik::Program program;
-    if (program.Form1.renderingFailed())
+    if (!program.start())
         return 1;
     brenvik::TForm1& form = program.Form1;
     brenvik::bench::useThresholdOfTheLocale(program);

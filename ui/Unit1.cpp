@@ -12,7 +12,6 @@
 #include "ui/failure_report.h"
 #include "ui/number_key_filter.h"
 #include "ui_Unit1.h"
-#include "view3d/pixel_format.h"
 #include "view3d/scene_view.h"
 
 #include <QCloseEvent>
@@ -81,10 +80,6 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     m_timer1.setInterval(kFrameIntervalMs);
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-
-    FormCreate();
-    if (!m_closed)
-        m_timer1.start();
 }
 
 TForm1::~TForm1() = default;
@@ -101,14 +96,6 @@ SceneView& TForm1::view() { return *m_ui->View3D; }
 
 void TForm1::FormCreate()
 {
-    const QString problem = probeRenderingContext();
-    if (!problem.isEmpty()) {
-        m_renderingFailed = true;
-        QMessageBox box(QMessageBox::NoIcon, pixelFormatCaption(), problem, QMessageBox::Ok);
-        box.exec();
-        close();
-        return;
-    }
     // The context's set-up does not depend on the first frame: the view sets it up
     // whenever its context is made, so a first frame that fails loses nothing.
     FormResize();

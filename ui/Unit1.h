@@ -44,11 +44,9 @@ public:
     SweepState& sweep() { return m_sweepState; }
     QTimer& frameTimer() { return m_timer1; }
     SceneView& view();
-    /// The window system could not give the 3-D view a usable context; the user was told
-    /// and the program ends.
-    bool renderingFailed() const { return m_renderingFailed; }
-
     // Event handlers.
+    /// The first frame, once the window system is known to give the 3-D view a usable
+    /// context (Program::start); the constructor only builds the window.
     void FormCreate();
     void FormResize();
     void FormClose();
@@ -114,7 +112,6 @@ private:
     SweepState m_sweepState;
     QSize m_frameSize;  ///< the size the last resize handled
     bool m_closed = false;
-    bool m_renderingFailed = false;
 };
 
 }  // namespace brenvik

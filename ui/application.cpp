@@ -3,9 +3,11 @@
 #include "model/fp_environment.h"
 #include "ui/program_icon.h"
 #include "ui/window_placement.h"
+#include "view3d/pixel_format.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 
 namespace brenvik {
 
@@ -26,6 +28,19 @@ void prepareApplication()
 }
 
 Program::Program() { Form1.attachWindows(&AboutBox, &Form3); }
+
+bool Program::start()
+{
+    const QString problem = probeRenderingContext();
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, pixelFormatCaption(), problem, QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    Form1.FormCreate();
+    Form1.frameTimer().start();
+    return true;
+}
 
 void Program::show()
 {

@@ -16,9 +16,8 @@ namespace brenvik {
 void prepareApplication();
 
 /// Everything the program has once. Construction installs the translations of the
-/// interface language, then creates the main window first (its
-/// create handler draws the first frame), then the About box and the graph window,
-/// both hidden.
+/// interface language, then creates the main window, the About box and the graph window,
+/// all hidden; start() then decides whether the program can run.
 struct Program {
     InterfaceTranslations translations{systemInterfaceLanguage()};
     DecimalSeparator separator;
@@ -29,6 +28,11 @@ struct Program {
     TForm3 Form3{report};
 
     Program();
+    /// Start-up's one decision, before any window shows: when the window system cannot
+    /// give the 3-D view a usable OpenGL context, the user is told why in a modal box and
+    /// the answer is false (the program ends); otherwise the main window draws its first
+    /// frame and its frame timer starts.
+    bool start();
     /// Shows the main window centred on the screen.
     void show();
 };

@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     brenvik::prepareApplication();
     brenvik::Program program;
-    if (program.Form1.renderingFailed())
+    if (!program.start())
         return EXIT_FAILURE;
     QObject::connect(&program.Form1, &brenvik::TForm1::closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh main window for each test, with the program's once-only state of its own and
-// the frame timer stopped: tests drive ticks by calling the handler.
+// its first frame drawn, but no frame timer: tests drive ticks by calling the handler.
 
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -69,7 +69,7 @@ struct FormFixture {
 
     FormFixture()
     {
-        form->frameTimer().stop();
+        form->FormCreate();
         form->attachWindows(&aboutBox, &graph);
     }
 
