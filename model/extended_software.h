@@ -135,6 +135,15 @@ public:
     bool isFinite() const { return !isNaN() && !isInfinite(); }
     bool signBit() const { return isNaN() ? m_nanNegative : mp::signbit(m_value) != 0; }
 
+    /// Rounded to double (to nearest), as a long double converts; for values that leave
+    /// the model's arithmetic, such as a probability the tool was given.
+    explicit operator double() const
+    {
+        if (isNaN())
+            return std::copysign(std::numeric_limits<double>::quiet_NaN(), m_nanNegative ? -1.0 : 1.0);
+        return m_value.convert_to<double>();
+    }
+
     /// Truncation toward zero; a NaN or a value beyond T's range gives T's lowest value,
     /// the x87's "integer indefinite".
     template <class T, std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>, int> = 0>
