@@ -10,13 +10,14 @@
 #include "ui/decimal_separator.h"
 #include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
-#include "ui/number_key_filter.h"
+#include "ui/number_box_keys.h"
 #include "ui_Unit1.h"
 #include "view3d/scene_view.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QStyle>
+
+#include <utility>
 
 namespace brenvik {
 
@@ -38,7 +39,11 @@ std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
 }  // namespace
 
 TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
-    : QWidget(parent), m_ui(setUpForm(this)), m_report(report), m_separator(separator)
+    : QWidget(parent),
+      m_ui(setUpForm(this)),
+      m_report(report),
+      m_separator(separator),
+      m_numberKeys(separator)
 {
     m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
@@ -59,19 +64,24 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
     for (QLineEdit* box : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3}) {
-        box->installEventFilter(this);
-        // Typed characters must come as key presses, which the filter sees.
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        m_numberKeys.watch(*box);
         connect(box, &QLineEdit::textChanged, &m_report, &FailureReport::forgetLastFailure);
     }
 
-    connect(m_ui->TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
-    connect(m_ui->TrackBar2, &QSlider::valueChanged, this, &TForm1::TrackBar2Change);
-    connect(m_ui->TrackBar3, &QSlider::valueChanged, this, &TForm1::TrackBar3Change);
-    connect(m_ui->TrackBar4, &QSlider::valueChanged, this, &TForm1::TrackBar4Change);
-    connect(m_ui->TrackBar6, &QSlider::valueChanged, this, &TForm1::TrackBar6Change);
-    connect(m_ui->TrackBar7, &QSlider::valueChanged, this, &TForm1::TrackBar7Change);
-    connect(m_ui->TrackBar8, &QSlider::valueChanged, this, &TForm1::TrackBar8Change);
+    // Each position slider writes its read-out beside it.
+    const std::pair<QSlider*, QLabel*> readOuts[] = {{m_ui->TrackBar1, m_ui->Label9},
+                                                     {m_ui->TrackBar2, m_ui->Label11},
+                                                     {m_ui->TrackBar3, m_ui->Label12},
+                                                     {m_ui->TrackBar4, m_ui->Label13}};
+    for (const auto& [slider, label] : readOuts)
+        connect(slider, &QSlider::valueChanged, label,
+                [label](int position) { showPosition(label, position); });
+    // The view sliders turn the model; the next tick shows it.
+    const std::pair<QSlider*, Axis> turns[] = {
+        {m_ui->TrackBar6, Axis::X}, {m_ui->TrackBar7, Axis::Y}, {m_ui->TrackBar8, Axis::Z}};
+    for (const auto& [slider, axis] : turns)
+        connect(slider, &QSlider::valueChanged, this,
+                [this, axis](int angle) { m_ui->View3D->rotation().turn(axis, angle); });
     connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
@@ -266,29 +276,6 @@ void TForm1::sweepStep()
 
 void TForm1::BitBtn1Click() { close(); }
 
-void TForm1::TrackBar1Change() { showPosition(m_ui->Label9, m_ui->TrackBar1->value()); }
-void TForm1::TrackBar2Change() { showPosition(m_ui->Label11, m_ui->TrackBar2->value()); }
-void TForm1::TrackBar3Change() { showPosition(m_ui->Label12, m_ui->TrackBar3->value()); }
-void TForm1::TrackBar4Change() { showPosition(m_ui->Label13, m_ui->TrackBar4->value()); }
-
-// The view sliders turn the model; the next tick shows it.
-void TForm1::TrackBar6Change() { m_ui->View3D->rotation().turn(Axis::X, m_ui->TrackBar6->value()); }
-void TForm1::TrackBar7Change() { m_ui->View3D->rotation().turn(Axis::Y, m_ui->TrackBar7->value()); }
-void TForm1::TrackBar8Change() { m_ui->View3D->rotation().turn(Axis::Z, m_ui->TrackBar8->value()); }
-
-void TForm1::Edit1KeyPress(QObject*, char16_t& key)
-{
-    filterNumberKey(m_ui->Edit1->text(), key, QChar(m_separator.value()));
-}
-void TForm1::Edit2KeyPress(QObject*, char16_t& key)
-{
-    filterNumberKey(m_ui->Edit2->text(), key, QChar(m_separator.value()));
-}
-void TForm1::Edit3KeyPress(QObject*, char16_t& key)
-{
-    filterNumberKey(m_ui->Edit3->text(), key, QChar(m_separator.value()));
-}
-
 void TForm1::closeEvent(QCloseEvent* event)
 {
     FormClose();
@@ -309,42 +296,6 @@ void TForm1::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange)
         m_separator.readFromSystem();
     QWidget::changeEvent(event);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_ui->Edit1 || watched == m_ui->Edit2 || watched == m_ui->Edit3))
-        return filterNumberBoxKey(watched, static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool TForm1::filterNumberBoxKey(QObject* box, QKeyEvent* event)
-{
-    const QString typed = event->text();
-    // Keys that type nothing keep their editing and focus roles. Delete and Tab carry a
-    // control character as text on some platforms, yet they are no typed characters.
-    const int k = event->key();
-    if (typed.isEmpty() || k == Qt::Key_Delete || k == Qt::Key_Tab || k == Qt::Key_Backtab)
-        return false;
-    if (typed.size() != 1)
-        return true;  // a composed sequence of several characters is no single digit
-
-    const char16_t original = typed.front().unicode();
-    char16_t key = original;
-    if (box == m_ui->Edit1)
-        Edit1KeyPress(box, key);
-    else if (box == m_ui->Edit2)
-        Edit2KeyPress(box, key);
-    else
-        Edit3KeyPress(box, key);
-
-    if (key == kCancelledKey)
-        return true;
-    if (key == original)
-        return false;  // the box inserts it as usual
-    static_cast<QLineEdit*>(box)->insert(QString(QChar(key)));
-    return true;
 }
 
 }  // namespace brenvik

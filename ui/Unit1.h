@@ -8,6 +8,7 @@
 #include "model/frame_inputs.h"
 #include "model/resolution_model.h"
 #include "model/sweep_steps.h"
+#include "ui/number_box_keys.h"
 #include "ui/sweep_state.h"
 
 #include <QTimer>
@@ -54,17 +55,7 @@ public:
     void SpeedButton1Click();
     void CheckBox1Click();
     void BitBtn1Click();
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void TrackBar3Change();
-    void TrackBar4Change();
-    void TrackBar6Change();
-    void TrackBar7Change();
-    void TrackBar8Change();
     void Button1Click();
-    void Edit1KeyPress(QObject* sender, char16_t& key);
-    void Edit2KeyPress(QObject* sender, char16_t& key);
-    void Edit3KeyPress(QObject* sender, char16_t& key);
 
     // The sweep: Button1Click starts or stops it; a tick begins with its step while it runs.
     void startSweep();
@@ -83,7 +74,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// One frame: reads the inputs (throws ConversionError), evaluates the field, makes
@@ -95,7 +85,6 @@ private:
     /// Runs one frame and presents it; a failure goes to the failure report.
     void frameAndPresent();
     void present();
-    bool filterNumberBoxKey(QObject* box, QKeyEvent* event);
     /// The twelve controls a running sweep locks, in their order.
     std::array<QWidget*, 12> sweepLockedControls() const;
     SweptParameters sweptParameters() const;
@@ -103,6 +92,7 @@ private:
     std::unique_ptr<Ui::TForm1> m_ui;
     FailureReport& m_report;
     DecimalSeparator& m_separator;
+    NumberBoxKeys m_numberKeys;  ///< the key filter on Edit1, Edit2 and Edit3
     TAboutBox* m_aboutBox = nullptr;
     TForm3* m_graph = nullptr;
 
