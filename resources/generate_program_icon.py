@@ -12,23 +12,16 @@ from pixelart import write_indexed_png, write_rgba_png
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 
 WIDTH, HEIGHT = 256, 193
+# The icon's colours, so the About box's picture and the icon stay one family.
 PALETTE = [
-    (0, 0, 0),        # 0 background
-    (40, 40, 70),     # 1 plate shadow
-    (110, 120, 170),  # 2 plate
-    (20, 20, 40),     # 3 grid lines
-    (255, 0, 210),    # 4 T1 (magenta)
-    (91, 163, 234),   # 5 T2 (light blue)
-    (0, 200, 0),      # 6 midpoint line
-    (150, 30, 0),     # 7..15 light, from dim to bright
-    (190, 60, 0),
-    (220, 100, 0),
-    (240, 140, 10),
-    (250, 180, 30),
-    (255, 210, 60),
-    (255, 235, 110),
-    (255, 250, 180),
-    (255, 255, 255),
+    (0, 0, 0),  # 0 background
+    (40, 40, 70),  # 1 plate shadow
+    icon_drawing.PLATE,  # 2
+    icon_drawing.GRID,  # 3
+    icon_drawing.T1,  # 4 magenta
+    icon_drawing.T2,  # 5 light blue
+    icon_drawing.MIDPOINT,  # 6
+    *icon_drawing.LIGHT,  # 7..15 light, from dim to bright
 ]
 SOURCES = ((-14.0, -6.0), (14.0, 6.0))
 Q = 9.0

@@ -1,6 +1,7 @@
 // The expected probability over the graph: a menu item, off at start, that shows the
 // plotted points' expected shares as a dotted yellow curve without touching the picture.
 
+#include "context_menu.h"
 #include "form_fixture.h"
 #include "model/sweep_steps.h"
 #include "ui/sweep_graph.h"
@@ -76,17 +77,7 @@ private slots:
 
         f.graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    offered << action->text();
-                menu->close();
-            }
-        });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100),
-                                f.graph.mapToGlobal(QPoint(100, 100)));
-        QApplication::sendEvent(&f.graph, &click);
+        const QStringList offered = brenvik::testing::contextMenuItems(f.graph);
         QVERIFY2(offered.contains(itemText()), qPrintable(offered.join(QLatin1Char('|'))));
     }
 

@@ -2,6 +2,7 @@
 // inputs, computed off the GUI thread, drawn in viridis with its contours where the
 // values pass 0.5 and 0.9, the value under the mouse, the last sweep's path, saving.
 
+#include "context_menu.h"
 #include "form_fixture.h"
 #include "model/probability_map.h"
 #include "model/probability_map_csv.h"
@@ -122,17 +123,7 @@ private slots:
         QCOMPARE(f.graph.probabilityMapAction()->text(), tr3("Карта вероятности…"));
         f.graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    offered << action->text();
-                menu->close();
-            }
-        });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(100, 100),
-                                f.graph.mapToGlobal(QPoint(100, 100)));
-        QApplication::sendEvent(&f.graph, &click);
+        const QStringList offered = brenvik::testing::contextMenuItems(f.graph);
         QVERIFY2(offered.contains(tr3("Карта вероятности…")), qPrintable(offered.join(QLatin1Char('|'))));
 
         f.edit("Edit1")->setText(f.local("8,5"));
