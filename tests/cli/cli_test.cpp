@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 #include "significant.h"
 
 #include <gtest/gtest.h>
@@ -8,52 +8,12 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string_view> args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = brenvik::cli::run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
-// The last line, or "" when there is none: a test then fails on its fields, not on the lines.
-std::string lastLine(const std::string& text)
-{
-    const auto all = lines(text);
-    return all.empty() ? "" : all.back();
-}
-
-std::vector<std::string> fields(const std::string& line)
-{
-    std::vector<std::string> result;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, ',');)
-        result.push_back(field);
-    if (!line.empty() && line.back() == ',')
-        result.emplace_back();
-    return result;
-}
+using namespace brenvik::cli::test;
 
 TEST(CliTrials, DefaultRunsOneBatchFromTheStartState)
 {
@@ -276,19 +236,9 @@ TEST(CliSweep, SameBytesForEveryThreadCountAndEveryRangeSplit)
               (std::vector<std::string>{all[0], all[6], all[7]}));
 }
 
-struct BadCase {
-    const char* name;
-    std::vector<std::string_view> args;
-    std::string message;
-};
-
-void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
-
 const std::string kThreadsTake = "--threads takes a number of threads from 1 to 1024, not ";
 const std::string kVaryEmptyWord = "--vary: '' is not one of position, noise, threshold.";
 const std::string kStepsTake = "--steps takes A-B with 0 <= A <= B <= 120 (for example --steps 0-29), not ";
-
-class CliRefuses : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(CliRefuses, WithAMessageAndStatus2AndNoOutput)
 {
@@ -516,12 +466,9 @@ TEST(CliHelp, ExamplesOfTestsRun)
     };
     for (const Example e : {Example{"trials", 30, 3}, Example{"sweep", 121, 121}}) {
         const std::string help = runCli({e.command, "--help"}).out;
-        const auto at = help.find("Example: brenvik-cli ");
-        ASSERT_NE(at, std::string::npos) << e.command;
-        std::istringstream words(help.substr(at + 21, help.find('\n', at) - at - 21));
-        std::vector<std::string> stored{std::istream_iterator<std::string>(words), {}};
+        const std::vector<std::string> stored = helpExample(help);
         const std::vector<std::string_view> args(stored.begin(), stored.end());
-        ASSERT_FALSE(args.empty());
+        ASSERT_FALSE(args.empty()) << e.command;
         ASSERT_EQ(args.front(), e.command);
         EXPECT_NE(std::find(args.begin(), args.end(), "--tests"), args.end()) << e.command;
         const CliRun r = runCli(args);

@@ -1,48 +1,15 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string_view> args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = brenvik::cli::run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
-
-std::vector<std::string> fields(const std::string& line)
-{
-    std::vector<std::string> result;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, ',');)
-        result.push_back(field);
-    if (!line.empty() && line.back() == ',')
-        result.emplace_back();
-    return result;
-}
+using namespace brenvik::cli::test;
 
 std::string expectedAt(std::vector<std::string> args)
 {
@@ -145,27 +112,9 @@ TEST(CliLimit, EveryPassingOfEachRow)
     EXPECT_EQ(never, (std::vector<std::string>{"off", "0", "0", "", "", "", "", ""}));
 }
 
-struct BadCase {
-    std::string name;
-    std::vector<std::string_view> args;
-    std::string message;
-};
-
-void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
-
-class CliMapRefuses : public ::testing::TestWithParam<BadCase> {};
-
-TEST_P(CliMapRefuses, WithAMessageAndStatus2AndNoOutput)
-{
-    const auto& c = GetParam();
-    const CliRun r = runCli(c.args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, c.message + "\n");
-}
-
+// Run by the refusals' test in cli_test.cpp.
 INSTANTIATE_TEST_SUITE_P(
-    Cases, CliMapRefuses,
+    MapCases, CliRefuses,
     ::testing::Values(
         BadCase{"no_axis",
                 {"map"},
@@ -228,11 +177,9 @@ TEST(CliMapHelp, ToolAndBothCommandsAndTheirExamplesRun)
         EXPECT_NE(help.out.find(e.mentions), std::string::npos) << e.command;
         EXPECT_NE(help.out.find("--t1 X,Y"), std::string::npos) << e.command;
         EXPECT_NE(help.out.find("Columns: "), std::string::npos) << e.command;
-        const auto at = help.out.find("Example: brenvik-cli ");
-        ASSERT_NE(at, std::string::npos) << e.command;
-        std::istringstream words(help.out.substr(at + 21, help.out.find('\n', at) - at - 21));
-        std::vector<std::string> stored{std::istream_iterator<std::string>(words), {}};
+        const std::vector<std::string> stored = helpExample(help.out);
         const std::vector<std::string_view> args(stored.begin(), stored.end());
+        ASSERT_FALSE(args.empty()) << e.command;
         ASSERT_EQ(args.front(), e.command);
         const CliRun r = runCli(args);
         ASSERT_EQ(r.status, 0) << r.err;
