@@ -11,11 +11,16 @@
 #include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
 #include "ui/number_box_keys.h"
-#include "ui_Unit1.h"
 #include "view3d/scene_view.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <QStyle>
+#include <QToolButton>
 
 #include <utility>
 
@@ -30,17 +35,11 @@ void showPosition(QLabel* label, int position)
     label->adjustSize();  // the read-out grows to the right, like an auto-sized label
 }
 
-std::unique_ptr<Ui::TForm1> setUpForm(QWidget* form)
-{
-    auto ui = std::make_unique<Ui::TForm1>();
-    ui->setupUi(form);
-    return ui;
-}
 }  // namespace
 
 TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
     : QWidget(parent),
-      m_ui(setUpForm(this)),
+      m_controls(MainWindowControls::setUp(*this)),
       m_report(report),
       m_separator(separator),
       m_numberKeys(separator)
@@ -58,34 +57,36 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     useDarkCheckMarks(this);
     // The form writes the default threshold with a comma; written with the user's own
     // separator it converts in every locale, so the first frame meets no failure.
-    m_ui->Edit3->setText(m_ui->Edit3->text().replace(QLatin1Char(','), QChar(m_separator.value())));
+    m_controls.thresholdBox->setText(
+        m_controls.thresholdBox->text().replace(QLatin1Char(','), QChar(m_separator.value())));
 
     letEnterPressFocusedButtons(*this);
-    m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    m_ui->SpeedButton1->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
-    for (QLineEdit* box : {m_ui->Edit1, m_ui->Edit2, m_ui->Edit3}) {
+    m_controls.exitButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_controls.aboutButton->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
+    for (QLineEdit* box : m_controls.numberBoxes()) {
         m_numberKeys.watch(*box);
         connect(box, &QLineEdit::textChanged, &m_report, &FailureReport::forgetLastFailure);
     }
 
     // Each position slider writes its read-out beside it.
-    const std::pair<QSlider*, QLabel*> readOuts[] = {{m_ui->TrackBar1, m_ui->Label9},
-                                                     {m_ui->TrackBar2, m_ui->Label11},
-                                                     {m_ui->TrackBar3, m_ui->Label12},
-                                                     {m_ui->TrackBar4, m_ui->Label13}};
+    const std::pair<QSlider*, QLabel*> readOuts[] = {{m_controls.t1XSlider, m_controls.t1XReadOut},
+                                                     {m_controls.t1YSlider, m_controls.t1YReadOut},
+                                                     {m_controls.t2XSlider, m_controls.t2XReadOut},
+                                                     {m_controls.t2YSlider, m_controls.t2YReadOut}};
     for (const auto& [slider, label] : readOuts)
         connect(slider, &QSlider::valueChanged, label,
                 [label](int position) { showPosition(label, position); });
     // The view sliders turn the model; the next tick shows it.
-    const std::pair<QSlider*, Axis> turns[] = {
-        {m_ui->TrackBar6, Axis::X}, {m_ui->TrackBar7, Axis::Y}, {m_ui->TrackBar8, Axis::Z}};
+    const std::pair<QSlider*, Axis> turns[] = {{m_controls.turnXSlider, Axis::X},
+                                               {m_controls.turnYSlider, Axis::Y},
+                                               {m_controls.turnZSlider, Axis::Z}};
     for (const auto& [slider, axis] : turns)
         connect(slider, &QSlider::valueChanged, this,
-                [this, axis](int angle) { m_ui->View3D->rotation().turn(axis, angle); });
-    connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+                [this, axis](int angle) { m_controls.view->rotation().turn(axis, angle); });
+    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(m_controls.aboutButton, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(m_controls.startButton, &QPushButton::clicked, this, &TForm1::Button1Click);
 
     m_timer1.setInterval(kFrameIntervalMs);
     m_timer1.setTimerType(Qt::PreciseTimer);
@@ -102,7 +103,7 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
         connect(m_graph, &TForm3::probabilityMapRequested, this, &TForm1::showProbabilityMap);
 }
 
-SceneView& TForm1::view() { return *m_ui->View3D; }
+SceneView& TForm1::view() { return *m_controls.view; }
 
 void TForm1::FormCreate()
 {
@@ -111,7 +112,7 @@ void TForm1::FormCreate()
     FormResize();
     // The first frame's trial does not count, whatever it did.
     m_model.startBatch();
-    m_ui->View3D->rotation().resetAngles();
+    m_controls.view->rotation().resetAngles();
     m_sweepState.SweepActive = false;
 }
 
@@ -125,7 +126,7 @@ void TForm1::FormClose()
 {
     m_closed = true;
     m_timer1.stop();
-    m_ui->View3D->stopDrawing();
+    m_controls.view->stopDrawing();
 }
 
 void TForm1::Timer1Timer()
@@ -150,22 +151,21 @@ void TForm1::frameAndPresent()
 
 void TForm1::reportInputFailure(const InputConversionError& failure)
 {
-    const std::array<const QLineEdit*, 3> boxes{m_ui->Edit1, m_ui->Edit2, m_ui->Edit3};
     m_report.ReportInputFailure(QString::fromStdString(failure.what()),
-                                *boxes[static_cast<int>(failure.box())]);
+                                *m_controls.numberBoxes()[static_cast<int>(failure.box())]);
 }
 
 ModelParameters TForm1::readParameters() const
 {
     // The texts must outlive the views onto them.
-    const std::string q = m_ui->Edit1->text().toStdString();
-    const std::string batchSize = m_ui->Edit2->text().toStdString();
-    const std::string threshold = m_ui->Edit3->text().toStdString();
+    const std::string q = m_controls.qBox->text().toStdString();
+    const std::string batchSize = m_controls.trialCountBox->text().toStdString();
+    const std::string threshold = m_controls.thresholdBox->text().toStdString();
     const InputTexts texts{q, batchSize, threshold};
-    const SourcePositions positions{m_ui->TrackBar1->value(), m_ui->TrackBar2->value(),
-                                    m_ui->TrackBar3->value(), m_ui->TrackBar4->value()};
+    const SourcePositions positions{m_controls.t1XSlider->value(), m_controls.t1YSlider->value(),
+                                    m_controls.t2XSlider->value(), m_controls.t2YSlider->value()};
     ModelParameters parameters = readFrameInputs(texts, positions, m_separator.value());
-    parameters.noise = {m_ui->CheckBox1->isChecked(), m_ui->TrackBar5->value()};
+    parameters.noise = {m_controls.noiseCheck->isChecked(), m_controls.noiseLevelSlider->value()};
     return parameters;
 }
 
@@ -185,15 +185,15 @@ void TForm1::RenderFrame()
     const ModelParameters parameters = readParameters();
 
     // The samples go straight to the view that draws them.
-    const FrameOutcome outcome = m_model.runFrame(parameters, &m_ui->View3D->samples());
-    m_ui->View3D->setFrame(parameters, outcome.frame);
+    const FrameOutcome outcome = m_model.runFrame(parameters, &m_controls.view->samples());
+    m_controls.view->setFrame(parameters, outcome.frame);
     if (outcome.probability) {
         m_lastBatch = batchResult(*outcome.probability, outcome.batchTrials, m_separator.value());
-        m_ui->Edit4->setText(QString::fromStdString(m_lastBatch->text));
+        m_controls.probabilityBox->setText(QString::fromStdString(m_lastBatch->text));
     }
 }
 
-void TForm1::present() { m_ui->View3D->present(); }
+void TForm1::present() { m_controls.view->present(); }
 
 void TForm1::SpeedButton1Click()
 {
@@ -204,7 +204,7 @@ void TForm1::SpeedButton1Click()
     m_aboutBox->activateWindow();
 }
 
-void TForm1::CheckBox1Click() { m_ui->TrackBar5->setEnabled(m_ui->CheckBox1->isChecked()); }
+void TForm1::CheckBox1Click() { m_controls.noiseLevelSlider->setEnabled(m_controls.noiseCheck->isChecked()); }
 
 void TForm1::Button1Click()
 {
@@ -216,24 +216,26 @@ void TForm1::Button1Click()
 
 std::array<QWidget*, 12> TForm1::sweepLockedControls() const
 {
-    const Ui::TForm1& ui = *m_ui;
-    return {ui.CheckBox1, ui.CheckBox2, ui.CheckBox3, ui.TrackBar1, ui.TrackBar2, ui.TrackBar3,
-            ui.TrackBar4, ui.TrackBar5, ui.Edit1,     ui.Edit2,     ui.Edit3,     ui.CheckBox4};
+    const MainWindowControls& c = m_controls;
+    return {c.noiseCheck, c.varyPositionCheck, c.varyNoiseCheck, c.t1XSlider,
+            c.t1YSlider,  c.t2XSlider,         c.t2YSlider,      c.noiseLevelSlider,
+            c.qBox,       c.trialCountBox,     c.thresholdBox,   c.varyThresholdCheck};
 }
 
 SweptParameters TForm1::sweptParameters() const
 {
-    return {m_ui->CheckBox2->isChecked(), m_ui->CheckBox3->isChecked(), m_ui->CheckBox4->isChecked()};
+    return {m_controls.varyPositionCheck->isChecked(), m_controls.varyNoiseCheck->isChecked(),
+            m_controls.varyThresholdCheck->isChecked()};
 }
 
 void TForm1::startSweep()
 {
     for (QWidget* control : sweepLockedControls())
         control->setEnabled(false);
-    if (m_ui->CheckBox3->isChecked())
-        m_ui->CheckBox1->setChecked(true);  // a noise sweep needs the noise on
+    if (m_controls.varyNoiseCheck->isChecked())
+        m_controls.noiseCheck->setChecked(true);  // a noise sweep needs the noise on
     m_sweepState.SweepStep = 0;
-    m_ui->Button1->setText(tr("Стоп"));
+    m_controls.startButton->setText(tr("Стоп"));
     if (m_graph) {
         // The graph is drawn to the window's outer size, known once the window system has
         // framed it. The first time, that waits for the window manager and the timer ticks
@@ -249,7 +251,7 @@ void TForm1::stopSweep()
     m_sweepState.SweepActive = false;
     for (QWidget* control : sweepLockedControls())
         control->setEnabled(true);
-    m_ui->Button1->setText(tr("Старт!"));
+    m_controls.startButton->setText(tr("Старт!"));
 }
 
 void TForm1::sweepStep()
@@ -257,17 +259,17 @@ void TForm1::sweepStep()
     const SweepTick tick = sweepTick(m_sweepState.SweepStep, sweptParameters(), m_model.trials().TestCount());
     if (tick.set.position) {
         // The sliders' change handlers write the read-outs.
-        m_ui->TrackBar3->setValue(*tick.set.position);
-        m_ui->TrackBar4->setValue(*tick.set.position);
+        m_controls.t2XSlider->setValue(*tick.set.position);
+        m_controls.t2YSlider->setValue(*tick.set.position);
     }
     if (tick.set.noiseLevel)
-        m_ui->TrackBar5->setValue(*tick.set.noiseLevel);
+        m_controls.noiseLevelSlider->setValue(*tick.set.noiseLevel);
     if (tick.set.thresholdHundredths)
-        m_ui->Edit3->setText(
+        m_controls.thresholdBox->setText(
             QString::fromStdString(thresholdText(*tick.set.thresholdHundredths, m_separator.value())));
 
     m_sweepState.SweepStep = tick.step;
-    // Until a batch has completed Edit4 shows "---": the curve waits for a level.
+    // Until a batch has completed the probability box shows "---": the curve waits for a level.
     if (tick.plot && m_lastBatch && m_graph)
         m_graph->plot(tick.step, *m_lastBatch);
     if (tick.ended)

@@ -1,13 +1,14 @@
 #pragma once
 // The main window: the model's controls, the 35 ms frame timer that drives model and
-// picture, and the small handlers of its buttons, boxes and sliders. The controls keep
-// the form's names (TrackBar3, Edit4 …); docs/architecture.md says what each holds.
+// picture, and the small handlers of its buttons, boxes and sliders. The code reaches the
+// controls by role (MainWindowControls); the form keeps its own names (TrackBar3, Edit4 …).
 
 #include "model/batch_result.h"
 #include "model/frame.h"
 #include "model/frame_inputs.h"
 #include "model/resolution_model.h"
 #include "model/sweep_steps.h"
+#include "ui/main_window_controls.h"
 #include "ui/number_box_keys.h"
 #include "ui/sweep_state.h"
 
@@ -15,12 +16,7 @@
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
-
-namespace Ui {
-class TForm1;
-}
 
 namespace brenvik {
 
@@ -40,7 +36,7 @@ public:
     void attachWindows(TAboutBox* aboutBox, TForm3* graph);
 
     ResolutionModel& model() { return m_model; }
-    /// The latest completed batch, which Edit4 shows ("---" before the first).
+    /// The latest completed batch, which the probability box shows ("---" before the first).
     const std::optional<BatchResult>& lastBatch() const { return m_lastBatch; }
     SweepState& sweep() { return m_sweepState; }
     QTimer& frameTimer() { return m_timer1; }
@@ -89,10 +85,10 @@ private:
     std::array<QWidget*, 12> sweepLockedControls() const;
     SweptParameters sweptParameters() const;
 
-    std::unique_ptr<Ui::TForm1> m_ui;
+    MainWindowControls m_controls;
     FailureReport& m_report;
     DecimalSeparator& m_separator;
-    NumberBoxKeys m_numberKeys;  ///< the key filter on Edit1, Edit2 and Edit3
+    NumberBoxKeys m_numberKeys;  ///< the key filter on the three number boxes
     TAboutBox* m_aboutBox = nullptr;
     TForm3* m_graph = nullptr;
 
