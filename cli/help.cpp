@@ -1,27 +1,25 @@
 #include "cli/help.h"
 
+#include "cli/option_table.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
 namespace brenvik::cli {
 
 namespace {
 
 constexpr std::string_view kModelOptions = R"(Model options (defaults are the main window's initial values):
-  --q TEXT          width Q of the point-spread function (9)
-  --threshold TEXT  resolution threshold (0.27)
-  --t1 X,Y          position of source T1, each -60..60 (0,0)
-  --t2 X,Y          position of source T2, each -60..60 (0,0)
-  --noise LEVEL     white noise on at level 0..30 (off when absent)
+{model}
 Decimal numbers take "." or "," as separator; output always uses ".".
 )";
 
 constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution model without a window.
 
 Usage:
-  brenvik-cli trials [model options] [--tests N] [--frames N]
-  brenvik-cli sweep  [model options] [--vary LIST] [--tests N] [--threads N]
-                     [--steps A-B] [--header]
-  brenvik-cli expected [model options]
-  brenvik-cli map   --y noise|threshold [model options] [--threads N]
-  brenvik-cli limit --y noise|threshold [--p P] [model options] [--threads N]
+{usages}
   brenvik-cli COMMAND --help
 
 Commands:
@@ -42,17 +40,11 @@ error with exit status 2, and nothing is printed then.
 constexpr std::string_view kTrialsHead =
     R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
 
-Usage: brenvik-cli trials [model options] [--tests N] [--frames N]
+{usage}
 
 Starts from the program's start state (noise generator at 0, empty batch) and runs
 N frames, one resolution trial each, counted in batches as the main window does.
-  --tests N     the batch size: after every N trials a probability is written, as
-                the box "Кол-во тестов:" ("Trials:" in English) sets it (default 5).
-                As there, N is a 32-bit integer of which only the low 8 bits count:
-                300 makes batches of 44, 0 and 256 make batches of 256.
-                Example: brenvik-cli trials --tests 10 --frames 30
-                (30 frames, a probability after the 10th, 20th and 30th)
-  --frames N    number of frames, 0 or more (default: one batch)
+{options}
 
 )";
 
@@ -69,25 +61,13 @@ Columns: frame,peak1,peak2,cell_mean,resolved,probability
 constexpr std::string_view kSweepHead =
     R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
 
-Usage: brenvik-cli sweep [model options] [--vary LIST] [--tests N] [--threads N]
-                         [--steps A-B] [--header]
+{usage}
 
 For each step s = 0..120 the varied parameters are set as the main window's sweep
 sets them, and N trials are made with those parameters alone, counted exactly.
 All noise comes from one generator that starts at 0; the output is the same for any
 number of threads and for the whole run as for its ranges put end to end.
-  --vary LIST    comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),
-                 threshold (the text of t/100, t = s/1.2 truncated); "none" varies
-                 nothing (default: position)
-  --tests N      trials per step: each of the 121 steps makes N trials with its own
-                 parameters, 1..1000000 (default 5). There are no batches here; in the
-                 main window a batch may begin at one step and end at the next.
-                 Example: brenvik-cli sweep --vary noise --tests 200
-                 (200 trials at each step, the noise level going from 0 to 30)
-  --threads N    threads sharing each step's trials, 1..1024 (default: one per core)
-  --steps A-B    only steps A..B, 0 <= A <= B <= 120, with the noise generator where
-                 the whole sweep has it at step A (default: 0-120)
-  --header       print the header line even when A is not 0
+{options}
 On a terminal, a sweep that takes more than a few seconds shows its progress on
 standard error.
 
@@ -104,7 +84,7 @@ Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high
 constexpr std::string_view kExpectedHead =
     R"(brenvik-cli expected - the probability of resolution, computed instead of estimated.
 
-Usage: brenvik-cli expected [model options]
+{usage}
 
 Prints the probability that one trial with these inputs is resolved: the value that
 the share of resolved trials approaches as their number grows. With noise at level L
@@ -126,19 +106,16 @@ Columns: p_expected
 constexpr std::string_view kMapGrid =
     R"(The grid: T2's step s = 0..120 along the sensor's diagonal, T2 = (s-60, s-60) as a
 position sweep moves it, against
-  --y noise      the noise level 0..30, white noise on (31 rows), or
-  --y threshold  the threshold t/100 for t = 0..99, as a threshold sweep sets it
-                 (100 rows)
+{axis}
 The other inputs are the model options below; --t2 is not taken (T2 is the x axis),
 nor --noise with --y noise, nor --threshold with --y threshold.
-  --threads N    threads sharing the rows, 1..1024 (default: one per core); the
-                 output is the same for any number
+{grid}
 )";
 
 constexpr std::string_view kMapHead =
     R"(brenvik-cli map - the probability of resolution over a grid, computed exactly.
 
-Usage: brenvik-cli map --y noise|threshold [model options] [--threads N]
+{usage}
 
 Prints, for every point of the grid, the probability that one trial is resolved, as
 'brenvik-cli expected' prints it for that point's inputs.
@@ -157,13 +134,13 @@ Columns: step,t2x,t2y,separation,noise,threshold,p_expected
 constexpr std::string_view kLimitHead =
     R"(brenvik-cli limit - how far apart the sources must be, level by level.
 
-Usage: brenvik-cli limit --y noise|threshold [--p P] [model options] [--threads N]
+{usage}
 
 For each row of the grid that 'brenvik-cli map' computes, the places where the
 probability of resolution passes P between two neighbouring steps: one below P, the
 other at or above it. The sensor's cells make the probability rise and fall along a
 row, so a row may pass P several times, or never; every passing is listed.
-  --p P          the probability, above 0 and at most 1 (default 0.5)
+{options}
 )";
 
 constexpr std::string_view kLimitTail = R"(
@@ -180,47 +157,152 @@ Columns: noise,threshold,crossings,steps,at_step,separation,separation_q,directi
   direction     up (the probability rises through P as the step grows) or down
 )";
 
-std::string joined(std::string_view a, std::string_view b, std::string_view c, std::string_view d)
+// Usage lines, like the prose, stay within this width.
+constexpr std::size_t kUsageWidth = 85;
+
+// The page's own lists (options, axis, grid) line their texts up at this column; the
+// model options' block at its own.
+constexpr std::size_t kModelColumn = 20;
+
+std::size_t ownColumn(Command command) { return command == Command::Trials ? 16 : 17; }
+
+// "  SYNOPSIS   text", the text's further lines under its first.
+void appendEntry(std::string& out, std::string_view synopsis, std::string_view text, std::size_t column)
 {
-    std::string text(a);
-    text += b;
-    text += c;
-    text += d;
+    std::string line = "  " + std::string(synopsis);
+    line.resize(std::max(column, line.size() + 2), ' ');
+    for (std::size_t start = 0;;) {
+        const auto end = text.find('\n', start);
+        out += line;
+        out += text.substr(start, end - start);
+        out += '\n';
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+        line.assign(column, ' ');
+    }
+}
+
+std::string optionList(Command command, HelpGroup group, std::size_t column)
+{
+    std::string list;
+    for (const OptionSpec& option : optionTable()) {
+        if (option.group != group || !option.commands.contains(command))
+            continue;
+        for (const Choice& choice : option.choices)
+            appendEntry(list, std::string(option.name) + " " + std::string(choice.word), choice.help, column);
+        if (option.choices.empty()) {
+            const std::string synopsis = option.value.empty()
+                                             ? std::string(option.name)
+                                             : std::string(option.name) + " " + std::string(option.value);
+            appendEntry(list, synopsis, withRange(option.help, option), column);
+        }
+    }
+    return list;
+}
+
+// `lead` and the command's options as its usage names them, wrapped under their first.
+std::string usageLine(std::string lead, Command command)
+{
+    std::vector<std::string> words;
+    for (const OptionSpec& option : optionTable()) {
+        if (!option.commands.contains(command))
+            continue;
+        std::string word = option.value.empty() ? std::string(option.name)
+                                                : std::string(option.name) + " " + std::string(option.value);
+        if (option.group == HelpGroup::model)
+            word = "[model options]";
+        else if (!option.required)
+            word = "[" + word + "]";
+        if (words.empty() || words.back() != word)
+            words.push_back(word);
+    }
+    const std::size_t indent = lead.size();
+    std::string text = lead;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0 && text.size() - lineStart + 1 + words[i].size() > kUsageWidth) {
+            text += '\n';
+            lineStart = text.size();
+            text.append(indent, ' ');
+        } else if (i > 0) {
+            text += ' ';
+        }
+        text += words[i];
+    }
+    return text + '\n';
+}
+
+std::string usages()
+{
+    std::string text;
+    for (const CommandEntry& entry : commandTable()) {
+        std::string lead = "  brenvik-cli " + std::string(entry.name);
+        lead.resize(std::max(lead.size(), 14 + entry.usageWidth) + 1, ' ');
+        text += usageLine(lead, entry.command);
+    }
     return text;
 }
 
-std::string joined(std::string_view a, std::string_view b, std::string_view c)
+// The page with each line that is a {marker} replaced by what the table gives for it.
+std::string expanded(std::string_view page, Command command)
 {
-    std::string text(a);
-    text += b;
-    text += c;
+    std::string text;
+    for (std::size_t start = 0; start < page.size();) {
+        const auto end = std::min(page.find('\n', start), page.size());
+        const std::string_view line = page.substr(start, end - start);
+        if (line == "{usages}")
+            text += usages();
+        else if (line == "{usage}")
+            text += usageLine("Usage: brenvik-cli " + std::string(commandName(command)) + " ", command);
+        else if (line == "{options}")
+            text += optionList(command, HelpGroup::command, ownColumn(command));
+        else if (line == "{axis}")
+            text += optionList(command, HelpGroup::axis, ownColumn(command));
+        else if (line == "{grid}")
+            text += optionList(command, HelpGroup::grid, ownColumn(command));
+        else if (line == "{model}")
+            text += optionList(command, HelpGroup::model, kModelColumn);
+        else
+            text += std::string(line) + '\n';
+        start = end + 1;
+    }
     return text;
+}
+
+std::string page(Command command)
+{
+    switch (command) {
+    case Command::Trials:
+        return expanded(std::string(kTrialsHead) + std::string(kModelOptions) + std::string(kTrialsTail),
+                        command);
+    case Command::Sweep:
+        return expanded(std::string(kSweepHead) + std::string(kModelOptions) + std::string(kSweepTail),
+                        command);
+    case Command::Expected:
+        return expanded(std::string(kExpectedHead) + std::string(kModelOptions) + std::string(kExpectedTail),
+                        command);
+    case Command::Map:
+        return expanded(std::string(kMapHead) + std::string(kMapGrid) + std::string(kModelOptions) +
+                            std::string(kMapTail),
+                        command);
+    case Command::Limit:
+        return expanded(std::string(kLimitHead) + std::string(kMapGrid) + std::string(kModelOptions) +
+                            std::string(kLimitTail),
+                        command);
+    case Command::Help:
+        break;
+    }
+    return expanded(kToolHelp, command);
 }
 
 }  // namespace
 
 std::string_view helpText(Command command)
 {
-    static const std::string trials = joined(kTrialsHead, kModelOptions, kTrialsTail);
-    static const std::string sweep = joined(kSweepHead, kModelOptions, kSweepTail);
-    static const std::string expected = joined(kExpectedHead, kModelOptions, kExpectedTail);
-    static const std::string map = joined(kMapHead, kMapGrid, kModelOptions, kMapTail);
-    static const std::string limit = joined(kLimitHead, kMapGrid, kModelOptions, kLimitTail);
-    switch (command) {
-    case Command::Trials:
-        return trials;
-    case Command::Sweep:
-        return sweep;
-    case Command::Expected:
-        return expected;
-    case Command::Map:
-        return map;
-    case Command::Limit:
-        return limit;
-    case Command::Help:
-        break;
-    }
-    return kToolHelp;
+    static const std::array pages = {page(Command::Help),     page(Command::Trials), page(Command::Sweep),
+                                     page(Command::Expected), page(Command::Map),    page(Command::Limit)};
+    return pages[static_cast<std::size_t>(command)];
 }
 
 }  // namespace brenvik::cli
