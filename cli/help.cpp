@@ -11,9 +11,21 @@ namespace brenvik::cli {
 
 namespace {
 
+// The help pages' prose. A line that is a {marker} stands for what the option table gives:
+// the usage lines, a list of options, or one of the two blocks below.
+
 constexpr std::string_view kModelOptions = R"(Model options (defaults are the main window's initial values):
-{model}
+{model options}
 Decimal numbers take "." or "," as separator; output always uses ".".
+)";
+
+constexpr std::string_view kMapGrid =
+    R"(The grid: T2's step s = 0..120 along the sensor's diagonal, T2 = (s-60, s-60) as a
+position sweep moves it, against
+{axis options}
+The other inputs are the model options below; --t2 is not taken (T2 is the x axis),
+nor --noise with --y noise, nor --threshold with --y threshold.
+{grid options}
 )";
 
 constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution model without a window.
@@ -37,18 +49,17 @@ Output is CSV on standard output. A bad number or option is reported on standard
 error with exit status 2, and nothing is printed then.
 )";
 
-constexpr std::string_view kTrialsHead =
+constexpr std::string_view kTrials =
     R"(brenvik-cli trials - consecutive frames, as timer ticks with unchanged inputs.
 
 {usage}
 
 Starts from the program's start state (noise generator at 0, empty batch) and runs
 N frames, one resolution trial each, counted in batches as the main window does.
-{options}
+{own options}
 
-)";
+{model block}
 
-constexpr std::string_view kTrialsTail = R"(
 Columns: frame,peak1,peak2,cell_mean,resolved,probability
   frame        1, 2, ...
   peak1/peak2  illumination at T1 and at T2, noise included
@@ -58,8 +69,7 @@ Columns: frame,peak1,peak2,cell_mean,resolved,probability
                probability box would show, with "."
 )";
 
-constexpr std::string_view kSweepHead =
-    R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
+constexpr std::string_view kSweep = R"(brenvik-cli sweep - a parameter sweep, done cleanly and at full speed.
 
 {usage}
 
@@ -67,13 +77,12 @@ For each step s = 0..120 the varied parameters are set as the main window's swee
 sets them, and N trials are made with those parameters alone, counted exactly.
 All noise comes from one generator that starts at 0; the output is the same for any
 number of threads and for the whole run as for its ranges put end to end.
-{options}
+{own options}
 On a terminal, a sweep that takes more than a few seconds shows its progress on
 standard error.
 
-)";
+{model block}
 
-constexpr std::string_view kSweepTail = R"(
 Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high,p_expected
   noise            the level, or "off"
   probability      resolved / trials
@@ -81,7 +90,7 @@ Columns: step,t2x,t2y,noise,threshold,resolved,trials,probability,ci_low,ci_high
   p_expected       the probability that the share estimates (see 'brenvik-cli expected --help')
 )";
 
-constexpr std::string_view kExpectedHead =
+constexpr std::string_view kExpected =
     R"(brenvik-cli expected - the probability of resolution, computed instead of estimated.
 
 {usage}
@@ -97,31 +106,21 @@ noise, N the sum of the cell's 98 draws and mk the peak's draw, each draw unifor
 Pk(n) being the share of draws mk for which peak k passes. Without noise, or at level
 0 or 1, P is 0 or 1.
 
-)";
+{model block}
 
-constexpr std::string_view kExpectedTail = R"(
 Columns: p_expected
 )";
 
-constexpr std::string_view kMapGrid =
-    R"(The grid: T2's step s = 0..120 along the sensor's diagonal, T2 = (s-60, s-60) as a
-position sweep moves it, against
-{axis}
-The other inputs are the model options below; --t2 is not taken (T2 is the x axis),
-nor --noise with --y noise, nor --threshold with --y threshold.
-{grid}
-)";
-
-constexpr std::string_view kMapHead =
+constexpr std::string_view kMap =
     R"(brenvik-cli map - the probability of resolution over a grid, computed exactly.
 
 {usage}
 
 Prints, for every point of the grid, the probability that one trial is resolved, as
 'brenvik-cli expected' prints it for that point's inputs.
-)";
+{grid block}
+{model block}
 
-constexpr std::string_view kMapTail = R"(
 Example: brenvik-cli map --y noise --t1 -10,0 --threshold 0.3
 
 Columns: step,t2x,t2y,separation,noise,threshold,p_expected
@@ -131,8 +130,7 @@ Columns: step,t2x,t2y,separation,noise,threshold,p_expected
   p_expected  the probability that one trial is resolved
 )";
 
-constexpr std::string_view kLimitHead =
-    R"(brenvik-cli limit - how far apart the sources must be, level by level.
+constexpr std::string_view kLimit = R"(brenvik-cli limit - how far apart the sources must be, level by level.
 
 {usage}
 
@@ -140,10 +138,10 @@ For each row of the grid that 'brenvik-cli map' computes, the places where the
 probability of resolution passes P between two neighbouring steps: one below P, the
 other at or above it. The sensor's cells make the probability rise and fall along a
 row, so a row may pass P several times, or never; every passing is listed.
-{options}
-)";
+{own options}
+{grid block}
+{model block}
 
-constexpr std::string_view kLimitTail = R"(
 Example: brenvik-cli limit --p 0.9 --y threshold --noise 20
 
 Columns: noise,threshold,crossings,steps,at_step,separation,separation_q,direction
@@ -159,12 +157,6 @@ Columns: noise,threshold,crossings,steps,at_step,separation,separation_q,directi
 
 // Usage lines, like the prose, stay within this width.
 constexpr std::size_t kUsageWidth = 85;
-
-// The page's own lists (options, axis, grid) line their texts up at this column; the
-// model options' block at its own.
-constexpr std::size_t kModelColumn = 20;
-
-std::size_t ownColumn(Command command) { return command == Command::Trials ? 16 : 17; }
 
 // "  SYNOPSIS   text", the text's further lines under its first.
 void appendEntry(std::string& out, std::string_view synopsis, std::string_view text, std::size_t column)
@@ -183,6 +175,12 @@ void appendEntry(std::string& out, std::string_view synopsis, std::string_view t
     }
 }
 
+std::string synopsis(const OptionSpec& option)
+{
+    return option.value.empty() ? std::string(option.name)
+                                : std::string(option.name) + " " + std::string(option.value);
+}
+
 std::string optionList(Command command, HelpGroup group, std::size_t column)
 {
     std::string list;
@@ -191,46 +189,36 @@ std::string optionList(Command command, HelpGroup group, std::size_t column)
             continue;
         for (const Choice& choice : option.choices)
             appendEntry(list, std::string(option.name) + " " + std::string(choice.word), choice.help, column);
-        if (option.choices.empty()) {
-            const std::string synopsis = option.value.empty()
-                                             ? std::string(option.name)
-                                             : std::string(option.name) + " " + std::string(option.value);
-            appendEntry(list, synopsis, withRange(option.help, option), column);
-        }
+        if (option.choices.empty())
+            appendEntry(list, synopsis(option), helpWithRange(option), column);
     }
     return list;
 }
 
 // `lead` and the command's options as its usage names them, wrapped under their first.
-std::string usageLine(std::string lead, Command command)
+std::string usageLine(const std::string& lead, Command command)
 {
     std::vector<std::string> words;
     for (const OptionSpec& option : optionTable()) {
         if (!option.commands.contains(command))
             continue;
-        std::string word = option.value.empty() ? std::string(option.name)
-                                                : std::string(option.name) + " " + std::string(option.value);
-        if (option.group == HelpGroup::model)
-            word = "[model options]";
-        else if (!option.required)
-            word = "[" + word + "]";
+        const std::string word = option.group == HelpGroup::model ? "[model options]"
+                                 : option.required                ? synopsis(option)
+                                                                  : "[" + synopsis(option) + "]";
         if (words.empty() || words.back() != word)
             words.push_back(word);
     }
-    const std::size_t indent = lead.size();
-    std::string text = lead;
-    std::size_t lineStart = 0;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (i > 0 && text.size() - lineStart + 1 + words[i].size() > kUsageWidth) {
-            text += '\n';
-            lineStart = text.size();
-            text.append(indent, ' ');
-        } else if (i > 0) {
-            text += ' ';
+    std::string text, line = lead;
+    for (const std::string& word : words) {
+        if (line.size() > lead.size() && line.size() + 1 + word.size() > kUsageWidth) {
+            text += line + '\n';
+            line.assign(lead.size(), ' ');
+        } else if (line.size() > lead.size()) {
+            line += ' ';
         }
-        text += words[i];
+        line += word;
     }
-    return text + '\n';
+    return text + line + '\n';
 }
 
 std::string usages()
@@ -244,64 +232,45 @@ std::string usages()
     return text;
 }
 
-// The page with each line that is a {marker} replaced by what the table gives for it.
+// The page with each line that is a {marker} replaced by what it stands for.
 std::string expanded(std::string_view page, Command command)
 {
+    const std::size_t column = command == Command::Trials ? 16 : 17;
     std::string text;
     for (std::size_t start = 0; start < page.size();) {
         const auto end = std::min(page.find('\n', start), page.size());
         const std::string_view line = page.substr(start, end - start);
+        start = end + 1;
         if (line == "{usages}")
             text += usages();
         else if (line == "{usage}")
             text += usageLine("Usage: brenvik-cli " + std::string(commandName(command)) + " ", command);
-        else if (line == "{options}")
-            text += optionList(command, HelpGroup::command, ownColumn(command));
-        else if (line == "{axis}")
-            text += optionList(command, HelpGroup::axis, ownColumn(command));
-        else if (line == "{grid}")
-            text += optionList(command, HelpGroup::grid, ownColumn(command));
-        else if (line == "{model}")
-            text += optionList(command, HelpGroup::model, kModelColumn);
+        else if (line == "{own options}")
+            text += optionList(command, HelpGroup::command, column);
+        else if (line == "{axis options}")
+            text += optionList(command, HelpGroup::axis, column);
+        else if (line == "{grid options}")
+            text += optionList(command, HelpGroup::grid, column);
+        else if (line == "{model options}")
+            text += optionList(command, HelpGroup::model, 20);
+        else if (line == "{model block}")
+            text += expanded(kModelOptions, command);
+        else if (line == "{grid block}")
+            text += expanded(kMapGrid, command);
         else
             text += std::string(line) + '\n';
-        start = end + 1;
     }
     return text;
-}
-
-std::string page(Command command)
-{
-    switch (command) {
-    case Command::Trials:
-        return expanded(std::string(kTrialsHead) + std::string(kModelOptions) + std::string(kTrialsTail),
-                        command);
-    case Command::Sweep:
-        return expanded(std::string(kSweepHead) + std::string(kModelOptions) + std::string(kSweepTail),
-                        command);
-    case Command::Expected:
-        return expanded(std::string(kExpectedHead) + std::string(kModelOptions) + std::string(kExpectedTail),
-                        command);
-    case Command::Map:
-        return expanded(std::string(kMapHead) + std::string(kMapGrid) + std::string(kModelOptions) +
-                            std::string(kMapTail),
-                        command);
-    case Command::Limit:
-        return expanded(std::string(kLimitHead) + std::string(kMapGrid) + std::string(kModelOptions) +
-                            std::string(kLimitTail),
-                        command);
-    case Command::Help:
-        break;
-    }
-    return expanded(kToolHelp, command);
 }
 
 }  // namespace
 
 std::string_view helpText(Command command)
 {
-    static const std::array pages = {page(Command::Help),     page(Command::Trials), page(Command::Sweep),
-                                     page(Command::Expected), page(Command::Map),    page(Command::Limit)};
+    using enum Command;
+    static const std::array pages = {expanded(kToolHelp, Help), expanded(kTrials, Trials),
+                                     expanded(kSweep, Sweep),   expanded(kExpected, Expected),
+                                     expanded(kMap, Map),       expanded(kLimit, Limit)};
     return pages[static_cast<std::size_t>(command)];
 }
 

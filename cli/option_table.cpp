@@ -1,6 +1,6 @@
 #include "cli/option_table.h"
 
-#include "cli/option_values.h"
+#include "cli/option_value.h"
 #include "model/sweep_steps.h"
 
 #include <array>
@@ -11,158 +11,129 @@ namespace brenvik::cli {
 namespace {
 
 using enum Command;
+using enum HelpGroup;
+using Value = const OptionValue&;
 
 constexpr std::array kCommands = {
     CommandEntry{Trials, "trials", 6}, CommandEntry{Sweep, "sweep", 6}, CommandEntry{Expected, "expected", 8},
     CommandEntry{Map, "map", 5},       CommandEntry{Limit, "limit", 5},
 };
 
-constexpr CommandSet kEveryCommand = {Trials, Sweep, Expected, Map, Limit};
-constexpr CommandSet kGridCommands = {Map, Limit};
+constexpr CommandSet kAll = {Trials, Sweep, Expected, Map, Limit};
+constexpr CommandSet kGrid = {Map, Limit};
 
 constexpr std::array kMapAxes = {
-    Choice{.word = "noise",
-           .help = "the noise level 0..30, white noise on (31 rows), or",
-           .apply = [](Options& o) { o.mapAxis = MapAxis::noise; },
-           .excludes = "--noise",
-           .because = "the rows are the noise levels"},
-    Choice{.word = "threshold",
-           .help = "the threshold t/100 for t = 0..99, as a threshold sweep sets it\n(100 rows)",
-           .apply = [](Options& o) { o.mapAxis = MapAxis::threshold; },
-           .excludes = "--threshold",
-           .because = "the rows are the thresholds"},
+    Choice{"noise", "the noise level 0..30, white noise on (31 rows), or",
+           [](Options& o) { o.mapAxis = MapAxis::noise; }, "--noise", "the rows are the noise levels"},
+    Choice{"threshold", "the threshold t/100 for t = 0..99, as a threshold sweep sets it\n(100 rows)",
+           [](Options& o) { o.mapAxis = MapAxis::threshold; }, "--threshold", "the rows are the thresholds"},
 };
 
+// name, commands, where help lists it, its value, help, how it is stored; then what few need.
 constexpr std::array kOptions = {
     OptionSpec{.name = "--y",
-               .commands = kGridCommands,
-               .group = HelpGroup::axis,
+               .commands = kGrid,
+               .group = axis,
                .value = "noise|threshold",
+               .store = [](Value v, Options& o) { v.choose(o); },
                .required = true,
-               .choices = kMapAxes,
-               .store = [](const OptionSpec& spec, std::string_view v, Options& o) { choiceValue(spec, v, o); }},
-    OptionSpec{.name = "--p",
-               .commands = {Limit},
-               .group = HelpGroup::command,
-               .value = "P",
-               .help = "the probability, above 0 and at most 1 (default 0.5)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.limitP = probabilityValue(spec, v); }},
+               .choices = kMapAxes},
+    OptionSpec{"--p",
+               {Limit},
+               command,
+               "P",
+               "the probability, above 0 and at most 1 (default 0.5)",
+               [](Value v, Options& o) { o.limitP = v.probability(); }},
 
-    // The model's inputs, which every command takes.
-    OptionSpec{.name = "--q",
-               .commands = kEveryCommand,
-               .group = HelpGroup::model,
-               .value = "TEXT",
-               .help = "width Q of the point-spread function (9)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.parameters.q = realValue(spec, v); }},
-    OptionSpec{.name = "--threshold",
-               .commands = kEveryCommand,
-               .group = HelpGroup::model,
-               .value = "TEXT",
-               .help = "resolution threshold (0.27)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.parameters.threshold = realValue(spec, v); }},
-    OptionSpec{.name = "--t1",
-               .commands = kEveryCommand,
-               .group = HelpGroup::model,
-               .value = "X,Y",
-               .range = {-60, 60},
-               .help = "position of source T1, each {range} (0,0)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { positionValue(spec, v, o.parameters.t1x, o.parameters.t1y); }},
+    OptionSpec{"--q", kAll, model, "TEXT", "width Q of the point-spread function (9)",
+               [](Value v, Options& o) { o.parameters.q = v.real(); }},
+    OptionSpec{"--threshold", kAll, model, "TEXT", "resolution threshold (0.27)",
+               [](Value v, Options& o) { o.parameters.threshold = v.real(); }},
+    OptionSpec{"--t1", kAll, model, "X,Y", "position of source T1, each {range} (0,0)",
+               [](Value v, Options& o) { v.position(o.parameters.t1x, o.parameters.t1y); }, -60, 60},
     OptionSpec{.name = "--t2",
-               .commands = kEveryCommand,
-               .group = HelpGroup::model,
+               .commands = kAll,
+               .group = model,
                .value = "X,Y",
-               .range = {-60, 60},
                .help = "position of source T2, each {range} (0,0)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { positionValue(spec, v, o.parameters.t2x, o.parameters.t2y); },
-               .refusedBy = kGridCommands,
+               .store = [](Value v, Options& o) { v.position(o.parameters.t2x, o.parameters.t2y); },
+               .low = -60,
+               .high = 60,
+               .refusedBy = kGrid,
                .refusal = "T2 moves along the diagonal, the map's x axis"},
-    OptionSpec{.name = "--noise",
-               .commands = kEveryCommand,
-               .group = HelpGroup::model,
-               .value = "LEVEL",
-               .range = {0, 30},
-               .help = "white noise on at level {range} (off when absent)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.parameters.noise = {true, integerInRange(spec, v)}; }},
+    OptionSpec{"--noise", kAll, model, "LEVEL", "white noise on at level {range} (off when absent)",
+               [](Value v, Options& o) {
+                   o.parameters.noise = {true, v.inRange()};
+               },
+               0, 30},
 
-    OptionSpec{.name = "--vary",
-               .commands = {Sweep},
-               .group = HelpGroup::command,
-               .value = "LIST",
-               .help = "comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),\n"
-                       "threshold (the text of t/100, t = s/1.2 truncated); \"none\" varies\n"
-                       "nothing (default: position)",
-               .store = [](const OptionSpec& spec, std::string_view v, Options& o) { o.vary = sweptValue(spec, v); }},
-    OptionSpec{.name = "--tests",
-               .commands = {Trials},
-               .group = HelpGroup::command,
-               .value = "N",
-               .help = "the batch size: after every N trials a probability is written, as\n"
-                       "the box \"Кол-во тестов:\" (\"Trials:\" in English) sets it (default 5).\n"
-                       "As there, N is a 32-bit integer of which only the low 8 bits count:\n"
-                       "300 makes batches of 44, 0 and 256 make batches of 256.\n"
-                       "Example: brenvik-cli trials --tests 10 --frames 30\n"
-                       "(30 frames, a probability after the 10th, 20th and 30th)",
-               // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.parameters.batchSize = static_cast<std::uint8_t>(integerValue(spec, v)); }},
-    OptionSpec{.name = "--tests",
-               .commands = {Sweep},
-               .group = HelpGroup::command,
-               .value = "N",
-               .range = {1, 1'000'000},
-               .help = "trials per step: each of the 121 steps makes N trials with its own\n"
-                       "parameters, {range} (default 5). There are no batches here; in the\n"
-                       "main window a batch may begin at one step and end at the next.\n"
-                       "Example: brenvik-cli sweep --vary noise --tests 200\n"
-                       "(200 trials at each step, the noise level going from 0 to 30)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.trialsPerStep = integerInRange(spec, v); }},
-    OptionSpec{.name = "--frames",
-               .commands = {Trials},
-               .group = HelpGroup::command,
-               .value = "N",
-               .range = {0, INT32_MAX},
-               .help = "number of frames, {low} or more (default: one batch)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.frames = integerInRange(spec, v); }},
-    OptionSpec{.name = "--threads",
-               .commands = {Sweep},
-               .group = HelpGroup::command,
-               .value = "N",
-               .range = {1, 1024},
-               .help = "threads sharing each step's trials, {range} (default: one per core)",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.threads = countValue(spec, v); }},
-    OptionSpec{.name = "--threads",
-               .commands = kGridCommands,
-               .group = HelpGroup::grid,
-               .value = "N",
-               .range = {1, 1024},
-               .help = "threads sharing the rows, {range} (default: one per core); the\n"
-                       "output is the same for any number",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { o.threads = countValue(spec, v); }},
-    OptionSpec{.name = "--steps",
-               .commands = {Sweep},
-               .group = HelpGroup::command,
-               .value = "A-B",
-               .range = {0, kSweepLastParameterStep},
-               .help = "only steps A..B, {low} <= A <= B <= {high}, with the noise generator where\n"
-                       "the whole sweep has it at step A (default: {low}-{high})",
-               .store = [](const OptionSpec& spec, std::string_view v,
-                           Options& o) { stepRangeValue(spec, v, o.firstStep, o.lastStep); }},
-    OptionSpec{.name = "--header",
-               .commands = {Sweep},
-               .group = HelpGroup::command,
-               .help = "print the header line even when A is not 0",
-               .store = [](const OptionSpec&, std::string_view, Options& o) { o.header = true; }},
+    OptionSpec{"--vary",
+               {Sweep},
+               command,
+               "LIST",
+               "comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),\n"
+               "threshold (the text of t/100, t = s/1.2 truncated); \"none\" varies\n"
+               "nothing (default: position)",
+               [](Value v, Options& o) { o.vary = v.swept(); }},
+    // As the batch box is read: a 32-bit integer, of which the low 8 bits count.
+    OptionSpec{"--tests",
+               {Trials},
+               command,
+               "N",
+               "the batch size: after every N trials a probability is written, as\n"
+               "the box \"Кол-во тестов:\" (\"Trials:\" in English) sets it (default 5).\n"
+               "As there, N is a 32-bit integer of which only the low 8 bits count:\n"
+               "300 makes batches of 44, 0 and 256 make batches of 256.\n"
+               "Example: brenvik-cli trials --tests 10 --frames 30\n"
+               "(30 frames, a probability after the 10th, 20th and 30th)",
+               [](Value v, Options& o) { o.parameters.batchSize = static_cast<std::uint8_t>(v.integer()); }},
+    OptionSpec{"--tests",
+               {Sweep},
+               command,
+               "N",
+               "trials per step: each of the 121 steps makes N trials with its own\n"
+               "parameters, {range} (default 5). There are no batches here; in the\n"
+               "main window a batch may begin at one step and end at the next.\n"
+               "Example: brenvik-cli sweep --vary noise --tests 200\n"
+               "(200 trials at each step, the noise level going from 0 to 30)",
+               [](Value v, Options& o) { o.trialsPerStep = v.inRange(); },
+               1,
+               1'000'000},
+    OptionSpec{"--frames",
+               {Trials},
+               command,
+               "N",
+               "number of frames, {low} or more (default: one batch)",
+               [](Value v, Options& o) { o.frames = v.inRange(); },
+               0,
+               INT32_MAX},
+    OptionSpec{"--threads",
+               {Sweep},
+               command,
+               "N",
+               "threads sharing each step's trials, {range} (default: one per core)",
+               [](Value v, Options& o) { o.threads = v.count(); },
+               1,
+               1024},
+    OptionSpec{"--threads", kGrid, grid, "N",
+               "threads sharing the rows, {range} (default: one per core); the\n"
+               "output is the same for any number",
+               [](Value v, Options& o) { o.threads = v.count(); }, 1, 1024},
+    OptionSpec{"--steps",
+               {Sweep},
+               command,
+               "A-B",
+               "only steps A..B, {low} <= A <= B <= {high}, with the noise generator where\n"
+               "the whole sweep has it at step A (default: {low}-{high})",
+               [](Value v, Options& o) { v.steps(o.firstStep, o.lastStep); },
+               0,
+               kSweepLastParameterStep},
+    OptionSpec{"--header",
+               {Sweep},
+               command,
+               "",
+               "print the header line even when A is not 0",
+               [](Value, Options& o) { o.header = true; }},
 };
 
 }  // namespace
@@ -195,27 +166,15 @@ const OptionSpec* findOption(std::string_view name, Command command)
     return nullptr;
 }
 
-std::string withRange(std::string_view text, const OptionSpec& option)
+std::string helpWithRange(const OptionSpec& option)
 {
-    std::string result;
-    while (!text.empty()) {
-        const auto open = text.find('{');
-        const auto close = text.find('}', open);
-        result += text.substr(0, open);
-        if (open == std::string_view::npos)
-            break;
-        const std::string_view field = text.substr(open + 1, close - open - 1);
-        if (field == "range")
-            result += std::to_string(option.range.low) + ".." + std::to_string(option.range.high);
-        else if (field == "low")
-            result += std::to_string(option.range.low);
-        else if (field == "high")
-            result += std::to_string(option.range.high);
-        else
-            result += text.substr(open, close - open + 1);  // not a field: as it stands
-        text.remove_prefix(close == std::string_view::npos ? text.size() : close + 1);
-    }
-    return result;
+    const std::string low = std::to_string(option.low), high = std::to_string(option.high);
+    std::string text(option.help);
+    for (const auto& [field, value] :
+         {std::pair{"{range}", low + ".." + high}, {"{low}", low}, {"{high}", high}})
+        for (auto at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size()))
+            text.replace(at, std::string_view(field).size(), value);
+    return text;
 }
 
 }  // namespace brenvik::cli

@@ -16,8 +16,7 @@ namespace brenvik::cli {
 struct CommandEntry {
     Command command;
     std::string_view name;
-    /// The overview's usage lines pad the name to this width, so that related commands line up.
-    std::size_t usageWidth;
+    std::size_t usageWidth;  ///< the overview pads the name to this, so related commands line up
 };
 
 /// The commands, in the order the overview lists them.
@@ -31,12 +30,11 @@ public:
     constexpr CommandSet(std::initializer_list<Command> commands)
     {
         for (const Command command : commands)
-            m_bits |= bit(command);
+            m_bits |= 1u << static_cast<unsigned>(command);
     }
-    constexpr bool contains(Command command) const { return (m_bits & bit(command)) != 0; }
+    constexpr bool contains(Command command) const { return (m_bits >> static_cast<unsigned>(command)) & 1u; }
 
 private:
-    static constexpr unsigned bit(Command command) { return 1u << static_cast<unsigned>(command); }
     unsigned m_bits = 0;
 };
 
@@ -48,22 +46,15 @@ enum class HelpGroup {
     grid,     ///< below the grid's description
 };
 
-/// The values a whole-number option (or each number of a pair or a range) may take.
-struct Range {
-    std::int64_t low = 0;
-    std::int64_t high = 0;
-};
-
-struct OptionSpec;
-using StoreOption = void (*)(const OptionSpec& option, std::string_view value, Options& options);
+class OptionValue;
 
 /// One word of an option that takes one of a few.
 struct Choice {
     std::string_view word;
-    std::string_view help;
+    std::string_view help = {};
     void (*apply)(Options& options);
-    std::string_view excludes = {};  ///< an option not taken with this word ...
-    std::string_view because = {};   ///< ... and why
+    std::string_view excludes = {};  ///< an option not taken with this word, and why
+    std::string_view because = {};
 };
 
 struct OptionSpec {
@@ -71,12 +62,12 @@ struct OptionSpec {
     CommandSet commands;
     HelpGroup group;
     std::string_view value = {};  ///< the value as help names it; empty for a flag
+    /// Further lines go under the first; {range}, {low} and {high} stand for the range.
+    std::string_view help = {};
+    void (*store)(const OptionValue& value, Options& options);
+    std::int64_t low = 0, high = 0;  ///< a whole number's range (each of a pair's, both ends')
     bool required = false;
     std::span<const Choice> choices = {};
-    Range range = {};
-    /// Further lines are indented under the first; {range}, {low} and {high} stand for the range.
-    std::string_view help = {};
-    StoreOption store = nullptr;
     CommandSet refusedBy = {};  ///< commands that refuse it by name, saying why
     std::string_view refusal = {};
 };
@@ -88,7 +79,7 @@ std::span<const OptionSpec> optionTable();
 /// The row of `name` for `command`, if the command takes it.
 const OptionSpec* findOption(std::string_view name, Command command);
 
-/// `text` with {range}, {low} and {high} put in from `option`'s range.
-std::string withRange(std::string_view text, const OptionSpec& option);
+/// `option`'s help with its range put in.
+std::string helpWithRange(const OptionSpec& option);
 
 }  // namespace brenvik::cli

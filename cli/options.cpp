@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/option_table.h"
+#include "cli/option_value.h"
 
 #include <map>
 #include <string>
@@ -83,7 +84,7 @@ Options parseOptions(std::span<const std::string_view> args)
             throw UsageError(std::string(name) + " needs a value" + seeHelp);
         else if (!flag)
             value = args[++i];
-        option->store(*option, value, options);
+        option->store(OptionValue(*option, value), options);
         given[option->name] = value;
     }
     checkTogether(*command, given);
