@@ -97,7 +97,8 @@ void OptionValue::position(std::int8_t& x, std::int8_t& y) const
 {
     const auto comma = m_text.find(',');
     if (comma == std::string_view::npos || m_text.find(',', comma + 1) != std::string_view::npos)
-        refuse(" takes X,Y (for example " + std::string(m_option.name) + " -20,0), not " + quoted(m_text) + ".");
+        refuse(" takes X,Y (for example " + std::string(m_option.name) + " -20,0), not " + quoted(m_text) +
+               ".");
     x = static_cast<std::int8_t>(inRange(m_text.substr(0, comma)));
     y = static_cast<std::int8_t>(inRange(m_text.substr(comma + 1)));
 }
@@ -145,9 +146,9 @@ void OptionValue::steps(int& first, int& last) const
     const auto a = digitsValue(m_text.substr(0, dash));
     const auto b = dash == std::string_view::npos ? std::nullopt : digitsValue(m_text.substr(dash + 1));
     if (!a || !b || *a < m_option.low || *a > *b || *b > m_option.high)
-        refuse(" takes A-B with " + std::to_string(m_option.low) + " <= A <= B <= " +
-               std::to_string(m_option.high) + " (for example " + std::string(m_option.name) + " 0-29), not " +
-               quoted(m_text) + ".");
+        refuse(" takes A-B with " + std::to_string(m_option.low) +
+               " <= A <= B <= " + std::to_string(m_option.high) + " (for example " +
+               std::string(m_option.name) + " 0-29), not " + quoted(m_text) + ".");
     first = static_cast<int>(*a);
     last = static_cast<int>(*b);
 }
