@@ -437,6 +437,22 @@ TEST(CliHelp, ToolAndEachCommand)
     EXPECT_NE(expected.out.find("--noise LEVEL"), std::string::npos);
 }
 
+// The help pages are put together from prose and the option table; the manual page and the
+// completion read them. They stand as stored here, byte for byte (a change to the help is a
+// change to these files too).
+TEST(CliHelp, PagesAsStored)
+{
+    for (const char* command : {"overview", "trials", "sweep", "expected", "map", "limit"}) {
+        std::ifstream file(std::string(BRENVIK_CLI_HELP_DIR) + "/" + command + ".txt", std::ios::binary);
+        ASSERT_TRUE(file) << command;
+        const std::string stored{std::istreambuf_iterator<char>(file), {}};
+        const std::string name = command;
+        const CliRun r = name == "overview" ? runCli({"--help"}) : runCli({command, "--help"});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, stored) << command;
+    }
+}
+
 // Help and parsing read one table; a row that lists an option under the wrong command, or
 // in no list at all, shows here as an option taken but not listed, or listed but unknown.
 TEST(CliHelp, EachCommandListsExactlyTheOptionsItTakes)
