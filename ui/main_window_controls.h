@@ -30,14 +30,14 @@ struct MainWindowControls {
     QLabel* t1YReadOut;
     QLabel* t2XReadOut;
     QLabel* t2YReadOut;
-    QLineEdit* trialCountBox;  ///< trials per batch
-    QLineEdit* thresholdBox;   ///< rewritten by a threshold sweep
-    QCheckBox* noiseCheck;     ///< white noise on or off
-    QSlider* noiseLevelSlider;  ///< enabled while the noise is on; set by a noise sweep
-    QCheckBox* varyPositionCheck;  ///< what a sweep varies: T2's position …
-    QCheckBox* varyNoiseCheck;     ///< … the noise level …
+    QLineEdit* trialCountBox;       ///< trials per batch
+    QLineEdit* thresholdBox;        ///< rewritten by a threshold sweep
+    QCheckBox* noiseCheck;          ///< white noise on or off
+    QSlider* noiseLevelSlider;      ///< enabled while the noise is on; set by a noise sweep
+    QCheckBox* varyPositionCheck;   ///< what a sweep varies: T2's position …
+    QCheckBox* varyNoiseCheck;      ///< … the noise level …
     QCheckBox* varyThresholdCheck;  ///< … the threshold
-    QPushButton* startButton;  ///< starts and stops a sweep
+    QPushButton* startButton;       ///< starts and stops a sweep
     QPushButton* exitButton;
     QToolButton* aboutButton;
     QSlider* turnXSlider;  ///< the view's rotation about X, Y and Z
