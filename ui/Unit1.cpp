@@ -6,10 +6,10 @@
 #include "model/trials.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
-#include "ui/check_mark_style.h"
 #include "ui/decimal_separator.h"
 #include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
+#include "ui/fixed_window.h"
 #include "ui/number_box_keys.h"
 #include "view3d/scene_view.h"
 
@@ -47,14 +47,10 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     m_report.setOwner(this);  // the main window owns the failure reports
     setAttribute(Qt::WA_StyledBackground);
     // A fixed window with a title bar and a close button only.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
-    // Hints show on hover although the graph window or the About box is the active one.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
+    setUpFixedWindow(*this, {});
     // Labels size themselves to their text, as auto-sized labels do.
     for (QLabel* label : findChildren<QLabel*>())
         label->adjustSize();
-    useDarkCheckMarks(this);
     // The form writes the default threshold with a comma; written with the user's own
     // separator it converts in every locale, so the first frame meets no failure.
     m_controls.thresholdBox->setText(

@@ -1,6 +1,6 @@
 #include "ui/Unit2.h"
 
-#include "ui/check_mark_style.h"
+#include "ui/fixed_window.h"
 #include "ui/sound_service.h"
 #include "ui/window_placement.h"
 #include "ui_Unit2.h"
@@ -12,40 +12,44 @@ constexpr int kCreditsIntervalMs = 50;
 constexpr int kCreditsCycle = 255;  // steps before the credits jump back
 }  // namespace
 
-TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TAboutBox>()), m_sound(sound)
+TAboutBox::Controls TAboutBox::buildForm(TAboutBox& box)
 {
-    m_ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowStaysOnTopHint);
-    setFixedSize(size());
+    Ui::TAboutBox form;
+    form.setupUi(&box);
+    return {.okButton = form.OKButton,
+            .musicCheck = form.CheckBox1,
+            .credits = form.Credits,
+            .picture = form.ProgramIcon};
+}
+
+TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
+    : QDialog(parent), m_controls(buildForm(*this)), m_sound(sound)
+{
+    setUpFixedWindow(*this, {.kind = Qt::Dialog, .staysOnTop = true});
     setModal(false);
     setAttribute(Qt::WA_StyledBackground);
-    useDarkCheckMarks(this);
-    m_ui->ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/brenvik/program_icon.png")));
-    // Hints show on hover although another window of the program is the active one.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
+    m_controls.picture->setPixmap(QPixmap(QStringLiteral(":/brenvik/program_icon.png")));
     // The credits size themselves to their text, as auto-sized labels do.
-    for (QLabel* label : m_ui->Credits->findChildren<QLabel*>())
+    for (QLabel* label : m_controls.credits->findChildren<QLabel*>())
         label->adjustSize();
-    m_creditsStart = m_ui->Credits->pos();
+    m_creditsStart = m_controls.credits->pos();
 
-    m_timer1.setInterval(kCreditsIntervalMs);
-    connect(&m_timer1, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
-    connect(m_ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
-    connect(m_ui->CheckBox1, &QCheckBox::toggled, this, &TAboutBox::CheckBox1Click);
+    m_creditsTimer.setInterval(kCreditsIntervalMs);
+    connect(&m_creditsTimer, &QTimer::timeout, this, &TAboutBox::raiseCredits);
+    connect(m_controls.okButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_controls.musicCheck, &QCheckBox::toggled, this, &TAboutBox::toggleMusic);
 
-    FormCreate();
+    detectSound();
 }
 
 TAboutBox::~TAboutBox() = default;
 
-void TAboutBox::FormCreate()
+void TAboutBox::detectSound()
 {
     // Decided once: a device that appears later is not used, one that goes away is.
     m_soundAvailable = m_sound.hasOutputDevice();
     m_musicOn = m_soundAvailable;
-    m_ui->CheckBox1->setEnabled(m_soundAvailable);
+    m_controls.musicCheck->setEnabled(m_soundAvailable);
 }
 
 void TAboutBox::showEvent(QShowEvent* event)
@@ -57,35 +61,33 @@ void TAboutBox::showEvent(QShowEvent* event)
     }
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        startShowing();
 }
 
-void TAboutBox::FormShow()
+void TAboutBox::startShowing()
 {
     m_scrollCount = 0;
     scrollCredits(0);
-    m_timer1.start();
+    m_creditsTimer.start();
     if (m_soundAvailable && m_musicOn)
         m_sound.playLooped();
 }
 
 void TAboutBox::done(int result)
 {
-    FormClose();
+    stopShowing();
     QDialog::done(result);
 }
 
-void TAboutBox::FormClose()
+void TAboutBox::stopShowing()
 {
     if (m_soundAvailable)
         m_sound.stop();
-    m_timer1.stop();
+    m_creditsTimer.stop();
     scrollCredits(0);  // back to the start position; the count is reset when shown
 }
 
-void TAboutBox::OKButtonClick() { close(); }
-
-void TAboutBox::CheckBox1Click()
+void TAboutBox::toggleMusic()
 {
     m_musicOn = !m_musicOn;
     if (!m_soundAvailable)
@@ -96,7 +98,7 @@ void TAboutBox::CheckBox1Click()
         m_sound.stop();
 }
 
-void TAboutBox::Timer1Timer()
+void TAboutBox::raiseCredits()
 {
     m_scrollCount = static_cast<std::uint8_t>(m_scrollCount + 1);
     if (m_scrollCount == kCreditsCycle)
@@ -104,6 +106,6 @@ void TAboutBox::Timer1Timer()
     scrollCredits(m_scrollCount);
 }
 
-void TAboutBox::scrollCredits(int pixels) { m_ui->Credits->move(m_creditsStart - QPoint(0, pixels)); }
+void TAboutBox::scrollCredits(int pixels) { m_controls.credits->move(m_creditsStart - QPoint(0, pixels)); }
 
 }  // namespace brenvik

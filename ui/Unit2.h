@@ -6,11 +6,10 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <memory>
 
-namespace Ui {
-class TAboutBox;
-}
+class QCheckBox;
+class QLabel;
+class QPushButton;
 
 namespace brenvik {
 
@@ -25,15 +24,11 @@ public:
     bool SoundAvailable() const { return m_soundAvailable; }
     bool MusicOn() const { return m_musicOn; }
     int ScrollCount() const { return m_scrollCount; }
-    QTimer& creditsTimer() { return m_timer1; }
+    QTimer& creditsTimer() { return m_creditsTimer; }
 
-    // Event handlers.
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void OKButtonClick();
-    void CheckBox1Click();
-    void Timer1Timer();
+    /// One tick of the credits timer: the credits rise by a pixel, and jump back to their
+    /// start after a whole cycle.
+    void raiseCredits();
 
     /// Closing by the OK button, the title bar or Escape all pass here.
     void done(int result) override;
@@ -42,11 +37,28 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The form's controls by role.
+    struct Controls {
+        QPushButton* okButton;
+        QCheckBox* musicCheck;
+        QWidget* credits;  ///< the credit labels, moved inside their scroll box
+        QLabel* picture;
+    };
+    /// Builds the form (Unit2.ui) on `box`; the one place that names its controls.
+    static Controls buildForm(TAboutBox& box);
+
+    /// Whether there is a sound device is decided once, as the box is built.
+    void detectSound();
+    /// Each time the box turns visible: the credits from the start, the music if wanted.
+    void startShowing();
+    /// Each time the box closes: music and credits stop, the credits go back to the start.
+    void stopShowing();
+    void toggleMusic();
     void scrollCredits(int pixels);
 
-    std::unique_ptr<Ui::TAboutBox> m_ui;
+    const Controls m_controls;
     SoundService& m_sound;
-    QTimer m_timer1;
+    QTimer m_creditsTimer;
     QPoint m_creditsStart;
     bool m_soundAvailable = false;
     bool m_musicOn = false;

@@ -2,7 +2,7 @@
 
 #include "ui/bmp_file.h"
 #include "ui/enter_presses_button.h"
-#include "ui/failure_report.h"
+#include "ui/fixed_window.h"
 #include "ui/glyph.h"
 #include "ui/picture_preview.h"
 #include "ui/probability_map_window.h"
@@ -26,21 +26,23 @@ namespace {
 constexpr int kFramingWaitMs = 1000;
 }  // namespace
 
-TForm3::TForm3(FailureReport& report, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm3>()), m_report(report), m_canvas(QSize(528, 312))
+TForm3::Controls TForm3::buildForm(TForm3& window)
 {
-    m_ui->setupUi(this);
+    Ui::TForm3 form;
+    form.setupUi(&window);
+    return {.savePictureButton = form.SpeedButton1, .closeButton = form.SpeedButton2};
+}
+
+TForm3::TForm3(FailureReport& report, QWidget* parent)
+    : QWidget(parent), m_controls(buildForm(*this)), m_report(report), m_canvas(QSize(528, 312))
+{
     // Fixed border, minimise but no maximise, above the other windows.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setFixedSize(size());
+    setUpFixedWindow(*this, {.minimiseButton = true, .staysOnTop = true});
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The buttons' hints show on hover while the main window is the active one.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
-    m_ui->SpeedButton1->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
-    m_ui->SpeedButton2->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
-    connect(m_ui->SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
-    connect(m_ui->SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    m_controls.savePictureButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
+    m_controls.closeButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
+    connect(m_controls.savePictureButton, &QToolButton::clicked, this, &TForm3::savePicture);
+    connect(m_controls.closeButton, &QToolButton::clicked, this, &QWidget::close);
     // Speed buttons take no focus; should they ever, Enter presses them as in the main window.
     letEnterPressFocusedButtons(*this);
 
@@ -136,16 +138,6 @@ std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
                               m_lastDataName);
 }
 
-QString TForm3::askFileName(QFileDialog& dialog)
-{
-    if (m_askFileName)
-        return m_askFileName(dialog);
-    // The dialog itself refuses a folder that does not exist.
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
-}
-
 QImage TForm3::screenshot()
 {
     QImage picture(frameGeometry().size(), QImage::Format_RGB32);
@@ -155,30 +147,17 @@ QImage TForm3::screenshot()
     return picture;
 }
 
-void TForm3::saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes)
-{
-    const QString name = askFileName(dialog);
-    if (name.isEmpty())
-        return;  // cancelled: nothing is written
-    lastName = name;
-    try {
-        writeFileAtomically(name, bytes);
-    } catch (const FileError& failure) {
-        m_report.ReportFailure(QString::fromStdString(failure.what()));
-    }
-}
-
-void TForm3::SpeedButton1Click()
+void TForm3::savePicture()
 {
     // Captured before the dialog: it holds neither the dialog nor what is drawn meanwhile.
     const QByteArray picture = bmpImage(screenshot());
-    saveAs(*makeSavePictureDialog(), m_lastPictureName, picture);
+    saveWithDialog(*makeSavePictureDialog(), m_askFileName, m_lastPictureName, picture, m_report);
 }
 
 void TForm3::saveData()
 {
     const QByteArray csv = QByteArray::fromStdString(sweepCsv(m_points));
-    saveAs(*makeSaveDataDialog(), m_lastDataName, csv);
+    saveWithDialog(*makeSaveDataDialog(), m_askFileName, m_lastDataName, csv, m_report);
 }
 
 void TForm3::showProbabilityMap(const ModelParameters& parameters, char separator)
@@ -187,7 +166,5 @@ void TForm3::showProbabilityMap(const ModelParameters& parameters, char separato
         m_mapWindow = std::make_unique<ProbabilityMapWindow>(m_report, this);
     m_mapWindow->showFor(parameters, separator, m_points);
 }
-
-void TForm3::SpeedButton2Click() { close(); }
 
 }  // namespace brenvik

@@ -5,6 +5,7 @@
 #include "model/expected_probability.h"
 #include "ui/graph_canvas.h"
 #include "ui/plain_file_icons.h"
+#include "ui/save_file_dialog.h"
 #include "ui/sweep_points.h"
 
 #include <QWidget>
@@ -14,12 +15,9 @@
 #include <functional>
 #include <memory>
 
-namespace Ui {
-class TForm3;
-}
-
 class QAction;
 class QFileDialog;
+class QToolButton;
 
 namespace brenvik {
 
@@ -66,9 +64,7 @@ public:
     /// The map window, once it has been opened.
     ProbabilityMapWindow* probabilityMapWindow() const { return m_mapWindow.get(); }
 
-    /// Asks for a file name, proposing one; returns an empty text when cancelled. The
-    /// program runs a modal file dialog; tests answer for the user.
-    using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
+    /// Tests answer the save dialogs for the user; the program runs them modally.
     void setFileNameAsker(FileNameAsker asker) { m_askFileName = std::move(asker); }
 
     /// The screenshot's dialog, as it is shown: "BMP-хи (*.bmp)", ".bmp" appended to a
@@ -77,9 +73,9 @@ public:
     std::unique_ptr<QFileDialog> makeSaveDataDialog();
     QString lastPictureName() const { return m_lastPictureName; }
 
-    // Event handlers.
-    void SpeedButton1Click();
-    void SpeedButton2Click();
+    /// The screenshot button: saves the client area as a BMP file where the user says.
+    void savePicture();
+    /// The context menu's "Сохранить данные (CSV)…": the points plotted since the Start.
     void saveData();
 
     /// The client area as it shows now, button panel included, at the top left of a white
@@ -94,13 +90,18 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QString askFileName(QFileDialog& dialog);
+    /// The form's controls by role.
+    struct Controls {
+        QToolButton* savePictureButton;
+        QToolButton* closeButton;
+    };
+    /// Builds the form (Unit3.ui) on `window`; the one place that names its controls.
+    static Controls buildForm(TForm3& window);
+
     /// Puts the window's outer corner, frame included, at the top right of the desktop.
     void moveToTopRight();
-    /// Asks for a name with `dialog` and writes `bytes` there; failures go to the report.
-    void saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes);
 
-    std::unique_ptr<Ui::TForm3> m_ui;
+    const Controls m_controls;
     FailureReport& m_report;
     GraphCanvas m_canvas;
     std::int32_t m_graphBaseY = 0;

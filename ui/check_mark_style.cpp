@@ -27,10 +27,13 @@ void CheckMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
 
 void useDarkCheckMarks(QWidget* window)
 {
+    const QList<QCheckBox*> boxes = window->findChildren<QCheckBox*>();
+    if (boxes.isEmpty())
+        return;  // a window without check boxes needs no style of its own
     // Parented to the window after its controls, so it is destroyed after them.
     auto* style = new CheckMarkStyle;
     style->setParent(window);
-    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+    for (QCheckBox* box : boxes)
         box->setStyle(style);
 }
 

@@ -20,6 +20,7 @@ public:
 };
 
 /// Gives every check box of `window` the style above; the style lives as long as the window.
+/// A window without check boxes is left as it is.
 void useDarkCheckMarks(QWidget* window);
 
 }  // namespace brenvik

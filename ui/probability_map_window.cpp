@@ -2,7 +2,6 @@
 
 #include "model/probability_map_csv.h"
 #include "model/sweep_steps.h"
-#include "ui/bmp_file.h"
 #include "ui/failure_report.h"
 #include "ui/probability_map_view.h"
 #include "ui/save_file_dialog.h"
@@ -217,24 +216,6 @@ std::unique_ptr<QFileDialog> ProbabilityMapWindow::makeSaveDataDialog()
                               m_lastDataName);
 }
 
-void ProbabilityMapWindow::saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes)
-{
-    QString name;
-    if (m_askFileName) {
-        name = m_askFileName(dialog);
-    } else if (dialog.exec() == QDialog::Accepted) {
-        name = dialog.selectedFiles().value(0);
-    }
-    if (name.isEmpty())
-        return;  // cancelled: nothing is written
-    lastName = name;
-    try {
-        writeFileAtomically(name, bytes);
-    } catch (const FileError& failure) {
-        m_report.ReportFailure(QString::fromStdString(failure.what()));
-    }
-}
-
 void ProbabilityMapWindow::savePicture()
 {
     if (!m_view->map())
@@ -243,7 +224,7 @@ void ProbabilityMapWindow::savePicture()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     picture().save(&buffer, "PNG");
-    saveAs(*makeSavePictureDialog(), m_lastPictureName, bytes);
+    saveWithDialog(*makeSavePictureDialog(), m_askFileName, m_lastPictureName, bytes, m_report);
 }
 
 void ProbabilityMapWindow::saveData()
@@ -252,7 +233,8 @@ void ProbabilityMapWindow::saveData()
         return;
     std::ostringstream csv;
     writeMapCsv(csv, *m_view->map());
-    saveAs(*makeSaveDataDialog(), m_lastDataName, QByteArray::fromStdString(csv.str()));
+    saveWithDialog(*makeSaveDataDialog(), m_askFileName, m_lastDataName, QByteArray::fromStdString(csv.str()),
+                   m_report);
 }
 
 }  // namespace brenvik

@@ -8,12 +8,12 @@
 #include "model/probability_map.h"
 #include "ui/map_computation.h"
 #include "ui/plain_file_icons.h"
+#include "ui/save_file_dialog.h"
 #include "ui/sweep_points.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,9 +51,7 @@ public:
     QToolButton& savePictureButton() { return *m_savePicture; }
     QToolButton& saveDataButton() { return *m_saveData; }
 
-    /// Asks for a file name with the dialog; an empty text when cancelled. The window
-    /// runs the dialog modally; tests answer for the user.
-    using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
+    /// Tests answer the save dialogs for the user; the window runs them modally.
     void setFileNameAsker(FileNameAsker asker) { m_askFileName = std::move(asker); }
     std::unique_ptr<QFileDialog> makeSavePictureDialog();
     std::unique_ptr<QFileDialog> makeSaveDataDialog();
@@ -74,7 +72,6 @@ private:
     void showReadOut(int step, int level);
     QString number(double value, int decimals) const;
     QString levelText(int level) const;
-    void saveAs(QFileDialog& dialog, QString& lastName, const QByteArray& bytes);
 
     FailureReport& m_report;
     ProbabilityMapView* m_view;

@@ -1,5 +1,7 @@
 #include "ui/save_file_dialog.h"
 
+#include "ui/bmp_file.h"
+#include "ui/failure_report.h"
 #include "ui/file_size_column.h"
 
 #include <QFileInfo>
@@ -132,6 +134,24 @@ std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, QAbstractFileIc
     dialog->setDefaultSuffix(suffix);
     dialog->selectFile(proposed);
     return dialog;
+}
+
+void saveWithDialog(QFileDialog& dialog, const FileNameAsker& ask, QString& lastName, const QByteArray& bytes,
+                    FailureReport& report)
+{
+    QString name;
+    if (ask)
+        name = ask(dialog);
+    else if (dialog.exec() == QDialog::Accepted)  // the dialog itself refuses a missing folder
+        name = dialog.selectedFiles().value(0);
+    if (name.isEmpty())
+        return;  // cancelled: nothing is written
+    lastName = name;
+    try {
+        writeFileAtomically(name, bytes);
+    } catch (const FileError& failure) {
+        report.ReportFailure(QString::fromStdString(failure.what()));
+    }
 }
 
 }  // namespace brenvik

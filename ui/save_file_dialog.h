@@ -2,15 +2,18 @@
 // The file dialog for saving: a name in a folder that does not exist is refused while the
 // dialog is still open, with a warning in front of it, and the user chooses again. It
 // opens no larger than the screen it opens on, with the file list's columns and the side
-// bar wide enough for what they show.
+// bar wide enough for what they show. Saving with it: asking for the name, then writing.
 
 #include <QFileDialog>
 
+#include <functional>
 #include <memory>
 
 class QAbstractFileIconProvider;
 
 namespace brenvik {
+
+class FailureReport;
 
 class SaveFileDialog final : public QFileDialog {
     Q_OBJECT
@@ -38,5 +41,14 @@ private:
 std::unique_ptr<QFileDialog> makeSaveFileDialog(QWidget* parent, QAbstractFileIconProvider* icons,
                                                 const QString& filter, const QString& suffix,
                                                 const QString& proposed);
+
+/// Asks for a file name with the dialog; an empty text when cancelled.
+using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
+
+/// Asks for a name with `dialog`, through `ask` where it is set and modally otherwise, and
+/// writes `bytes` there at once; that name is then `lastName`, the one proposed next time.
+/// Cancelled, nothing is written. A failure to write goes to `report`.
+void saveWithDialog(QFileDialog& dialog, const FileNameAsker& ask, QString& lastName, const QByteArray& bytes,
+                    FailureReport& report);
 
 }  // namespace brenvik

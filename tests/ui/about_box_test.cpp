@@ -16,7 +16,7 @@ QCheckBox* muzzic(TAboutBox& box) { return box.findChild<QCheckBox*>(QStringLite
 void tick(TAboutBox& box, int count)
 {
     for (int i = 0; i < count; ++i)
-        box.Timer1Timer();
+        box.raiseCredits();
 }
 
 }  // namespace

@@ -174,7 +174,7 @@ private slots:
         f.takeReport();
         const QString path = QStringLiteral("/proc/brenvik-language.bmp");
         f.graph.setFileNameAsker([&](QFileDialog&) { return path; });
-        f.graph.SpeedButton1Click();
+        f.graph.savePicture();
         const QString report = f.takeReport();
         // The template is the same in both; the system's description of the error is not.
         const QString head = QStringLiteral("Cannot create file \"%1\". ").arg(path);
