@@ -96,7 +96,7 @@ int main(int argc, char** argv)
         tick.start();
         waitingForSwap = true;
         ++ticks;
-        form.Timer1Timer();
+        form.tick();
         if (total.elapsed() >= seconds * 1000)
             app.quit();
     });

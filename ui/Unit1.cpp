@@ -79,14 +79,14 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     for (const auto& [slider, axis] : turns)
         connect(slider, &QSlider::valueChanged, this,
                 [this, axis](int angle) { m_controls.view->rotation().turn(axis, angle); });
-    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-    connect(m_controls.exitButton, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connect(m_controls.aboutButton, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(m_controls.startButton, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &TForm1::noiseSwitched);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &TForm1::exitProgram);
+    connect(m_controls.aboutButton, &QToolButton::clicked, this, &TForm1::showAbout);
+    connect(m_controls.startButton, &QPushButton::clicked, this, &TForm1::startOrStopSweep);
 
-    m_timer1.setInterval(kFrameIntervalMs);
-    m_timer1.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    m_frameTimer.setInterval(kFrameIntervalMs);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TForm1::tick);
 }
 
 TForm1::~TForm1() = default;
@@ -101,31 +101,31 @@ void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
 
 SceneView& TForm1::view() { return *m_controls.view; }
 
-void TForm1::FormCreate()
+void TForm1::drawFirstFrame()
 {
     // The context's set-up does not depend on the first frame: the view sets it up
     // whenever its context is made, so a first frame that fails loses nothing.
-    FormResize();
+    redrawForNewSize();
     // The first frame's trial does not count, whatever it did.
     m_model.startBatch();
     m_controls.view->rotation().resetAngles();
     m_sweepState.SweepActive = false;
 }
 
-void TForm1::FormResize()
+void TForm1::redrawForNewSize()
 {
     m_frameSize = size();
     frameAndPresent();
 }
 
-void TForm1::FormClose()
+void TForm1::stopFrames()
 {
     m_closed = true;
-    m_timer1.stop();
+    m_frameTimer.stop();
     m_controls.view->stopDrawing();
 }
 
-void TForm1::Timer1Timer()
+void TForm1::tick()
 {
     if (m_closed)
         return;
@@ -137,7 +137,7 @@ void TForm1::Timer1Timer()
 void TForm1::frameAndPresent()
 {
     try {
-        RenderFrame();
+        runFrame();
         present();
         m_report.forgetLastFailure();
     } catch (const InputConversionError& failure) {
@@ -176,7 +176,7 @@ void TForm1::showProbabilityMap()
     }
 }
 
-void TForm1::RenderFrame()
+void TForm1::runFrame()
 {
     const ModelParameters parameters = readParameters();
 
@@ -191,7 +191,7 @@ void TForm1::RenderFrame()
 
 void TForm1::present() { m_controls.view->present(); }
 
-void TForm1::SpeedButton1Click()
+void TForm1::showAbout()
 {
     if (!m_aboutBox)
         return;
@@ -200,9 +200,9 @@ void TForm1::SpeedButton1Click()
     m_aboutBox->activateWindow();
 }
 
-void TForm1::CheckBox1Click() { m_controls.noiseLevelSlider->setEnabled(m_controls.noiseCheck->isChecked()); }
+void TForm1::noiseSwitched() { m_controls.noiseLevelSlider->setEnabled(m_controls.noiseCheck->isChecked()); }
 
-void TForm1::Button1Click()
+void TForm1::startOrStopSweep()
 {
     if (m_sweepState.SweepActive)
         stopSweep();
@@ -252,31 +252,32 @@ void TForm1::stopSweep()
 
 void TForm1::sweepStep()
 {
-    const SweepTick tick = sweepTick(m_sweepState.SweepStep, sweptParameters(), m_model.trials().TestCount());
-    if (tick.set.position) {
+    const SweepTick sweep =
+        sweepTick(m_sweepState.SweepStep, sweptParameters(), m_model.trials().TestCount());
+    if (sweep.set.position) {
         // The sliders' change handlers write the read-outs.
-        m_controls.t2XSlider->setValue(*tick.set.position);
-        m_controls.t2YSlider->setValue(*tick.set.position);
+        m_controls.t2XSlider->setValue(*sweep.set.position);
+        m_controls.t2YSlider->setValue(*sweep.set.position);
     }
-    if (tick.set.noiseLevel)
-        m_controls.noiseLevelSlider->setValue(*tick.set.noiseLevel);
-    if (tick.set.thresholdHundredths)
+    if (sweep.set.noiseLevel)
+        m_controls.noiseLevelSlider->setValue(*sweep.set.noiseLevel);
+    if (sweep.set.thresholdHundredths)
         m_controls.thresholdBox->setText(
-            QString::fromStdString(thresholdText(*tick.set.thresholdHundredths, m_separator.value())));
+            QString::fromStdString(thresholdText(*sweep.set.thresholdHundredths, m_separator.value())));
 
-    m_sweepState.SweepStep = tick.step;
+    m_sweepState.SweepStep = sweep.step;
     // Until a batch has completed the probability box shows "---": the curve waits for a level.
-    if (tick.plot && m_lastBatch && m_graph)
-        m_graph->plot(tick.step, *m_lastBatch);
-    if (tick.ended)
+    if (sweep.plot && m_lastBatch && m_graph)
+        m_graph->plot(sweep.step, *m_lastBatch);
+    if (sweep.ended)
         stopSweep();  // the end does what Stop does; this tick's frame still runs
 }
 
-void TForm1::BitBtn1Click() { close(); }
+void TForm1::exitProgram() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    stopFrames();
     event->accept();
     emit closed();
 }
@@ -286,7 +287,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // The window has a fixed size; only a real change of size makes a new frame.
     if (size() != m_frameSize)
-        FormResize();
+        redrawForNewSize();
 }
 
 void TForm1::changeEvent(QEvent* event)

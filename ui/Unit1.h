@@ -39,21 +39,28 @@ public:
     /// The latest completed batch, which the probability box shows ("---" before the first).
     const std::optional<BatchResult>& lastBatch() const { return m_lastBatch; }
     SweepState& sweep() { return m_sweepState; }
-    QTimer& frameTimer() { return m_timer1; }
+    QTimer& frameTimer() { return m_frameTimer; }
     SceneView& view();
-    // Event handlers.
+    // What the window does on its events; each names the form's handler it stands for.
     /// The first frame, once the window system is known to give the 3-D view a usable
-    /// context (Program::start); the constructor only builds the window.
-    void FormCreate();
-    void FormResize();
-    void FormClose();
-    void Timer1Timer();
-    void SpeedButton1Click();
-    void CheckBox1Click();
-    void BitBtn1Click();
-    void Button1Click();
+    /// context (Program::start); the constructor only builds the window. (FormCreate)
+    void drawFirstFrame();
+    /// A new frame for the window's new size. (FormResize)
+    void redrawForNewSize();
+    /// The window closed: no frame is drawn any more. (FormClose)
+    void stopFrames();
+    /// One tick of the frame timer: the sweep's step while it runs, then the frame. (Timer1Timer)
+    void tick();
+    /// Shows the About box, not modal, in front. (SpeedButton1Click)
+    void showAbout();
+    /// The noise was switched on or off: its level slider follows. (CheckBox1Click)
+    void noiseSwitched();
+    /// Closes the window, which ends the program. (BitBtn1Click)
+    void exitProgram();
+    /// The start button: starts a sweep, or stops the one that runs. (Button1Click)
+    void startOrStopSweep();
 
-    // The sweep: Button1Click starts or stops it; a tick begins with its step while it runs.
+    // The sweep: startOrStopSweep starts or stops it; a tick begins with its step while it runs.
     void startSweep();
     void stopSweep();
     void sweepStep();
@@ -72,9 +79,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    /// One frame: reads the inputs (throws ConversionError), evaluates the field, makes
-    /// one trial and writes the probability at a batch end.
-    void RenderFrame();
+    /// One frame: reads the inputs (throws InputConversionError), evaluates the field,
+    /// makes one trial and writes the probability at a batch end. (RenderFrame)
+    void runFrame();
     /// The inputs as a frame reads them now; throws InputConversionError.
     ModelParameters readParameters() const;
     void reportInputFailure(const InputConversionError& failure);
@@ -92,7 +99,7 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     TForm3* m_graph = nullptr;
 
-    QTimer m_timer1;
+    QTimer m_frameTimer;
     ResolutionModel m_model;
     std::optional<BatchResult> m_lastBatch;
     SweepState m_sweepState;

@@ -37,7 +37,7 @@ bool Program::start()
         box.exec();
         return false;
     }
-    Form1.FormCreate();
+    Form1.drawFirstFrame();
     Form1.frameTimer().start();
     return true;
 }

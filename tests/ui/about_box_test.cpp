@@ -75,7 +75,7 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(int, offset);
         FormFixture f;
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QVERIFY(f.aboutBox.creditsTimer().isActive());
         QCOMPARE(f.aboutBox.creditsTimer().interval(), 50);
         const QPoint start = credits(f.aboutBox)->pos();
@@ -97,7 +97,7 @@ private slots:
     {
         QFETCH(int, ticks);
         FormFixture f;
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         tick(f.aboutBox, ticks);
         for (const QLabel* label : credits(f.aboutBox)->findChildren<QLabel*>())
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
@@ -115,14 +115,14 @@ private slots:
     void reopeningStartsTheCreditsAgain()
     {
         FormFixture f;
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         const QPoint start = credits(f.aboutBox)->pos();
         tick(f.aboutBox, 100);
         QTest::mouseClick(f.aboutBox.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
         QVERIFY(!f.aboutBox.isVisible());
         QVERIFY(!f.aboutBox.creditsTimer().isActive());
         QCOMPARE(credits(f.aboutBox)->pos(), start);
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QCOMPARE(f.aboutBox.ScrollCount(), 0);
         tick(f.aboutBox, 1);
         QCOMPARE(credits(f.aboutBox)->pos(), start - QPoint(0, 1));
@@ -132,9 +132,9 @@ private slots:
     void aboutButtonWhileOpenRestartsNothing()
     {
         FormFixture f;
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         tick(f.aboutBox, 30);
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QCOMPARE(f.sound.plays, 1);
         QCOMPARE(f.aboutBox.ScrollCount(), 30);
         f.aboutBox.close();
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(f.aboutBox.SoundAvailable());
         QVERIFY(muzzic(f.aboutBox)->isEnabled());
         QVERIFY(muzzic(f.aboutBox)->isChecked());
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QCOMPARE(f.sound.plays, 1);
         QVERIFY(f.sound.playing);
 
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!f.sound.playing);
 
         f.aboutBox.close();
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QVERIFY(!muzzic(f.aboutBox)->isChecked());
         QCOMPARE(f.sound.plays, 1);  // unchecked: reopening stays silent
 
@@ -191,7 +191,7 @@ private slots:
     void closingTheMainWindowWithTheBoxOpenEndsTheProgram()
     {
         FormFixture f;
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QSignalSpy closed(f.form.get(), &TForm1::closed);
         f.form->close();
         QCOMPARE(closed.count(), 1);

@@ -32,7 +32,7 @@ struct NoiseSweep : FormFixture {
         slider("TrackBar3")->setValue(15);
         form->startSweep();
         for (int tick = 0; form->sweep().SweepActive && tick < 125 * 5; ++tick)
-            form->Timer1Timer();
+            form->tick();
     }
 
     QImage shown() { return graph.grab().toImage(); }

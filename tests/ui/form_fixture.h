@@ -69,7 +69,7 @@ struct FormFixture {
 
     FormFixture()
     {
-        form->FormCreate();
+        form->drawFirstFrame();
         form->attachWindows(&aboutBox, &graph);
     }
 
@@ -103,7 +103,7 @@ struct FormFixture {
     void ticks(int count)
     {
         for (int i = 0; i < count; ++i)
-            form->Timer1Timer();
+            form->tick();
     }
 
     /// Text of the open failure report, closing it; empty when none is open.

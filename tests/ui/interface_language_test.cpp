@@ -113,10 +113,10 @@ private slots:
         FormFixture f;
         f.edit("Edit3")->setText(f.local(QStringLiteral("0,27")));
         f.takeReport();
-        f.form->Button1Click();
+        f.form->startOrStopSweep();
         QCOMPARE(f.child<QPushButton>("Button1")->text(),
                  expectEnglish() ? QStringLiteral("Stop") : QStringLiteral("Стоп"));
-        f.form->Button1Click();
+        f.form->startOrStopSweep();
     }
 
     void saveDialogSpeaksTheLanguage()

@@ -485,11 +485,11 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         FormFixture f;
         f.showActive();
-        f.form->Timer1Timer();
+        f.form->tick();
         QToolTip::showText(f.form->mapToGlobal(QPoint(20, 20)), QStringLiteral("hint"), f.form.get());
         QTRY_VERIFY(QToolTip::isVisible());
         QToolTip::hideText();
-        f.form->SpeedButton1Click();
+        f.form->showAbout();
         QVERIFY(QTest::qWaitForWindowExposed(&f.aboutBox));
         f.aboutBox.close();
         f.graph.startGraph();

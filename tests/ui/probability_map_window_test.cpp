@@ -250,7 +250,7 @@ private slots:
         f.slider("TrackBar5")->setValue(12);
         f.form->startSweep();
         for (int tick = 0; f.form->sweep().SweepActive && tick < 125 * 2; ++tick)
-            f.form->Timer1Timer();
+            f.form->tick();
         f.graph.probabilityMapAction()->trigger();
         ProbabilityMapWindow& w = waitForMap(f);
         const QPolygonF path = w.view().sweepPath();

@@ -140,7 +140,7 @@ class SceneViewTest : public QObject {
 
         Picture frame()
         {
-            form->Timer1Timer();
+            form->tick();
             return read();
         }
 

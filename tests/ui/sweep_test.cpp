@@ -37,7 +37,7 @@ struct SweepFixture : FormFixture {
     {
         int ticks = 0;
         while (state().SweepActive && ticks < limit) {
-            form->Timer1Timer();
+            form->tick();
             ++ticks;
         }
         return ticks;
@@ -171,7 +171,7 @@ private slots:
         int ticks = 0;
         while (f.state().SweepActive && ticks < 200 * batch) {
             const int before = f.state().SweepStep;
-            f.form->Timer1Timer();
+            f.form->tick();
             ++ticks;
             advances += f.state().SweepStep != before;
             QVERIFY(f.state().SweepStep - before <= 1);

@@ -42,7 +42,7 @@ private slots:
         FormFixture f;
         f.takeReport();
         f.showExposed();
-        f.form->Button1Click();
+        f.form->startOrStopSweep();
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
         const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
         const QRect frame = f.graph.frameGeometry();
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(serverPosition(f.graph) != QPoint(-1, -1));
         QEXPECT_FAIL("", "Weston places X11 toplevels itself", Continue);
         QCOMPARE(serverPosition(f.graph), asked);
-        f.form->Button1Click();
+        f.form->startOrStopSweep();
     }
 };
 
