@@ -319,6 +319,8 @@ private slots:
         f.edit("Edit3")->setText(f.local("0,27"));
         f.takeReport();
         f.showActive();
+        // The fixture runs no timer; the program's does, and the close must stop it.
+        f.form->frameTimer().start();
         QSignalSpy closed(f.form.get(), &TForm1::closed);
         QTest::mouseClick(f.child<QPushButton>("BitBtn1"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
