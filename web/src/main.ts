@@ -56,18 +56,18 @@ class BrenvikPage {
     this.scene = new SceneRenderer($("View3D"));
     this.about = new AboutBox($("AboutBox") as HTMLDialogElement, $("credits"), $("AboutCheckBox1"), "jungle.wav");
     this.wire();
-    this.timer = window.setInterval(() => this.Timer1Timer(), kTickInterval);
+    this.timer = window.setInterval(() => this.tick(), kTickInterval);
   }
 
   private wire(): void {
     for (const box of this.boxes) attachNumberFilter(box, () => this.separator);
     this.positions.forEach((slider, i) =>
       slider.addEventListener("input", () => { this.readouts[i].value = String(Number(slider.value)); }));
-    this.noise.addEventListener("change", () => this.CheckBox1Click());
-    this.startButton.addEventListener("click", () => this.Button1Click());
+    this.noise.addEventListener("change", () => this.noiseSwitched());
+    this.startButton.addEventListener("click", () => this.startOrStopSweep());
     $("SpeedButton1").addEventListener("click", () => this.about.show());
     $("OKButton").addEventListener("click", () => ($("AboutBox") as HTMLDialogElement).close());
-    $("BitBtn1").addEventListener("click", () => this.BitBtn1Click());
+    $("BitBtn1").addEventListener("click", () => this.exitProgram());
     ([["TrackBar6", Axis.X], ["TrackBar7", Axis.Y], ["TrackBar8", Axis.Z]] as const).forEach(([id, axis]) => {
       const slider = $<HTMLInputElement>(id);
       slider.addEventListener("input", () => this.rotation.turn(axis, Number(slider.value)));
@@ -117,17 +117,17 @@ class BrenvikPage {
     });
   }
 
-  /** Stops the 35 ms timer; the tests and the benchmark then call Timer1Timer themselves. */
+  /** Stops the 35 ms timer; the tests and the benchmark then call tick themselves. */
   stopTimer(): void {
     window.clearInterval(this.timer);
     this.timer = undefined;
   }
 
-  private CheckBox1Click(): void {
+  private noiseSwitched(): void {
     this.noiseLevel.disabled = !this.noise.checked;
   }
 
-  private BitBtn1Click(): void {
+  private exitProgram(): void {
     this.stopTimer();
     ($("AboutBox") as HTMLDialogElement).close();
     $("Form1").hidden = true;
@@ -141,7 +141,7 @@ class BrenvikPage {
     return [this.noise, this.vary[0], this.vary[1], ...this.positions, this.noiseLevel, ...this.boxes, this.vary[2]];
   }
 
-  private Button1Click(): void {
+  private startOrStopSweep(): void {
     if (this.SweepActive) this.stopSweep();
     else this.startSweep();
   }
@@ -150,7 +150,7 @@ class BrenvikPage {
     for (const control of this.lockedControls()) control.disabled = true;
     if (this.vary[1].checked && !this.noise.checked) {
       this.noise.checked = true;
-      this.CheckBox1Click();
+      this.noiseSwitched();
     }
     this.SweepStep = 0;
     this.startButton.textContent = tr("Стоп");
@@ -171,21 +171,21 @@ class BrenvikPage {
 
   private sweepStep(): void {
     const [position, noise, threshold] = this.vary.map((box) => box.checked);
-    const tick = this.model.sweepTick(this.SweepStep, { position, noise, threshold }, this.separator);
-    if (tick.position !== undefined)
+    const sweep = this.model.sweepTick(this.SweepStep, { position, noise, threshold }, this.separator);
+    if (sweep.position !== undefined)
       for (const i of [2, 3]) {
-        this.positions[i].value = String(tick.position);
-        this.readouts[i].value = String(tick.position);
+        this.positions[i].value = String(sweep.position);
+        this.readouts[i].value = String(sweep.position);
       }
-    if (tick.noiseLevel !== undefined) this.noiseLevel.value = String(tick.noiseLevel);
-    if (tick.threshold !== undefined) this.boxes[2].value = tick.threshold;
-    this.SweepStep = tick.step;
+    if (sweep.noiseLevel !== undefined) this.noiseLevel.value = String(sweep.noiseLevel);
+    if (sweep.threshold !== undefined) this.boxes[2].value = sweep.threshold;
+    this.SweepStep = sweep.step;
     // Until a batch has completed the box shows "---": the curve waits for a level.
-    if (tick.plot && this.model.hasBatch) {
-      this.graph.plot(tick.step, this.model.addPoint(tick.step));
+    if (sweep.plot && this.model.hasBatch) {
+      this.graph.plot(sweep.step, this.model.addPoint(sweep.step));
       this.drawExpected();
     }
-    if (tick.ended) this.stopSweep();
+    if (sweep.ended) this.stopSweep();
   }
 
   private controls(): FrameControls {
@@ -197,7 +197,7 @@ class BrenvikPage {
   }
 
   /** One tick: the sweep's step, then the frame and its picture. */
-  Timer1Timer(): void {
+  tick(): void {
     const started = performance.now();
     if (this.SweepActive) this.sweepStep();
     const report = this.model.frame(this.controls(), this.separator);

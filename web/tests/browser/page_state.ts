@@ -4,7 +4,7 @@ export interface PageState {
   tickTimes: number[];
   SweepActive: boolean;
   SweepStep: number;
-  Timer1Timer(): void;
+  tick(): void;
   stopTimer(): void;
   model: { testCount: number; pointsCsv(): string };
   about: { playing: boolean };

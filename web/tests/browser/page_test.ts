@@ -44,7 +44,7 @@ async function holdTimer(page: Page): Promise<void> {
 async function tickAndGrabView(page: Page): Promise<string> {
   // Read in the same task as the drawing: the canvas keeps no picture between frames.
   return page.evaluate(() => {
-    window.brenvik!.Timer1Timer();
+    window.brenvik!.tick();
     return (document.getElementById("View3D") as HTMLCanvasElement).toDataURL();
   });
 }
@@ -91,14 +91,14 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     await holdTimer(page);
     await page.fill("#Edit2", "2");
     // A batch size lowered below the trials already made waits for the 8-bit count to wrap.
-    await page.evaluate(() => { for (let i = 0; i < 300 && window.brenvik!.model.testCount !== 0; ++i) window.brenvik!.Timer1Timer(); });
+    await page.evaluate(() => { for (let i = 0; i < 300 && window.brenvik!.model.testCount !== 0; ++i) window.brenvik!.tick(); });
     await page.click("#Button1");
     expect(await page.textContent("#Button1") === "Стоп", "Stop caption while running");
     expect(await page.isDisabled("#TrackBar3"), "the swept slider is locked");
     const result = await page.evaluate(() => {
       const b = window.brenvik!;
       let ticks = 0;
-      while (b.SweepActive && ticks < 400) { b.Timer1Timer(); ++ticks; }
+      while (b.SweepActive && ticks < 400) { b.tick(); ++ticks; }
       const g = (document.getElementById("graphCanvas") as HTMLCanvasElement).getContext("2d")!;
       const image = g.getImageData(0, 0, 528, 312);
       const lime = (x: number, y: number) => {
@@ -133,8 +133,8 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     const counts = await page.evaluate(() => {
       const b = window.brenvik!;
       const before = b.model.testCount;
-      b.Timer1Timer();
-      b.Timer1Timer();
+      b.tick();
+      b.tick();
       return { before, after: b.model.testCount };
     });
     expect(await page.textContent("#Edit1-error") === "'' is not a valid floating point value.", "the desktop program's message");
@@ -142,13 +142,13 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     expect(counts.before === counts.after, "no trial counted");
     await page.focus("#Edit1");
     await page.keyboard.type("9");
-    await page.evaluate(() => window.brenvik!.Timer1Timer());
+    await page.evaluate(() => window.brenvik!.tick());
     expect(await page.textContent("#Edit1-error") === "", "the message is cleared");
     await page.fill("#Edit2", "");
     await page.focus("#Edit2");
     await page.keyboard.type("5,5a-");
     expect(await page.inputValue("#Edit2") === "5,5", "the key filter keeps digits and one separator");
-    await page.evaluate(() => window.brenvik!.Timer1Timer());
+    await page.evaluate(() => window.brenvik!.tick());
     expect(await page.textContent("#Edit2-error") === "'5,5' is not a valid integer value.", "the integer message");
   }],
 
@@ -156,7 +156,7 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     const page = await openPage(context);
     await holdTimer(page);
     await page.click("#Button1");
-    await page.evaluate(() => { for (let i = 0; i < 40; ++i) window.brenvik!.Timer1Timer(); });
+    await page.evaluate(() => { for (let i = 0; i < 40; ++i) window.brenvik!.tick(); });
     const save = async (selector: string) => {
       const [download] = await Promise.all([page.waitForEvent("download"), page.click(selector)]);
       return { name: download.suggestedFilename(), bytes: readFileSync((await download.path())!) };
