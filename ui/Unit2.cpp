@@ -12,7 +12,7 @@ constexpr int kCreditsIntervalMs = 50;
 constexpr int kCreditsCycle = 255;  // steps before the credits jump back
 }  // namespace
 
-TAboutBox::Controls TAboutBox::buildForm(TAboutBox& box)
+TAboutBox::Controls TAboutBox::Controls::setUp(TAboutBox& box)
 {
     Ui::TAboutBox form;
     form.setupUi(&box);
@@ -23,7 +23,7 @@ TAboutBox::Controls TAboutBox::buildForm(TAboutBox& box)
 }
 
 TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
-    : QDialog(parent), m_controls(buildForm(*this)), m_sound(sound)
+    : QDialog(parent), m_controls(Controls::setUp(*this)), m_sound(sound)
 {
     setUpFixedWindow(*this, {.kind = Qt::Dialog, .staysOnTop = true});
     setModal(false);

@@ -39,13 +39,14 @@ protected:
 private:
     /// The form's controls by role.
     struct Controls {
+        /// Builds the form (Unit2.ui) on `box`; the one place that names its controls.
+        static Controls setUp(TAboutBox& box);
+
         QPushButton* okButton;
         QCheckBox* musicCheck;
         QWidget* credits;  ///< the credit labels, moved inside their scroll box
         QLabel* picture;
     };
-    /// Builds the form (Unit2.ui) on `box`; the one place that names its controls.
-    static Controls buildForm(TAboutBox& box);
 
     /// Whether there is a sound device is decided once, as the box is built.
     void detectSound();

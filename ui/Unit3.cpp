@@ -26,7 +26,7 @@ namespace {
 constexpr int kFramingWaitMs = 1000;
 }  // namespace
 
-TForm3::Controls TForm3::buildForm(TForm3& window)
+TForm3::Controls TForm3::Controls::setUp(TForm3& window)
 {
     Ui::TForm3 form;
     form.setupUi(&window);
@@ -34,7 +34,7 @@ TForm3::Controls TForm3::buildForm(TForm3& window)
 }
 
 TForm3::TForm3(FailureReport& report, QWidget* parent)
-    : QWidget(parent), m_controls(buildForm(*this)), m_report(report), m_canvas(QSize(528, 312))
+    : QWidget(parent), m_controls(Controls::setUp(*this)), m_report(report), m_canvas(QSize(528, 312))
 {
     // Fixed border, minimise but no maximise, above the other windows.
     setUpFixedWindow(*this, {.minimiseButton = true, .staysOnTop = true});

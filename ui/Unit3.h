@@ -92,11 +92,12 @@ protected:
 private:
     /// The form's controls by role.
     struct Controls {
+        /// Builds the form (Unit3.ui) on `window`; the one place that names its controls.
+        static Controls setUp(TForm3& window);
+
         QToolButton* savePictureButton;
         QToolButton* closeButton;
     };
-    /// Builds the form (Unit3.ui) on `window`; the one place that names its controls.
-    static Controls buildForm(TForm3& window);
 
     /// Puts the window's outer corner, frame included, at the top right of the desktop.
     void moveToTopRight();
