@@ -18,8 +18,8 @@ export class AboutBox {
     private readonly muzzic: HTMLInputElement, private readonly musicUrl: string) {
     // "Muzzic" is enabled where the browser can play sound.
     muzzic.disabled = typeof AudioContext === "undefined";
-    muzzic.addEventListener("change", () => this.CheckBox1Click());
-    dialog.addEventListener("close", () => this.FormClose());
+    muzzic.addEventListener("change", () => this.toggleMusic());
+    dialog.addEventListener("close", () => this.stopShowing());
   }
 
   /** Shows the box; when it is already open, it only gets the focus. */
@@ -29,29 +29,29 @@ export class AboutBox {
       return;
     }
     this.dialog.show();
-    this.FormShow();
+    this.startShowing();
   }
 
-  private FormShow(): void {
+  private startShowing(): void {
     this.scrollCount = 0;
     this.credits.style.top = "0px";
-    this.timer = window.setInterval(() => this.Timer1Timer(), kScrollInterval);
+    this.timer = window.setInterval(() => this.raiseCredits(), kScrollInterval);
     if (this.musicOn) void this.play();
   }
 
-  private Timer1Timer(): void {
+  private raiseCredits(): void {
     this.scrollCount = (this.scrollCount + 1) % kScrollCycle;
     this.credits.style.top = `${-this.scrollCount}px`;
   }
 
-  private FormClose(): void {
+  private stopShowing(): void {
     this.stop();
     window.clearInterval(this.timer);
     this.scrollCount = 0;
     this.credits.style.top = "0px";
   }
 
-  private CheckBox1Click(): void {
+  private toggleMusic(): void {
     this.musicOn = this.muzzic.checked;
     if (this.musicOn) void this.play();
     else this.stop();

@@ -28,7 +28,8 @@ export interface FrameInputTexts {
   threshold: string;
 }
 
-export interface FrameControls extends FrameInputTexts {
+/** The two sources' positions and the noise, as the sliders and the check box set them. */
+export interface SourcesAndNoise {
   t1x: number;
   t1y: number;
   t2x: number;
@@ -36,6 +37,8 @@ export interface FrameControls extends FrameInputTexts {
   noiseOn: boolean;
   noiseLevel: number;
 }
+
+export interface FrameControls extends FrameInputTexts, SourcesAndNoise {}
 
 export type FrameReport =
   | { ok: true; batchCompleted: boolean; batchText: string }
@@ -51,15 +54,9 @@ export interface MidpointCell {
 }
 
 /** Exact inputs of one frame: Q and the threshold as single-precision bit patterns. */
-export interface ExactInputs {
+export interface ExactInputs extends SourcesAndNoise {
   qBits: number;
   thresholdBits: number;
-  t1x: number;
-  t1y: number;
-  t2x: number;
-  t2y: number;
-  noiseOn: boolean;
-  noiseLevel: number;
 }
 
 export interface SweepTick {
