@@ -27,7 +27,7 @@ public:
     QTimer& creditsTimer() { return m_creditsTimer; }
 
     /// One tick of the credits timer: the credits rise by a pixel, and jump back to their
-    /// start after a whole cycle.
+    /// start after a whole cycle. (Timer1Timer)
     void raiseCredits();
 
     /// Closing by the OK button, the title bar or Escape all pass here.
@@ -48,12 +48,15 @@ private:
         QLabel* picture;
     };
 
-    /// Whether there is a sound device is decided once, as the box is built.
+    /// Whether there is a sound device is decided once, as the box is built. (FormCreate)
     void detectSound();
     /// Each time the box turns visible: the credits from the start, the music if wanted.
+    /// (FormShow)
     void startShowing();
     /// Each time the box closes: music and credits stop, the credits go back to the start.
+    /// (FormClose)
     void stopShowing();
+    /// "Muzzic" switched: the music starts or stops. (CheckBox1Click)
     void toggleMusic();
     void scrollCredits(int pixels);
 

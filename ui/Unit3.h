@@ -74,6 +74,7 @@ public:
     QString lastPictureName() const { return m_lastPictureName; }
 
     /// The screenshot button: saves the client area as a BMP file where the user says.
+    /// (SpeedButton1Click)
     void savePicture();
     /// The context menu's "Сохранить данные (CSV)…": the points plotted since the Start.
     void saveData();
