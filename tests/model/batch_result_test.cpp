@@ -1,4 +1,5 @@
 #include "model/batch_result.h"
+#include "model/extended.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
 
@@ -78,7 +79,7 @@ TEST(BatchResult, ShownValueIsWhatItsTextReadsBackAs)
             }
         }
     }
-    EXPECT_EQ(batchResult(toSingle(7.0L / 10), {}, ',').text, "0,69");
+    EXPECT_EQ(batchResult(toSingle(Extended(7) / 10), {}, ',').text, "0,69");
 }
 
 TEST(ResolutionModel, CompletedBatchNamesItsTrialsParameters)

@@ -1,3 +1,4 @@
+#include "model/extended.h"
 #include "model/frame.h"
 #include "model/frame_inputs.h"
 #include "model/number_text.h"
@@ -207,8 +208,8 @@ TEST(FrameNoise, DrawsTwicePerSampleThenOncePerPeak)
     const int peak1Draw = replay.NoiseDraw(30);
     const int peak2Draw = replay.NoiseDraw(30);
     EXPECT_EQ(generator.NoiseSeed, replay.NoiseSeed);  // 29 284 draws in all
-    EXPECT_EQ(r.peak1, static_cast<float>(static_cast<long double>(noiseless.peak1) + peak1Draw));
-    EXPECT_EQ(r.peak2, static_cast<float>(static_cast<long double>(noiseless.peak2) + peak2Draw));
+    EXPECT_EQ(r.peak1, toSingle(Extended(noiseless.peak1) + peak1Draw));
+    EXPECT_EQ(r.peak2, toSingle(Extended(noiseless.peak2) + peak2Draw));
 }
 
 TEST(FrameNoise, LevelsZeroAndOneAddNothingButAdvanceTheGenerator)

@@ -1,8 +1,11 @@
+#include "model/extended.h"
 #include "model/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -11,11 +14,28 @@ using namespace brenvik;
 
 namespace {
 
+/// significand · 2^exponent, exactly: an extended value written by its bits, as a long
+/// double literal would give it on x86-64 (elsewhere long double is another format).
+Extended binary(std::uint64_t significand, int exponent)
+{
+    Extended value = significand;
+    const Extended factor = exponent < 0 ? Extended(0.5) : Extended(2);
+    for (int i = 0; i < std::abs(exponent); ++i)
+        value *= factor;  // exact: a power of two within the range
+    return value;
+}
+
+// 1e400 and 1.1111111111111111111e3999 rounded to the extended format; the smallest
+// subnormal 2^-16445, to which 3.6e-4951 rounds.
+const Extended kTenTo400 = binary(0xda763fc8cb9ff9e6u, 1265);
+const Extended kElevenOnes3999 = binary(0xba6ce658e2132773u, 13221);
+const Extended kSmallestSubnormal = binary(1, -16445);
+
 struct RealCase {
     const char* name;
     std::string text;
     char separator;
-    std::optional<long double> expected;  // nullopt: not a number
+    std::optional<Extended> expected;  // nullopt: not a number
 };
 
 void PrintTo(const RealCase& c, std::ostream* os) { *os << c.name; }
@@ -29,37 +49,41 @@ TEST_P(TextToRealCases, ParsesOrRefuses)
     ASSERT_EQ(value.has_value(), c.expected.has_value()) << '"' << c.text << '"';
     if (value) {
         EXPECT_EQ(*value, *c.expected) << '"' << c.text << '"';
-        EXPECT_EQ(std::signbit(*value), std::signbit(*c.expected)) << '"' << c.text << '"';
+        EXPECT_EQ(std::signbit(toSingle(*value)), std::signbit(toSingle(*c.expected)))
+            << '"' << c.text << '"';
     }
 }
 
-const std::optional<long double> kRefused = std::nullopt;
+const std::optional<Extended> kRefused = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextToRealCases,
     ::testing::Values(
-        RealCase{"comma_threshold", "0,27", ',', 27.0L / 100},
-        RealCase{"point_threshold", "0.27", '.', 27.0L / 100},
+        RealCase{"comma_threshold", "0,27", ',', Extended(27) / 100},
+        RealCase{"point_threshold", "0.27", '.', Extended(27) / 100},
         RealCase{"comma_under_point_locale", "0,27", '.', kRefused},
-        RealCase{"point_under_comma_locale", "0.27", ',', kRefused}, RealCase{"integer", "9", ',', 9.0L},
-        RealCase{"trailing_separator", "5,", ',', 5.0L}, RealCase{"leading_separator", ",5", ',', 0.5L},
+        RealCase{"point_under_comma_locale", "0.27", ',', kRefused},
+        RealCase{"integer", "9", ',', Extended(9)}, RealCase{"trailing_separator", "5,", ',', Extended(5)},
+        RealCase{"leading_separator", ",5", ',', Extended(0.5)},
         RealCase{"separator_alone", ",", ',', kRefused}, RealCase{"empty", "", ',', kRefused},
-        RealCase{"blanks_only", "   ", ',', kRefused}, RealCase{"blanks_around", "  5,5  ", ',', 5.5L},
+        RealCase{"blanks_only", "   ", ',', kRefused},
+        RealCase{"blanks_around", "  5,5  ", ',', Extended(5.5)},
         RealCase{"blank_inside", "1 000", ',', kRefused}, RealCase{"tab_is_no_blank", "\t5", ',', kRefused},
-        RealCase{"plus", "+5", ',', 5.0L}, RealCase{"minus", "-5,25", ',', -5.25L},
-        RealCase{"minus_zero", "-0", ',', -0.0L}, RealCase{"sign_alone", "-", ',', kRefused},
+        RealCase{"plus", "+5", ',', Extended(5)}, RealCase{"minus", "-5,25", ',', Extended(-5.25)},
+        RealCase{"minus_zero", "-0", ',', Extended(-0.0)}, RealCase{"sign_alone", "-", ',', kRefused},
         RealCase{"two_signs", "+-5", ',', kRefused}, RealCase{"two_separators", "5,5,5", ',', kRefused},
-        RealCase{"leading_zeros", "00012", ',', 12.0L}, RealCase{"zero_fraction", "0,000", ',', 0.0L},
-        RealCase{"exponent", "1e5", ',', 100000.0L},
-        RealCase{"exponent_capital_negative", "1E-2", ',', 1.0L / 100},
-        RealCase{"exponent_with_plus", "1,5e+2", ',', 150.0L},
+        RealCase{"leading_zeros", "00012", ',', Extended(12)},
+        RealCase{"zero_fraction", "0,000", ',', Extended(0)},
+        RealCase{"exponent", "1e5", ',', Extended(100000)},
+        RealCase{"exponent_capital_negative", "1E-2", ',', Extended(1) / 100},
+        RealCase{"exponent_with_plus", "1,5e+2", ',', Extended(150)},
         RealCase{"exponent_without_digits", "1e", ',', kRefused},
         RealCase{"exponent_alone", "e5", ',', kRefused},
-        RealCase{"beyond_single_within_extended", "1e400", ',', 1e400L},
+        RealCase{"beyond_single_within_extended", "1e400", ',', kTenTo400},
         RealCase{"beyond_extended", "1e5000", ',', kRefused},
         RealCase{"huge_exponent_text", "1e999999999999999999999", ',', kRefused},
-        RealCase{"underflows_to_zero", "1e-99999", ',', 0.0L},
-        RealCase{"below_the_normal_range", "3,6E-4951", ',', 3.6e-4951L},
+        RealCase{"underflows_to_zero", "1e-99999", ',', Extended(0)},
+        RealCase{"below_the_normal_range", "3,6E-4951", ',', kSmallestSubnormal},
         RealCase{"letters", "abc", ',', kRefused}, RealCase{"cyrillic", "девять", ',', kRefused},
         RealCase{"infinity_word", "inf", ',', kRefused}, RealCase{"nan_word", "nan", ',', kRefused},
         RealCase{"hexadecimal", "0x10", ',', kRefused}, RealCase{"trailing_garbage", "5x", ',', kRefused}),
@@ -67,20 +91,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextToReal, DividesTheGatheredDigitsOnceByAnExactPowerOfTen)
 {
-    EXPECT_EQ(*parseReal("0,53", ','), 53.0L / 100);
-    EXPECT_EQ(*parseReal("123456789,123456789", ','), 123456789123456789.0L / 1000000000.0L);
-    EXPECT_EQ(*parseReal("1234567890123456789e-27", ','), 1234567890123456789.0L / 1e27L);
+    EXPECT_EQ(*parseReal("0,53", ','), Extended(53) / 100);
+    EXPECT_EQ(*parseReal("123456789,123456789", ','), Extended(123456789123456789) / 1000000000);
+    const Extended tenTo27 = Extended(1000000000) * 1000000000 * 1000000000;  // exact: 5^27 < 2^64
+    EXPECT_EQ(*parseReal("1234567890123456789e-27", ','), Extended(1234567890123456789) / tenTo27);
 }
 
 TEST(TextToReal, LongDigitStringsKeepTheirMagnitude)
 {
     const std::string thousandDigits = "1" + std::string(999, '0');
-    EXPECT_NEAR(*parseReal(thousandDigits, ',') / 1e999L, 1.0L, 1e-18L);
+    // The differences from 1 in extended precision: a double could not tell 1e-18.
+    EXPECT_NEAR(static_cast<double>(*parseReal(thousandDigits, ',') / powerOfTen(999) - 1), 0.0, 1e-18);
     const std::string manyOnes(4000, '1');
-    const long double value = *parseReal(manyOnes, ',');
-    EXPECT_NEAR(value / 1.1111111111111111111e3999L, 1.0L, 1e-18L);
+    const Extended value = *parseReal(manyOnes, ',');
+    EXPECT_NEAR(static_cast<double>(value / kElevenOnes3999 - 1), 0.0, 1e-18);
     EXPECT_FALSE(parseReal(std::string(10000, '7'), ',').has_value());  // beyond the extended range
-    EXPECT_EQ(*parseReal("0," + std::string(10000, '0') + "1", ','), 0.0L);
+    EXPECT_EQ(*parseReal("0," + std::string(10000, '0') + "1", ','), Extended(0));
 }
 
 TEST(TextToReal, FailureMessageNamesTheWholeText)
@@ -92,7 +118,7 @@ TEST(TextToReal, FailureMessageNamesTheWholeText)
         EXPECT_STREQ(e.what(), "'0,27' is not a valid floating point value");
     }
     EXPECT_THROW(textToReal("", ','), ConversionError);
-    EXPECT_EQ(textToReal("2,5", ','), 2.5L);
+    EXPECT_EQ(textToReal("2,5", ','), Extended(2.5));
 }
 
 struct IntegerCase {
@@ -142,7 +168,7 @@ TEST(TextToInteger, FailureMessageNamesTheWholeText)
 
 struct TextCase {
     const char* name;
-    long double value;
+    Extended value;
     char separator;
     std::string expected;
 };
@@ -159,33 +185,36 @@ TEST_P(RealToTextCases, GeneralFormat)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RealToTextCases,
-    ::testing::Values(TextCase{"hundredths", 69.0L / 100, ',', "0,69"},
-                      TextCase{"point", 69.0L / 100, '.', "0.69"}, TextCase{"one", 1.0L, ',', "1"},
-                      TextCase{"zero", 0.0L, ',', "0"}, TextCase{"minus_zero", -0.0L, ',', "0"},
-                      TextCase{"one_hundredth", 1.0L / 100, ',', "0,01"},
-                      TextCase{"one_tenth", 10.0L / 100, ',', "0,1"}, TextCase{"hundred", 100.0L, ',', "100"},
-                      TextCase{"negative", -2.5L, ',', "-2,5"},
-                      TextCase{"third", 1.0L / 3, ',', "0,333333333333333"},
-                      TextCase{"two_thirds", 2.0L / 3, ',', "0,666666666666667"},
-                      TextCase{"fifteen_digits", 123456789012345.0L, ',', "123456789012345"},
-                      TextCase{"ten_to_15", 1e15L, ',', "1E15"},
-                      TextCase{"sixteen_digits", 1234567890123456.0L, ',', "1,23456789012346E15"},
-                      TextCase{"rounds_up_to_ten_to_15", 999999999999999.9L, ',', "1E15"},
-                      TextCase{"smallest_fixed", 1.0L / 10000, ',', "0,0001"},
-                      TextCase{"largest_scientific", 1.0L / 100000, ',', "1E-5"},
-                      TextCase{"small_fraction", 1.5e-7L, ',', "1,5E-7"},
-                      TextCase{"negative_scientific", -2.5e20L, '.', "-2.5E20"},
-                      TextCase{"beyond_double", 1e400L, ',', "1E400"},
-                      TextCase{"infinity", std::numeric_limits<long double>::infinity(), ',', "INF"},
-                      TextCase{"minus_infinity", -std::numeric_limits<long double>::infinity(), ',', "-INF"},
-                      TextCase{"nan", std::numeric_limits<long double>::quiet_NaN(), ',', "NAN"}),
+    ::testing::Values(
+        TextCase{"hundredths", Extended(69) / 100, ',', "0,69"},
+        TextCase{"point", Extended(69) / 100, '.', "0.69"}, TextCase{"one", Extended(1), ',', "1"},
+        TextCase{"zero", Extended(0), ',', "0"}, TextCase{"minus_zero", Extended(-0.0), ',', "0"},
+        TextCase{"one_hundredth", Extended(1) / 100, ',', "0,01"},
+        TextCase{"one_tenth", Extended(10) / 100, ',', "0,1"}, TextCase{"hundred", Extended(100), ',', "100"},
+        TextCase{"negative", Extended(-2.5), ',', "-2,5"},
+        TextCase{"third", Extended(1) / 3, ',', "0,333333333333333"},
+        TextCase{"two_thirds", Extended(2) / 3, ',', "0,666666666666667"},
+        TextCase{"fifteen_digits", Extended(123456789012345), ',', "123456789012345"},
+        TextCase{"ten_to_15", Extended(1e15), ',', "1E15"},
+        TextCase{"sixteen_digits", Extended(1234567890123456), ',', "1,23456789012346E15"},
+        TextCase{"rounds_up_to_ten_to_15", Extended(9999999999999999) / 10, ',', "1E15"},
+        TextCase{"smallest_fixed", Extended(1) / 10000, ',', "0,0001"},
+        TextCase{"largest_scientific", Extended(1) / 100000, ',', "1E-5"},
+        TextCase{"small_fraction", Extended(15) / 100000000, ',', "1,5E-7"},
+        TextCase{"negative_scientific", Extended(-2.5e20), '.', "-2.5E20"},
+        TextCase{"beyond_double", kTenTo400, ',', "1E400"},
+        TextCase{"infinity", Extended(std::numeric_limits<double>::infinity()), ',', "INF"},
+        TextCase{"minus_infinity", -Extended(std::numeric_limits<double>::infinity()), ',', "-INF"},
+        TextCase{"nan", Extended(std::numeric_limits<double>::quiet_NaN()), ',', "NAN"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RealToText, ReadsBackWithTheSameSeparator)
 {
     for (char separator : {',', '.'}) {
-        for (long double value : {0.27L, 1.0L / 7, 12345.678L, 6.02214076e23L, 1e-300L, -0.5L}) {
-            const long double back = *parseReal(realToText(value, separator), separator);
+        for (const Extended& value :
+             {Extended(27) / 100, Extended(1) / 7, Extended(12345678) / 1000,
+              Extended(602214076) * Extended(1e15), powerOfTen(-300), Extended(-0.5)}) {
+            const Extended back = *parseReal(realToText(value, separator), separator);
             EXPECT_NEAR(static_cast<double>(back / value), 1.0, 1e-14) << static_cast<double>(value);
         }
     }

@@ -1,3 +1,4 @@
+#include "model/extended.h"
 #include "model/noise.h"
 #include "model/point_spread.h"
 #include "significant.h"
@@ -45,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SourceIntensity, ScaledPeakForWidth9)
 {
-    const float scaled =
-        static_cast<float>(static_cast<long double>(SourceIntensity(0, 0, 0, 0, 9.0f)) * 1200);
+    const float scaled = toSingle(Extended(SourceIntensity(0, 0, 0, 0, 9.0f)) * 1200);
     EXPECT_TRUE(matchesDigits(scaled, 53.1923, 6));
 }
 

@@ -1,3 +1,4 @@
+#include "model/extended.h"
 #include "model/frame.h"
 #include "model/number_text.h"
 #include "model/resolution_model.h"
@@ -55,7 +56,7 @@ TEST(SweepSteps, PositionAndNoiseLevel)
 TEST(SweepSteps, CurveHeightOfEveryProbabilityText)
 {
     for (int k = 0; k <= 100; ++k) {
-        const std::string text = realToText(static_cast<long double>(k) / 100, ',');
+        const std::string text = realToText(Extended(k) / 100, ',');
         const int expected = k == 53 ? 105 : k == 59 ? 117 : 2 * k;
         EXPECT_EQ(curveHeight(textToReal(text, ',')), expected) << text;
     }

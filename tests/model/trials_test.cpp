@@ -1,3 +1,4 @@
+#include "model/extended.h"
 #include "model/resolution_model.h"
 #include "model/trials.h"
 #include "parameters_with.h"
@@ -69,7 +70,7 @@ TEST(TrialCounter, CountsWrapAtEightBitsAndTheBatchEndsOnEquality)
     const auto probability = counter.countTrial(false, 2);
     ASSERT_TRUE(probability);
     // The share of the 258 trials really made, not 3 of 2.
-    EXPECT_EQ(*probability, static_cast<float>(3.0L / 258));
+    EXPECT_EQ(*probability, toSingle(Extended(3) / 258));
     EXPECT_EQ(counter.TestCount(), 0);
     EXPECT_EQ(counter.ResolvedCount(), 0);
 }
