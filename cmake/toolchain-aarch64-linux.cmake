@@ -10,5 +10,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/aarch64-linux-gnu)
+# LD_LIBRARY_PATH (read inside that root): without it the cross root's loader reads the
+# host's /etc/ld.so.cache, which lists the arm64 multiarch libraries where they are
+# installed (scripts/setup.sh --arm64); the cross root's loader with their C library spins in the
+# first pthread_create.
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/aarch64-linux-gnu -E LD_LIBRARY_PATH=/lib)
 set(BRENVIK_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources to build with this compiler")
