@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (under Xvfb when there is no
 # display): the source formatting, the layers' includes, the test suite, the browser edition (its
-# WebAssembly model under Node, its page in headless Chromium), the model and the tool on Windows (under Wine), the Debian package's contents, a
+# WebAssembly model under Node, its page in headless Chromium), the model and the tool on Windows (under Wine) and on arm64 Linux (under qemu-user), the Debian package's contents, a
 # bounded fuzzing run, and the test suite again built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -34,6 +34,9 @@ BRENVIK_WERROR=ON scripts/test_web.sh
 
 echo "test: the model and the tool built for Windows, run under Wine"
 scripts/cross_test.sh windows
+
+echo "test: the model and the tool built for arm64 Linux, run under qemu-user"
+scripts/cross_test.sh aarch64
 
 echo "test: the Debian package"
 scripts/check_package.sh
