@@ -62,7 +62,7 @@ fi
 # refused instead.
 ARM64_PACKAGES=(
     qt6-base-dev:arm64 libqt6opengl6-dev:arm64 qt6-multimedia-dev:arm64 qt6-tools-dev:arm64
-    libglu1-mesa-dev:arm64 libgl1-mesa-dri:arm64
+    libgl-dev:arm64 libgl1-mesa-dri:arm64
     g++-aarch64-linux-gnu qemu-user
 )
 if [ "${1:-}" = "--arm64" ]; then
