@@ -53,6 +53,10 @@ expect "the fonts" '^ Depends:.*fonts-liberation' "$info"
 expect "Qt's translations" '^ Depends:.*qt6-translations-l10n' "$info"
 expect "Qt's X11 platform" '^ Depends:.*libqt6gui6' "$info"
 expect "its section" '^ Section: science' "$info"
+# The camera is one matrix loaded into OpenGL; GLU is not linked, and no dependency names it.
+if grep -q '^ Depends:.*libglu' <<<"$info"; then
+    fail "it depends on GLU, which the program does not use"
+fi
 
 # One name throughout: the desktop entry's icon, the metadata's id and launchable.
 desktop=$tree/usr/share/applications/$id.desktop
