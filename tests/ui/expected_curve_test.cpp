@@ -25,7 +25,6 @@ QString itemText() { return QCoreApplication::translate("brenvik::TForm3", "Ож
 struct NoiseSweep : FormFixture {
     NoiseSweep()
     {
-        edit("Edit3")->setText(local("0,27"));
         checkBox("CheckBox2")->setChecked(false);
         checkBox("CheckBox3")->setChecked(true);
         slider("TrackBar1")->setValue(-15);

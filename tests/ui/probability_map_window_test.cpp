@@ -27,16 +27,6 @@ using brenvik::testing::FormFixture;
 
 namespace {
 
-// The main window with its threshold in the locale's separator, which a "." locale
-// otherwise refuses, and no report left open from its first frame.
-struct MapFixture : FormFixture {
-    MapFixture()
-    {
-        edit("Edit3")->setText(local("0,27"));
-        takeReport();
-    }
-};
-
 QString tr3(const char* text) { return QCoreApplication::translate("brenvik::TForm3", text); }
 
 // CIELAB lightness of an sRGB colour.
@@ -50,7 +40,7 @@ double lightness(const QColor& colour)
     return y > 216.0 / 24389 ? 116 * std::cbrt(y) - 16 : y * 24389.0 / 27;
 }
 
-ProbabilityMapWindow& waitForMap(MapFixture& f)
+ProbabilityMapWindow& waitForMap(FormFixture& f)
 {
     ProbabilityMapWindow* window = f.graph.probabilityMapWindow();
     if (!window)
@@ -119,7 +109,7 @@ private slots:
 
     void opensFromTheGraphMenuForTheMainWindowsInputsOffTheGuiThread()
     {
-        MapFixture f;
+        FormFixture f;
         QCOMPARE(f.graph.probabilityMapAction()->text(), tr3("Карта вероятности…"));
         f.graph.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
@@ -172,7 +162,7 @@ private slots:
 
     void contourPixelsLieWhereTheValuesCross()
     {
-        MapFixture f;
+        FormFixture f;
         f.checkBox("CheckBox1")->setChecked(false);
         f.graph.probabilityMapAction()->trigger();
         ProbabilityMapWindow& w = waitForMap(f);
@@ -222,7 +212,7 @@ private slots:
 
     void mouseShowsStepLevelAndProbability()
     {
-        MapFixture f;
+        FormFixture f;
         f.checkBox("CheckBox1")->setChecked(true);
         f.graph.probabilityMapAction()->trigger();
         ProbabilityMapWindow& w = waitForMap(f);
@@ -244,7 +234,7 @@ private slots:
 
     void lastPositionSweepIsMarkedAtItsLevel()
     {
-        MapFixture f;
+        FormFixture f;
         f.edit("Edit2")->setText(QStringLiteral("2"));
         f.checkBox("CheckBox1")->setChecked(true);
         f.slider("TrackBar5")->setValue(12);
@@ -279,7 +269,7 @@ private slots:
 
     void savesPictureAndValuesThroughTheSaveDialog()
     {
-        MapFixture f;
+        FormFixture f;
         f.graph.probabilityMapAction()->trigger();
         ProbabilityMapWindow& w = waitForMap(f);
         QTemporaryDir dir;

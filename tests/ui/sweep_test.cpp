@@ -23,12 +23,6 @@ using brenvik::testing::FormFixture;
 namespace {
 
 struct SweepFixture : FormFixture {
-    SweepFixture()
-    {
-        edit("Edit3")->setText(local("0,27"));
-        takeReport();
-    }
-
     SweepState& state() { return form->sweep(); }
     QPushButton* button() { return child<QPushButton>("Button1"); }
 
