@@ -12,7 +12,7 @@ namespace brenvik::bench {
 /// converts whatever the locale, and the report of the first frame (if any) closed.
 inline void useThresholdOfTheLocale(Program& program)
 {
-    program.Form1.findChild<QLineEdit*>(QStringLiteral("Edit3"))
+    program.mainWindow.findChild<QLineEdit*>(QStringLiteral("Edit3"))
         ->setText(QStringLiteral("0") + QChar(program.separator.value()) + QStringLiteral("27"));
     if (QMessageBox* box = program.report.openBox())
         box->close();

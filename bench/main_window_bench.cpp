@@ -10,7 +10,7 @@
 
 #include "bench/bench_program.h"
 #include "ui/application.h"
-#include "ui/probability_map_window.h"
+#include "ui/map/probability_map_window.h"
 #include "view3d/scene_view.h"
 
 #include <QAction>
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     brenvik::Program program;
     if (!program.start())
         return 1;
-    brenvik::TForm1& form = program.Form1;
+    brenvik::MainWindow& form = program.mainWindow;
     brenvik::bench::useThresholdOfTheLocale(program);
     form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     form.findChild<QSlider*>(QStringLiteral("TrackBar5"))->setValue(30);
@@ -66,8 +66,8 @@ int main(int argc, char** argv)
 
     int maps = 0;
     if (withMap) {
-        program.Form3.probabilityMapAction()->trigger();
-        brenvik::ProbabilityMapWindow* window = program.Form3.probabilityMapWindow();
+        program.graphWindow.probabilityMapAction()->trigger();
+        brenvik::ProbabilityMapWindow* window = &program.mapWindow;
         QObject::connect(window, &brenvik::ProbabilityMapWindow::mapShown, [&maps, window] {
             ++maps;
             window->setAxis(window->axis() == brenvik::MapAxis::noise ? brenvik::MapAxis::threshold

@@ -60,11 +60,11 @@ int main(int argc, char** argv)
     brenvik::Program program;
     if (!program.start())
         return 1;
-    brenvik::TForm1& form = program.Form1;
+    brenvik::MainWindow& form = program.mainWindow;
     brenvik::bench::useThresholdOfTheLocale(program);
     const QString shots = QDir::temp().filePath(QStringLiteral("brenvik-soak"));
     QDir().mkpath(shots);
-    program.Form3.setFileNameAsker(
+    program.graphWindow.setFileNameAsker(
         [&](QFileDialog&) { return QDir(shots).filePath(QStringLiteral("ScrShot.bmp")); });
     program.show();
 
@@ -89,18 +89,18 @@ int main(int argc, char** argv)
             click(child<QPushButton>(&form, "Button1"));  // Start
             break;
         case 12:
-            if (form.sweep().SweepActive)
+            if (form.sweep().active)
                 click(child<QPushButton>(&form, "Button1"));  // Stop
             break;
         case 14:
             click(child<QToolButton>(&form, "SpeedButton1"));  // About
             break;
         case 19:
-            click(child<QPushButton>(&program.AboutBox, "OKButton"));
+            click(child<QPushButton>(&program.aboutBox, "OKButton"));
             break;
         case 21:
-            if (program.Form3.isVisible())
-                click(child<QToolButton>(&program.Form3, "SpeedButton1"));  // screenshot
+            if (program.graphWindow.isVisible())
+                click(child<QToolButton>(&program.graphWindow, "SpeedButton1"));  // screenshot
             break;
         case 24:
             click(child<QLineEdit>(&form, "Edit1"));
@@ -144,7 +144,6 @@ int main(int argc, char** argv)
                 "(%+ld KiB since the first minute)\n",
                 rssAtStart, rssAfterFirstMinute, rssAtEnd, rssAtEnd - rssAfterFirstMinute);
     std::printf("Edit1 at the end: %s, sweep running: %s\n",
-                qPrintable(child<QLineEdit>(&form, "Edit1")->text()),
-                form.sweep().SweepActive ? "yes" : "no");
+                qPrintable(child<QLineEdit>(&form, "Edit1")->text()), form.sweep().active ? "yes" : "no");
     return 0;
 }

@@ -1,6 +1,8 @@
-#include "model/extended.h"
-
+// Built only where long double is the x87 format; the build defines
+// BRENVIK_SOFTWARE_EXTENDED everywhere else.
 #if !defined(BRENVIK_SOFTWARE_EXTENDED)
+
+#include "model/extended_x87.h"
 
 #include "model/extended_software.h"
 

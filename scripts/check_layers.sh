@@ -55,7 +55,7 @@ check() {
 check model 'model/' standard
 check view3d 'model/|view3d/' any
 check cli 'model/|cli/' no-qt
-check ui 'model/|view3d/|ui/|ui_Unit[0-9]+\.h$' any
+check ui 'model/|view3d/|ui/|ui_[a-z_]+\.h$' any
 # The browser edition: the model and the two Qt-free files it shares with the windows.
 check web 'model/|ui/sweep_points\.h$|view3d/scene_frame\.h$|web/' no-qt
 
@@ -65,3 +65,32 @@ if ((${#failures[@]} > 0)); then
     exit 1
 fi
 echo "layers: every include stays within its layer"
+
+# Inside a layer the files form layers of their own: a file (its .h and .cpp taken as one)
+# never includes one that includes it, directly or through others, so the parts below
+# never reach back up to what uses them. tsort names a loop of includes if there is one.
+for folder in model view3d ui web/wasm; do
+    [ -d "$folder" ] || continue
+    loop=$(grep -rnoE --include='*.h' --include='*.cpp' '^#include "[^"]+\.h"' "$folder" |
+        sed -E 's/^([^:]+)\.(h|cpp):[0-9]+:#include "([^"]+)\.h"$/\1 \3/' |
+        awk '$1 != $2' | tsort 2>&1 >/dev/null || true)
+    if [ -n "$loop" ]; then
+        echo "layers: files in $folder/ that include one another in a loop:" >&2
+        echo "$loop" | grep -v '^tsort: -: input contains a loop:$' | sed 's/^tsort: /  /' >&2
+        exit 1
+    fi
+done
+echo "layers: no file includes one that includes it"
+
+# The windows are named by what they are; only the forms' generated classes (Ui::TForm1 …)
+# keep the forms' names.
+old_names=$(find model view3d ui cli web tests bench resources -name node_modules -prune -o \
+    -regextype posix-extended -regex '.*/(Unit[0-9]|TForm)[^/]*' -print 2>/dev/null || true)
+old_classes=$(grep -rnE --include='*.h' --include='*.cpp' '^\s*(class|struct) (TForm[0-9]|TAboutBox|Unit[0-9])\b' \
+    model view3d ui cli web tests bench 2>/dev/null || true)
+if [ -n "$old_names$old_classes" ]; then
+    echo "layers: files or classes named by form number instead of by what they are:" >&2
+    printf '%s\n' $old_names "$old_classes" | sed '/^$/d; s/^/  /' >&2
+    exit 1
+fi
+echo "layers: files and classes are named by what they are"

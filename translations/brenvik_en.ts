@@ -400,7 +400,7 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
-    <name>brenvik::TForm1</name>
+    <name>brenvik::MainWindow</name>
     <message>
         <source>Стоп</source>
         <translation>Stop</translation>
@@ -411,7 +411,7 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
     </message>
 </context>
 <context>
-    <name>brenvik::TForm3</name>
+    <name>brenvik::GraphWindow</name>
     <message>
         <source>Сохранить данные (CSV)…</source>
         <translation>Save data (CSV)…</translation>

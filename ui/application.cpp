@@ -27,7 +27,18 @@ void prepareApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(BRENVIK_APP_ID));
 }
 
-Program::Program() { Form1.attachWindows(&AboutBox, &Form3); }
+void connectWindows(MainWindow& mainWindow, AboutBox& aboutBox, GraphWindow& graphWindow,
+                    ProbabilityMapWindow& mapWindow)
+{
+    mainWindow.attachWindows(&aboutBox, &graphWindow);
+    QObject::connect(&graphWindow, &GraphWindow::probabilityMapRequested, &mapWindow,
+                     [&mainWindow, &graphWindow, &mapWindow] {
+                         if (const std::optional<ModelParameters> parameters = mainWindow.currentParameters())
+                             mapWindow.showFor(*parameters, mainWindow.separator(), graphWindow.points());
+                     });
+}
+
+Program::Program() { connectWindows(mainWindow, aboutBox, graphWindow, mapWindow); }
 
 bool Program::start()
 {
@@ -37,18 +48,18 @@ bool Program::start()
         box.exec();
         return false;
     }
-    Form1.drawFirstFrame();
-    Form1.frameTimer().start();
+    mainWindow.drawFirstFrame();
+    mainWindow.frameTimer().start();
     return true;
 }
 
 void Program::show()
 {
-    centreOnScreen(Form1);
-    Form1.show();
+    centreOnScreen(mainWindow);
+    mainWindow.show();
     // A report from the first frame was shown before the main window existed on screen.
     if (QMessageBox* box = report.openBox()) {
-        box->move(Form1.frameGeometry().center() - box->rect().center());
+        box->move(mainWindow.frameGeometry().center() - box->rect().center());
         box->raise();
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
-// Start-up: the program's once-only state and its three windows, created in order.
+// Start-up: the program's once-only state and its windows, created in order.
 
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/about_box.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
+#include "ui/graph_window.h"
 #include "ui/interface_language.h"
+#include "ui/main_window.h"
+#include "ui/map/probability_map_window.h"
 #include "ui/sound_service.h"
 
 namespace brenvik {
@@ -15,17 +16,25 @@ namespace brenvik {
 /// the floating-point environment, the fonts and their substitutes.
 void prepareApplication();
 
+/// Connects the windows to one another: the main window shows the About box and drives
+/// the graph window; the graph window's menu opens the map for the main window's inputs.
+/// The one place where a window learns of another.
+void connectWindows(MainWindow& mainWindow, AboutBox& aboutBox, GraphWindow& graphWindow,
+                    ProbabilityMapWindow& mapWindow);
+
 /// Everything the program has once. Construction installs the translations of the
-/// interface language, then creates the main window, the About box and the graph window,
-/// all hidden; start() then decides whether the program can run.
+/// interface language, then creates the main window, the About box, the graph window and
+/// the map window, all hidden, and connects them; start() then decides whether the
+/// program can run.
 struct Program {
     InterfaceTranslations translations{systemInterfaceLanguage()};
     DecimalSeparator separator;
     FailureReport report;
     QtSoundService sound;
-    TForm1 Form1{report, separator};
-    TAboutBox AboutBox{sound};
-    TForm3 Form3{report};
+    MainWindow mainWindow{report, separator};
+    AboutBox aboutBox{sound};
+    GraphWindow graphWindow{report};
+    ProbabilityMapWindow mapWindow{report, &graphWindow};
 
     Program();
     /// Start-up's one decision, before any window shows: when the window system cannot

@@ -36,7 +36,7 @@ int reportLineWidth(const QWidget* owner)
 }
 }  // namespace
 
-void FailureReport::ReportFailure(const QString& message)
+void FailureReport::reportFailure(const QString& message)
 {
     if (isOpen() || message == m_lastReported)
         return;
@@ -63,10 +63,10 @@ void FailureReport::ReportFailure(const QString& message)
     box->show();
 }
 
-void FailureReport::ReportInputFailure(const QString& message, const QWidget& box)
+void FailureReport::reportInputFailure(const QString& message, const QWidget& box)
 {
     if (!box.hasFocus())
-        ReportFailure(message);
+        reportFailure(message);
 }
 
 }  // namespace brenvik

@@ -29,12 +29,12 @@ public:
     /// Cancel any mouse capture, then show the message, with a full stop appended when
     /// its last character is above ".", in a modal box with the stop icon and one OK
     /// button. Returns at once; the box closes when the user dismisses it.
-    void ReportFailure(const QString& message);
+    void reportFailure(const QString& message);
 
-    /// As ReportFailure, for a failure to convert the text of `box`; but not while the
+    /// As reportFailure, for a failure to convert the text of `box`; but not while the
     /// user edits that box (it has the keyboard focus): a box opening then would take the
     /// keys still being typed. The first failure after the box lost focus is reported.
-    void ReportInputFailure(const QString& message, const QWidget& box);
+    void reportInputFailure(const QString& message, const QWidget& box);
 
     /// A frame succeeded or the text of a number box changed: the last failure may be
     /// reported again.

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     brenvik::Program program;
     if (!program.start())
         return EXIT_FAILURE;
-    QObject::connect(&program.Form1, &brenvik::TForm1::closed, &app, &QApplication::quit,
+    QObject::connect(&program.mainWindow, &brenvik::MainWindow::closed, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.show();
     return app.exec();

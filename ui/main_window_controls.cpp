@@ -1,6 +1,6 @@
 #include "ui/main_window_controls.h"
 
-#include "ui_Unit1.h"
+#include "ui_main_window.h"
 
 namespace brenvik {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's controls by what they do. The form (ui/Unit1.ui) names them by kind
+// The main window's controls by what they do. The form (ui/main_window.ui) names them by kind
 // and index (Edit3, TrackBar4), as the tests and the controls table in
 // docs/architecture.md do; setUp() is the one place where a role meets its form name.
 

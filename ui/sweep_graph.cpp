@@ -57,18 +57,18 @@ std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
     return base;
 }
 
-QPoint curvePoint(int step, Extended P, std::int32_t GraphBaseY)
+QPoint curvePoint(int step, Extended P, std::int32_t graphBaseY)
 {
-    return {4 * step + kLeft, GraphBaseY - curveHeight(P)};
+    return {4 * step + kLeft, graphBaseY - curveHeight(P)};
 }
 
-QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t GraphBaseY)
+QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t graphBaseY)
 {
     QPolygon curve;
     for (const SweepPoint& p : points) {
         if (!std::isfinite(p.expected))
             continue;
-        const QPoint level = curvePoint(p.step, p.expected, GraphBaseY);
+        const QPoint level = curvePoint(p.step, p.expected, graphBaseY);
         if (!curve.isEmpty())
             curve << QPoint(level.x(), curve.back().y());  // the last level runs on to this step
         curve << level;

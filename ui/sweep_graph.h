@@ -21,13 +21,13 @@ class GraphCanvas;
 std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer);
 
 /// The curve's point for step s at probability P: x = 4·s + 10, 200 pixels for P = 1.
-QPoint curvePoint(int step, Extended P, std::int32_t GraphBaseY);
+QPoint curvePoint(int step, Extended P, std::int32_t graphBaseY);
 
 struct SweepPoint;
 
 /// The expected shares of the plotted points as the curve draws its levels: each point's
 /// level runs on to the next point's step, then drops or rises to the next level. Points
 /// whose expected share is not a number are left out.
-QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t GraphBaseY);
+QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t graphBaseY);
 
 }  // namespace brenvik

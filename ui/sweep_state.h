@@ -6,8 +6,8 @@
 namespace brenvik {
 
 struct SweepState {
-    bool SweepActive = false;    ///< a sweep is running
-    std::uint8_t SweepStep = 0;  ///< the step counter s, 0 … 121
+    bool active = false;    ///< a sweep is running (SweepActive)
+    std::uint8_t step = 0;  ///< the step counter s, 0 … 121 (SweepStep)
 };
 
 }  // namespace brenvik

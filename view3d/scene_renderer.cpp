@@ -56,7 +56,7 @@ void drawQuads(const std::array<float, n>& corners)
 
 /// The plate and its cell grid. Leaves line width 3, polygon mode GL_LINE, colour black.
 /// Widths are in pixels of the window, `ratio` device pixels each.
-void DrawBasePlate(float ratio)
+void drawBasePlate(float ratio)
 {
     glLineWidth(1 * ratio);
     glColor3f(0.6f, 0.6f, 0.8f);
@@ -142,7 +142,7 @@ void SceneRenderer::render(const SceneFrame* frame, const Matrix4& modelView)
     if (!frame)
         return;
 
-    DrawBasePlate(m_pixelRatio);
+    drawBasePlate(m_pixelRatio);
 
     const ModelParameters& p = frame->parameters;
     glColor3f(1.4f, 0, 1.4f);

@@ -10,10 +10,10 @@ using brenvik::testing::SilentSound;
 
 namespace {
 
-QWidget* credits(TAboutBox& box) { return box.findChild<QWidget*>(QStringLiteral("Credits")); }
-QCheckBox* muzzic(TAboutBox& box) { return box.findChild<QCheckBox*>(QStringLiteral("CheckBox1")); }
+QWidget* credits(AboutBox& box) { return box.findChild<QWidget*>(QStringLiteral("Credits")); }
+QCheckBox* muzzic(AboutBox& box) { return box.findChild<QCheckBox*>(QStringLiteral("CheckBox1")); }
 
-void tick(TAboutBox& box, int count)
+void tick(AboutBox& box, int count)
 {
     for (int i = 0; i < count; ++i)
         box.raiseCredits();
@@ -28,7 +28,7 @@ private slots:
     void formAsDesigned()
     {
         FormFixture f;
-        TAboutBox& box = f.aboutBox;
+        AboutBox& box = f.aboutBox;
         QCOMPARE(box.windowTitle(), QStringLiteral("О программе !"));
         QCOMPARE(box.size(), QSize(470, 394));
         QVERIFY(!box.isModal());
@@ -81,7 +81,7 @@ private slots:
         const QPoint start = credits(f.aboutBox)->pos();
         tick(f.aboutBox, ticks);
         QCOMPARE(credits(f.aboutBox)->pos(), start - QPoint(0, offset));
-        QCOMPARE(f.aboutBox.ScrollCount(), offset);
+        QCOMPARE(f.aboutBox.scrollCount(), offset);
         f.aboutBox.close();
     }
 
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(!f.aboutBox.creditsTimer().isActive());
         QCOMPARE(credits(f.aboutBox)->pos(), start);
         f.form->showAbout();
-        QCOMPARE(f.aboutBox.ScrollCount(), 0);
+        QCOMPARE(f.aboutBox.scrollCount(), 0);
         tick(f.aboutBox, 1);
         QCOMPARE(credits(f.aboutBox)->pos(), start - QPoint(0, 1));
         f.aboutBox.close();
@@ -136,7 +136,7 @@ private slots:
         tick(f.aboutBox, 30);
         f.form->showAbout();
         QCOMPARE(f.sound.plays, 1);
-        QCOMPARE(f.aboutBox.ScrollCount(), 30);
+        QCOMPARE(f.aboutBox.scrollCount(), 30);
         f.aboutBox.close();
         QCOMPARE(f.sound.stops, 1);
         QVERIFY(!f.sound.playing);
@@ -145,7 +145,7 @@ private slots:
     void muzzicSwitchesTheMusicAndSurvivesClosing()
     {
         FormFixture f;
-        QVERIFY(f.aboutBox.SoundAvailable());
+        QVERIFY(f.aboutBox.soundAvailable());
         QVERIFY(muzzic(f.aboutBox)->isEnabled());
         QVERIFY(muzzic(f.aboutBox)->isChecked());
         f.form->showAbout();
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(f.sound.playing);
 
         QTest::mouseClick(muzzic(f.aboutBox), Qt::LeftButton);
-        QVERIFY(!f.aboutBox.MusicOn());
+        QVERIFY(!f.aboutBox.musicOn());
         QVERIFY(!f.sound.playing);
 
         f.aboutBox.close();
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(f.sound.plays, 1);  // unchecked: reopening stays silent
 
         QTest::mouseClick(muzzic(f.aboutBox), Qt::LeftButton);
-        QVERIFY(f.aboutBox.MusicOn());
+        QVERIFY(f.aboutBox.musicOn());
         QCOMPARE(f.sound.plays, 2);  // from the beginning
         QVERIFY(f.sound.playing);
         f.aboutBox.reject();  // Escape closes it the same way
@@ -174,9 +174,9 @@ private slots:
     {
         SilentSound none;
         none.device = false;
-        TAboutBox box(none);
-        QVERIFY(!box.SoundAvailable());
-        QVERIFY(!box.MusicOn());
+        AboutBox box(none);
+        QVERIFY(!box.soundAvailable());
+        QVERIFY(!box.musicOn());
         QVERIFY(!muzzic(box)->isEnabled());
         QVERIFY(muzzic(box)->isChecked());
         box.show();
@@ -192,7 +192,7 @@ private slots:
     {
         FormFixture f;
         f.form->showAbout();
-        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QSignalSpy closed(f.form.get(), &MainWindow::closed);
         f.form->close();
         QCOMPARE(closed.count(), 1);
         f.aboutBox.close();

@@ -19,7 +19,7 @@ namespace {
 
 const QColor kYellow(255, 255, 0);
 
-QString itemText() { return QCoreApplication::translate("brenvik::TForm3", "Ожидаемая вероятность"); }
+QString itemText() { return QCoreApplication::translate("brenvik::GraphWindow", "Ожидаемая вероятность"); }
 
 /// A noise sweep with T1 at (−15, 0) and T2 at (15, 0), 5 trials per batch, run to its end.
 struct NoiseSweep : FormFixture {
@@ -30,7 +30,7 @@ struct NoiseSweep : FormFixture {
         slider("TrackBar1")->setValue(-15);
         slider("TrackBar3")->setValue(15);
         form->startSweep();
-        for (int tick = 0; form->sweep().SweepActive && tick < 125 * 5; ++tick)
+        for (int tick = 0; form->sweep().active && tick < 125 * 5; ++tick)
             form->tick();
     }
 
@@ -83,7 +83,7 @@ private slots:
     void curveShowsOnlyWhileTheItemIsChecked()
     {
         NoiseSweep f;
-        QCOMPARE(int(f.form->sweep().SweepStep), kSweepEndStep);
+        QCOMPARE(int(f.form->sweep().step), kSweepEndStep);
         QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
         const QImage plain = f.shown();
         QVERIFY(yellowPixels(plain).isEmpty());
@@ -95,14 +95,14 @@ private slots:
         f.graph.expectedCurveAction()->setChecked(true);
         const QImage withCurve = f.shown();
         const QList<QPoint> yellow = yellowPixels(withCurve);
-        const QPolygon curve = expectedCurve(f.graph.points(), f.graph.GraphBaseY());
+        const QPolygon curve = expectedCurve(f.graph.points(), f.graph.graphBaseY());
         QVERIFY(yellow.size() > 100);
         for (const QPoint p : yellow)
             QVERIFY2(onCurve(curve, p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
         // Every step's level shows: the run from its point to the next holds a dot.
         const auto& points = f.graph.points();
         for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-            const QPoint level = curvePoint(points[i].step, points[i].expected, f.graph.GraphBaseY());
+            const QPoint level = curvePoint(points[i].step, points[i].expected, f.graph.graphBaseY());
             const int nextX = curvePoint(points[i + 1].step, 0, 0).x();
             const bool dotted = std::any_of(yellow.begin(), yellow.end(), [&](QPoint p) {
                 return p.y() == level.y() && p.x() >= level.x() && p.x() <= nextX;

@@ -2,12 +2,12 @@
 // A fresh main window for each test, with the program's once-only state of its own and
 // its first frame drawn, but no frame timer: tests drive ticks by calling the handler.
 
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/decimal_separator.h"
 #include "ui/failure_report.h"
+#include "ui/graph_window.h"
+#include "ui/main_window.h"
 #include "ui/sound_service.h"
 
 #include <QApplication>
@@ -62,15 +62,16 @@ struct FormFixture {
     InterfaceTranslations translations{systemInterfaceLanguage()};
     DecimalSeparator separator;
     FailureReport report;
-    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(report, separator);
+    std::unique_ptr<MainWindow> form = std::make_unique<MainWindow>(report, separator);
     SilentSound sound;
-    TAboutBox aboutBox{sound};
-    TForm3 graph{report};
+    AboutBox aboutBox{sound};
+    GraphWindow graph{report};
+    ProbabilityMapWindow mapWindow{report, &graph};
 
     FormFixture()
     {
         form->drawFirstFrame();
-        form->attachWindows(&aboutBox, &graph);
+        connectWindows(*form, aboutBox, graph, mapWindow);
     }
 
     template <class T>

@@ -3,7 +3,7 @@
 // names the language the run must show).
 
 #include "form_fixture.h"
-#include "ui/file_size_column.h"
+#include "ui/save_dialog/file_size_column.h"
 #include "view3d/pixel_format.h"
 #include "view3d/scene_view.h"
 

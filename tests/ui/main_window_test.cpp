@@ -80,7 +80,7 @@ private slots:
         QVERIFY(!f.checkBox("CheckBox4")->isChecked());
         QCOMPARE(f.child<QPushButton>("Button1")->text(), QStringLiteral("Старт!"));
         QCOMPARE(f.form->model().trials().TestCount(), 0);
-        QVERIFY(!f.form->sweep().SweepActive);
+        QVERIFY(!f.form->sweep().active);
     }
 
     void slidersHaveTheirRangesAndSteps_data()
@@ -321,7 +321,7 @@ private slots:
         f.showActive();
         // The fixture runs no timer; the program's does, and the close must stop it.
         f.form->frameTimer().start();
-        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QSignalSpy closed(f.form.get(), &MainWindow::closed);
         QTest::mouseClick(f.child<QPushButton>("BitBtn1"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!f.form->isVisible());
@@ -337,7 +337,7 @@ private slots:
         FormFixture f;
         f.takeReport();
         f.showActive();
-        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QSignalSpy closed(f.form.get(), &MainWindow::closed);
         QCOMPARE(f.child<QPushButton>("BitBtn1")->text(), QStringLiteral("&Выход"));
         QTest::sendKeyEvent(QTest::Click, f.form.get(), static_cast<Qt::Key>(u'В'), QStringLiteral("в"),
                             Qt::AltModifier);
@@ -461,9 +461,9 @@ private slots:
         auto* start = f.child<QPushButton>("Button1");
         start->setFocus(Qt::TabFocusReason);
         QTest::keyClick(start, Qt::Key(key), modifiers);
-        QTRY_VERIFY(f.form->sweep().SweepActive);
+        QTRY_VERIFY(f.form->sweep().active);
         QTest::keyClick(start, Qt::Key(key), modifiers);
-        QTRY_VERIFY(!f.form->sweep().SweepActive);
+        QTRY_VERIFY(!f.form->sweep().active);
         f.graph.hide();
 
         // On a check box Enter changes nothing.
@@ -473,7 +473,7 @@ private slots:
         QTest::qWait(300);
         QVERIFY(!noise->isChecked());
 
-        QSignalSpy closed(f.form.get(), &TForm1::closed);
+        QSignalSpy closed(f.form.get(), &MainWindow::closed);
         auto* exit = f.child<QPushButton>("BitBtn1");
         exit->setFocus(Qt::TabFocusReason);
         QTest::keyClick(exit, Qt::Key(key), modifiers);
@@ -501,7 +501,7 @@ private slots:
         menu.popup(f.graph.mapToGlobal(QPoint(10, 10)));
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
         menu.close();
-        f.report.ReportFailure(QStringLiteral("'' is not a valid floating point value"));
+        f.report.reportFailure(QStringLiteral("'' is not a valid floating point value"));
         QVERIFY(QTest::qWaitForWindowExposed(f.report.openBox()));
         f.takeReport();
         f.graph.hide();

@@ -6,9 +6,9 @@
 #include "form_fixture.h"
 #include "model/probability_map.h"
 #include "model/probability_map_csv.h"
-#include "ui/colour_scale.h"
-#include "ui/probability_map_view.h"
-#include "ui/probability_map_window.h"
+#include "ui/map/colour_scale.h"
+#include "ui/map/probability_map_view.h"
+#include "ui/map/probability_map_window.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,7 +27,7 @@ using brenvik::testing::FormFixture;
 
 namespace {
 
-QString tr3(const char* text) { return QCoreApplication::translate("brenvik::TForm3", text); }
+QString tr3(const char* text) { return QCoreApplication::translate("brenvik::GraphWindow", text); }
 
 // CIELAB lightness of an sRGB colour.
 double lightness(const QColor& colour)
@@ -42,7 +42,7 @@ double lightness(const QColor& colour)
 
 ProbabilityMapWindow& waitForMap(FormFixture& f)
 {
-    ProbabilityMapWindow* window = f.graph.probabilityMapWindow();
+    ProbabilityMapWindow* window = &f.mapWindow;
     if (!window)
         qFatal("no map window");
     QSignalSpy shown(window, &ProbabilityMapWindow::mapShown);
@@ -124,7 +124,7 @@ private slots:
         f.checkBox("CheckBox1")->setChecked(true);
         f.slider("TrackBar5")->setValue(12);
         f.graph.probabilityMapAction()->trigger();
-        ProbabilityMapWindow* window = f.graph.probabilityMapWindow();
+        ProbabilityMapWindow* window = &f.mapWindow;
         QVERIFY(window && window->isVisible());
         // Still computing when the menu's handler has returned: the GUI thread goes on.
         QVERIFY(window->computing());
@@ -239,7 +239,7 @@ private slots:
         f.checkBox("CheckBox1")->setChecked(true);
         f.slider("TrackBar5")->setValue(12);
         f.form->startSweep();
-        for (int tick = 0; f.form->sweep().SweepActive && tick < 125 * 2; ++tick)
+        for (int tick = 0; f.form->sweep().active && tick < 125 * 2; ++tick)
             f.form->tick();
         f.graph.probabilityMapAction()->trigger();
         ProbabilityMapWindow& w = waitForMap(f);

@@ -3,7 +3,7 @@
 // language. Run at the normal density and once more with two device pixels a pixel.
 
 #include "form_fixture.h"
-#include "ui/file_size_column.h"
+#include "ui/save_dialog/file_size_column.h"
 
 #include <QFileDialog>
 #include <QHeaderView>

@@ -33,8 +33,8 @@ private slots:
             auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!open || !open->isVisible())
                 return;
-            box = {true, open->windowTitle(), open->text(), program.Form1.isVisible(),
-                   program.Form1.frameTimer().isActive()};
+            box = {true, open->windowTitle(), open->text(), program.mainWindow.isVisible(),
+                   program.mainWindow.frameTimer().isActive()};
             answer.stop();
             open->button(QMessageBox::Ok)->click();
         });
@@ -54,10 +54,10 @@ private slots:
         QVERIFY(!box.mainWindowVisible);
         QVERIFY(!box.frameTimerActive);
         // Nothing runs after the answer: no window, no ticks.
-        QVERIFY(!program.Form1.isVisible());
-        QVERIFY(!program.Form1.frameTimer().isActive());
-        QVERIFY(!program.AboutBox.isVisible());
-        QVERIFY(!program.Form3.isVisible());
+        QVERIFY(!program.mainWindow.isVisible());
+        QVERIFY(!program.mainWindow.frameTimer().isActive());
+        QVERIFY(!program.aboutBox.isVisible());
+        QVERIFY(!program.graphWindow.isVisible());
     }
 };
 

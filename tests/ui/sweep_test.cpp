@@ -4,7 +4,7 @@
 #include "model/sweep_steps.h"
 #include "model/trials.h"
 #include "ui/bmp_file.h"
-#include "ui/picture_preview.h"
+#include "ui/save_dialog/picture_preview.h"
 #include "ui/sweep_points.h"
 
 #include <QAbstractItemView>
@@ -30,7 +30,7 @@ struct SweepFixture : FormFixture {
     int runToEnd(int limit)
     {
         int ticks = 0;
-        while (state().SweepActive && ticks < limit) {
+        while (state().active && ticks < limit) {
             form->tick();
             ++ticks;
         }
@@ -139,13 +139,13 @@ private slots:
         SweepFixture f;
         f.edit("Edit2")->setText(QStringLiteral("1"));
         QTest::mouseClick(f.button(), Qt::LeftButton);
-        QVERIFY(f.state().SweepActive);
+        QVERIFY(f.state().active);
         f.ticks(40);
-        QCOMPARE(int(f.state().SweepStep), 0);
+        QCOMPARE(int(f.state().step), 0);
         QCOMPARE(f.slider("TrackBar3")->value(), -60);
         QCOMPARE(f.label("Label13")->text(), QStringLiteral("-60"));
         QVERIFY(f.graph.points().empty());
-        QVERIFY(f.state().SweepActive);
+        QVERIFY(f.state().active);
     }
 
     void batchesOfTwoAndFiveAdvanceOncePerBatch_data()
@@ -163,16 +163,16 @@ private slots:
         f.form->startSweep();
         int advances = 0;
         int ticks = 0;
-        while (f.state().SweepActive && ticks < 200 * batch) {
-            const int before = f.state().SweepStep;
+        while (f.state().active && ticks < 200 * batch) {
+            const int before = f.state().step;
             f.form->tick();
             ++ticks;
-            advances += f.state().SweepStep != before;
-            QVERIFY(f.state().SweepStep - before <= 1);
+            advances += f.state().step != before;
+            QVERIFY(f.state().step - before <= 1);
         }
         QVERIFY2(ticks >= 120 * batch + 1 && ticks <= 121 * batch, QByteArray::number(ticks));
         QCOMPARE(advances, 121);
-        QCOMPARE(int(f.state().SweepStep), kSweepEndStep);
+        QCOMPARE(int(f.state().step), kSweepEndStep);
         QCOMPARE(f.button()->text(), QStringLiteral("Старт!"));
         // The parameters stay at their step-120 values; the last point stands at x = 494.
         QCOMPARE(f.slider("TrackBar3")->value(), 60);
@@ -206,7 +206,7 @@ private slots:
         f.form->startSweep();
         QVERIFY(f.checkBox("CheckBox1")->isChecked());  // a noise sweep switches the noise on
         QVERIFY(f.slider("TrackBar5")->isEnabled());    // switching the noise on enabled its level again
-        f.state().SweepStep = static_cast<std::uint8_t>(step);
+        f.state().step = static_cast<std::uint8_t>(step);
         f.form->sweepStep();
         QCOMPARE(f.slider("TrackBar3")->value(), position);
         QCOMPARE(f.slider("TrackBar4")->value(), position);
@@ -222,7 +222,7 @@ private slots:
         f.slider("TrackBar3")->setValue(7);
         f.form->startSweep();
         f.ticks(30);
-        QVERIFY(f.state().SweepStep >= 5);
+        QVERIFY(f.state().step >= 5);
         QCOMPARE(f.slider("TrackBar3")->value(), 7);
         QCOMPARE(f.edit("Edit3")->text(), f.local("0,27"));
         QVERIFY(!f.graph.points().empty());
@@ -241,7 +241,7 @@ private slots:
             QVERIFY2(f.form->findChild<QWidget*>(name)->isEnabled(), name);
 
         QTest::mouseClick(f.button(), Qt::LeftButton);
-        QVERIFY(!f.state().SweepActive);
+        QVERIFY(!f.state().active);
         QCOMPARE(f.button()->text(), QStringLiteral("Старт!"));
         for (const char* name : locked)
             QVERIFY2(f.form->findChild<QWidget*>(name)->isEnabled(), name);
@@ -254,7 +254,7 @@ private slots:
     {
         SweepFixture f;
         f.form->startSweep();
-        const int base = f.graph.GraphBaseY();
+        const int base = f.graph.graphBaseY();
         QCOMPARE(base, f.graph.frameGeometry().height() - 40);
         QCOMPARE(f.graph.canvas().penPos(), QPoint(10, base - 200));
         f.ticks(5 * 40);
@@ -276,7 +276,7 @@ private slots:
         const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
         for (const char* start : {"first", "second"}) {
             f.form->startSweep();
-            const int base = f.graph.GraphBaseY();
+            const int base = f.graph.graphBaseY();
             const QPoint pen = f.graph.canvas().penPos();
             QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
             QTest::qWait(100);  // the window manager's last word on the frame
@@ -338,10 +338,10 @@ private slots:
         f.graph.close();
         QTest::mouseClick(f.button(), Qt::LeftButton);
         QVERIFY(f.graph.isVisible());
-        QCOMPARE(int(f.state().SweepStep), 0);
+        QCOMPARE(int(f.state().step), 0);
         QCOMPARE(f.limePixels(), 0);
         QVERIFY(f.graph.points().empty());
-        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, f.graph.GraphBaseY() - 200));
+        QCOMPARE(f.graph.canvas().penPos(), QPoint(10, f.graph.graphBaseY() - 200));
     }
 
     void pictureSurvivesHideAndShow()
@@ -369,13 +369,13 @@ private slots:
         f.edit("Edit1")->clear();
         f.form->startSweep();
         f.ticks(10);
-        QVERIFY(f.state().SweepStep >= 10);  // every tick advances: the count stays 1
+        QVERIFY(f.state().step >= 10);  // every tick advances: the count stays 1
         QVERIFY(f.graph.points().empty());
         QCOMPARE(f.takeReport(), QStringLiteral("'' is not a valid floating point value."));
         f.ticks(3);
         QVERIFY(!f.report.isOpen());  // the sweep itself reports nothing
         QTest::mouseClick(f.button(), Qt::LeftButton);
-        QVERIFY(!f.state().SweepActive);
+        QVERIFY(!f.state().active);
     }
 
     void screenshotIsA24BitBmpOfTheOuterSize()
@@ -414,7 +414,7 @@ private slots:
         QCOMPARE(read.size(), outer);
         const QImage& canvas = f.graph.canvas().image();
         for (const SweepPoint& p : f.graph.points()) {
-            const QPoint at(4 * p.step + 10, f.graph.GraphBaseY() - curveHeight(p.probability));
+            const QPoint at(4 * p.step + 10, f.graph.graphBaseY() - curveHeight(p.probability));
             QCOMPARE(read.pixelColor(at), QColor(0, 255, 0));
         }
         QCOMPARE(read.pixel(100, 200), canvas.pixel(100, 200));

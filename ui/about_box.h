@@ -15,15 +15,15 @@ namespace brenvik {
 
 class SoundService;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(SoundService& sound, QWidget* parent = nullptr);
-    ~TAboutBox() override;
+    explicit AboutBox(SoundService& sound, QWidget* parent = nullptr);
+    ~AboutBox() override;
 
-    bool SoundAvailable() const { return m_soundAvailable; }
-    bool MusicOn() const { return m_musicOn; }
-    int ScrollCount() const { return m_scrollCount; }
+    bool soundAvailable() const { return m_soundAvailable; }
+    bool musicOn() const { return m_musicOn; }
+    int scrollCount() const { return m_scrollCount; }
     QTimer& creditsTimer() { return m_creditsTimer; }
 
     /// One tick of the credits timer: the credits rise by a pixel, and jump back to their
@@ -39,8 +39,8 @@ protected:
 private:
     /// The form's controls by role.
     struct Controls {
-        /// Builds the form (Unit2.ui) on `box`; the one place that names its controls.
-        static Controls setUp(TAboutBox& box);
+        /// Builds the form (about_box.ui) on `box`; the one place that names its controls.
+        static Controls setUp(AboutBox& box);
 
         QPushButton* okButton;
         QCheckBox* musicCheck;

@@ -1,15 +1,15 @@
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include "model/frame_inputs.h"
 #include "model/number_text.h"
 #include "model/sweep_stepper.h"
 #include "model/trials.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/about_box.h"
 #include "ui/decimal_separator.h"
 #include "ui/enter_presses_button.h"
 #include "ui/failure_report.h"
 #include "ui/fixed_window.h"
+#include "ui/graph_window.h"
 #include "ui/number_box_keys.h"
 #include "view3d/scene_view.h"
 
@@ -37,7 +37,7 @@ void showPosition(QLabel* label, int position)
 
 }  // namespace
 
-TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
+MainWindow::MainWindow(FailureReport& report, DecimalSeparator& separator, QWidget* parent)
     : QWidget(parent),
       m_controls(MainWindowControls::setUp(*this)),
       m_report(report),
@@ -79,29 +79,27 @@ TForm1::TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* pare
     for (const auto& [slider, axis] : turns)
         connect(slider, &QSlider::valueChanged, this,
                 [this, axis](int angle) { m_controls.view->rotation().turn(axis, angle); });
-    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &TForm1::noiseSwitched);
-    connect(m_controls.exitButton, &QPushButton::clicked, this, &TForm1::exitProgram);
-    connect(m_controls.aboutButton, &QToolButton::clicked, this, &TForm1::showAbout);
-    connect(m_controls.startButton, &QPushButton::clicked, this, &TForm1::startOrStopSweep);
+    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &MainWindow::noiseSwitched);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(m_controls.aboutButton, &QToolButton::clicked, this, &MainWindow::showAbout);
+    connect(m_controls.startButton, &QPushButton::clicked, this, &MainWindow::startOrStopSweep);
 
     m_frameTimer.setInterval(kFrameIntervalMs);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TForm1::tick);
+    connect(&m_frameTimer, &QTimer::timeout, this, &MainWindow::tick);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::attachWindows(TAboutBox* aboutBox, TForm3* graph)
+void MainWindow::attachWindows(AboutBox* aboutBox, GraphWindow* graph)
 {
     m_aboutBox = aboutBox;
     m_graph = graph;
-    if (m_graph)
-        connect(m_graph, &TForm3::probabilityMapRequested, this, &TForm1::showProbabilityMap);
 }
 
-SceneView& TForm1::view() { return *m_controls.view; }
+SceneView& MainWindow::view() { return *m_controls.view; }
 
-void TForm1::drawFirstFrame()
+void MainWindow::drawFirstFrame()
 {
     // The context's set-up does not depend on the first frame: the view sets it up
     // whenever its context is made, so a first frame that fails loses nothing.
@@ -109,32 +107,32 @@ void TForm1::drawFirstFrame()
     // The first frame's trial does not count, whatever it did.
     m_model.startBatch();
     m_controls.view->rotation().resetAngles();
-    m_sweepState.SweepActive = false;
+    m_sweepState.active = false;
 }
 
-void TForm1::redrawForNewSize()
+void MainWindow::redrawForNewSize()
 {
     m_frameSize = size();
     frameAndPresent();
 }
 
-void TForm1::stopFrames()
+void MainWindow::stopFrames()
 {
     m_closed = true;
     m_frameTimer.stop();
     m_controls.view->stopDrawing();
 }
 
-void TForm1::tick()
+void MainWindow::tick()
 {
     if (m_closed)
         return;
-    if (m_sweepState.SweepActive)
+    if (m_sweepState.active)
         sweepStep();
     frameAndPresent();
 }
 
-void TForm1::frameAndPresent()
+void MainWindow::frameAndPresent()
 {
     try {
         runFrame();
@@ -145,13 +143,13 @@ void TForm1::frameAndPresent()
     }
 }
 
-void TForm1::reportInputFailure(const InputConversionError& failure)
+void MainWindow::reportInputFailure(const InputConversionError& failure)
 {
-    m_report.ReportInputFailure(QString::fromStdString(failure.what()),
+    m_report.reportInputFailure(QString::fromStdString(failure.what()),
                                 *m_controls.numberBoxes()[static_cast<int>(failure.box())]);
 }
 
-ModelParameters TForm1::readParameters() const
+ModelParameters MainWindow::readParameters() const
 {
     // The texts must outlive the views onto them.
     const std::string q = m_controls.qBox->text().toStdString();
@@ -165,18 +163,19 @@ ModelParameters TForm1::readParameters() const
     return parameters;
 }
 
-void TForm1::showProbabilityMap()
+std::optional<ModelParameters> MainWindow::currentParameters()
 {
-    if (!m_graph)
-        return;
     try {
-        m_graph->showProbabilityMap(readParameters(), m_separator.value());
+        return readParameters();
     } catch (const InputConversionError& failure) {
         reportInputFailure(failure);
+        return std::nullopt;
     }
 }
 
-void TForm1::runFrame()
+char MainWindow::separator() const { return m_separator.value(); }
+
+void MainWindow::runFrame()
 {
     const ModelParameters parameters = readParameters();
 
@@ -189,9 +188,9 @@ void TForm1::runFrame()
     }
 }
 
-void TForm1::present() { m_controls.view->present(); }
+void MainWindow::present() { m_controls.view->present(); }
 
-void TForm1::showAbout()
+void MainWindow::showAbout()
 {
     if (!m_aboutBox)
         return;
@@ -200,17 +199,20 @@ void TForm1::showAbout()
     m_aboutBox->activateWindow();
 }
 
-void TForm1::noiseSwitched() { m_controls.noiseLevelSlider->setEnabled(m_controls.noiseCheck->isChecked()); }
-
-void TForm1::startOrStopSweep()
+void MainWindow::noiseSwitched()
 {
-    if (m_sweepState.SweepActive)
+    m_controls.noiseLevelSlider->setEnabled(m_controls.noiseCheck->isChecked());
+}
+
+void MainWindow::startOrStopSweep()
+{
+    if (m_sweepState.active)
         stopSweep();
     else
         startSweep();
 }
 
-std::array<QWidget*, 12> TForm1::sweepLockedControls() const
+std::array<QWidget*, 12> MainWindow::sweepLockedControls() const
 {
     const MainWindowControls& c = m_controls;
     return {c.noiseCheck, c.varyPositionCheck, c.varyNoiseCheck, c.t1XSlider,
@@ -218,19 +220,19 @@ std::array<QWidget*, 12> TForm1::sweepLockedControls() const
             c.qBox,       c.trialCountBox,     c.thresholdBox,   c.varyThresholdCheck};
 }
 
-SweptParameters TForm1::sweptParameters() const
+SweptParameters MainWindow::sweptParameters() const
 {
     return {m_controls.varyPositionCheck->isChecked(), m_controls.varyNoiseCheck->isChecked(),
             m_controls.varyThresholdCheck->isChecked()};
 }
 
-void TForm1::startSweep()
+void MainWindow::startSweep()
 {
     for (QWidget* control : sweepLockedControls())
         control->setEnabled(false);
     if (m_controls.varyNoiseCheck->isChecked())
         m_controls.noiseCheck->setChecked(true);  // a noise sweep needs the noise on
-    m_sweepState.SweepStep = 0;
+    m_sweepState.step = 0;
     m_controls.startButton->setText(tr("Стоп"));
     if (m_graph) {
         // The graph is drawn to the window's outer size, known once the window system has
@@ -239,21 +241,20 @@ void TForm1::startSweep()
         m_graph->showFramed();
         m_graph->startGraph();
     }
-    m_sweepState.SweepActive = true;
+    m_sweepState.active = true;
 }
 
-void TForm1::stopSweep()
+void MainWindow::stopSweep()
 {
-    m_sweepState.SweepActive = false;
+    m_sweepState.active = false;
     for (QWidget* control : sweepLockedControls())
         control->setEnabled(true);
     m_controls.startButton->setText(tr("Старт!"));
 }
 
-void TForm1::sweepStep()
+void MainWindow::sweepStep()
 {
-    const SweepTick sweep =
-        sweepTick(m_sweepState.SweepStep, sweptParameters(), m_model.trials().TestCount());
+    const SweepTick sweep = sweepTick(m_sweepState.step, sweptParameters(), m_model.trials().TestCount());
     if (sweep.set.position) {
         // The sliders' change handlers write the read-outs.
         m_controls.t2XSlider->setValue(*sweep.set.position);
@@ -265,7 +266,7 @@ void TForm1::sweepStep()
         m_controls.thresholdBox->setText(
             QString::fromStdString(thresholdText(*sweep.set.thresholdHundredths, m_separator.value())));
 
-    m_sweepState.SweepStep = sweep.step;
+    m_sweepState.step = sweep.step;
     // Until a batch has completed the probability box shows "---": the curve waits for a level.
     if (sweep.plot && m_lastBatch && m_graph)
         m_graph->plot(sweep.step, *m_lastBatch);
@@ -273,16 +274,16 @@ void TForm1::sweepStep()
         stopSweep();  // the end does what Stop does; this tick's frame still runs
 }
 
-void TForm1::exitProgram() { close(); }
+void MainWindow::exitProgram() { close(); }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     stopFrames();
     event->accept();
     emit closed();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // The window has a fixed size; only a real change of size makes a new frame.
@@ -290,7 +291,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
         redrawForNewSize();
 }
 
-void TForm1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange)
         m_separator.readFromSystem();

@@ -1,4 +1,4 @@
-#include "ui/map_contours.h"
+#include "ui/map/map_contours.h"
 
 #include <array>
 

@@ -23,17 +23,17 @@ namespace brenvik {
 class DecimalSeparator;
 class FailureReport;
 class SceneView;
-class TAboutBox;
-class TForm3;
+class AboutBox;
+class GraphWindow;
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    TForm1(FailureReport& report, DecimalSeparator& separator, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(FailureReport& report, DecimalSeparator& separator, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     /// The windows created after this one, which the About button and the sweep show.
-    void attachWindows(TAboutBox* aboutBox, TForm3* graph);
+    void attachWindows(AboutBox* aboutBox, GraphWindow* graph);
 
     ResolutionModel& model() { return m_model; }
     /// The latest completed batch, which the probability box shows ("---" before the first).
@@ -65,9 +65,11 @@ public:
     void stopSweep();
     void sweepStep();
 
-    /// The graph window asked for the probability map: it opens for the inputs the boxes
-    /// and sliders hold now; a box that holds no number is reported as a frame reports it.
-    void showProbabilityMap();
+    /// The inputs the boxes and sliders hold now, as a frame would read them; a box that
+    /// holds no number is reported as a frame reports it, and there are none.
+    std::optional<ModelParameters> currentParameters();
+    /// The decimal separator the boxes are written with.
+    char separator() const;
 
 signals:
     /// The main window was closed: the program ends.
@@ -96,8 +98,8 @@ private:
     FailureReport& m_report;
     DecimalSeparator& m_separator;
     NumberBoxKeys m_numberKeys;  ///< the key filter on the three number boxes
-    TAboutBox* m_aboutBox = nullptr;
-    TForm3* m_graph = nullptr;
+    AboutBox* m_aboutBox = nullptr;
+    GraphWindow* m_graph = nullptr;
 
     QTimer m_frameTimer;
     ResolutionModel m_model;

@@ -1,4 +1,4 @@
-#include "ui/map_computation.h"
+#include "ui/map/map_computation.h"
 
 #include <QMetaObject>
 

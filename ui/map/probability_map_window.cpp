@@ -1,10 +1,10 @@
-#include "ui/probability_map_window.h"
+#include "ui/map/probability_map_window.h"
 
 #include "model/probability_map_csv.h"
 #include "model/sweep_steps.h"
 #include "ui/failure_report.h"
-#include "ui/probability_map_view.h"
-#include "ui/save_file_dialog.h"
+#include "ui/map/probability_map_view.h"
+#include "ui/save_dialog/save_file_dialog.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -109,7 +109,7 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
     connect(&m_computation, &MapComputation::failed, this, [this](const QString& message) {
         m_progressTimer.stop();
         m_progress->hide();
-        m_report.ReportFailure(message);
+        m_report.reportFailure(message);
     });
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &ProbabilityMapWindow::showProgress);

@@ -1,9 +1,9 @@
-#include "ui/Unit2.h"
+#include "ui/about_box.h"
 
 #include "ui/fixed_window.h"
 #include "ui/sound_service.h"
 #include "ui/window_placement.h"
-#include "ui_Unit2.h"
+#include "ui_about_box.h"
 
 namespace brenvik {
 
@@ -12,7 +12,7 @@ constexpr int kCreditsIntervalMs = 50;
 constexpr int kCreditsCycle = 255;  // steps before the credits jump back
 }  // namespace
 
-TAboutBox::Controls TAboutBox::Controls::setUp(TAboutBox& box)
+AboutBox::Controls AboutBox::Controls::setUp(AboutBox& box)
 {
     Ui::TAboutBox form;
     form.setupUi(&box);
@@ -22,7 +22,7 @@ TAboutBox::Controls TAboutBox::Controls::setUp(TAboutBox& box)
             .picture = form.ProgramIcon};
 }
 
-TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
+AboutBox::AboutBox(SoundService& sound, QWidget* parent)
     : QDialog(parent), m_controls(Controls::setUp(*this)), m_sound(sound)
 {
     setUpFixedWindow(*this, {.kind = Qt::Dialog, .staysOnTop = true});
@@ -35,16 +35,16 @@ TAboutBox::TAboutBox(SoundService& sound, QWidget* parent)
     m_creditsStart = m_controls.credits->pos();
 
     m_creditsTimer.setInterval(kCreditsIntervalMs);
-    connect(&m_creditsTimer, &QTimer::timeout, this, &TAboutBox::raiseCredits);
+    connect(&m_creditsTimer, &QTimer::timeout, this, &AboutBox::raiseCredits);
     connect(m_controls.okButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_controls.musicCheck, &QCheckBox::toggled, this, &TAboutBox::toggleMusic);
+    connect(m_controls.musicCheck, &QCheckBox::toggled, this, &AboutBox::toggleMusic);
 
     detectSound();
 }
 
-TAboutBox::~TAboutBox() = default;
+AboutBox::~AboutBox() = default;
 
-void TAboutBox::detectSound()
+void AboutBox::detectSound()
 {
     // Decided once: a device that appears later is not used, one that goes away is.
     m_soundAvailable = m_sound.hasOutputDevice();
@@ -52,7 +52,7 @@ void TAboutBox::detectSound()
     m_controls.musicCheck->setEnabled(m_soundAvailable);
 }
 
-void TAboutBox::showEvent(QShowEvent* event)
+void AboutBox::showEvent(QShowEvent* event)
 {
     if (!m_placed) {
         // Centred the first time; afterwards it opens where it was.
@@ -64,7 +64,7 @@ void TAboutBox::showEvent(QShowEvent* event)
         startShowing();
 }
 
-void TAboutBox::startShowing()
+void AboutBox::startShowing()
 {
     m_scrollCount = 0;
     scrollCredits(0);
@@ -73,13 +73,13 @@ void TAboutBox::startShowing()
         m_sound.playLooped();
 }
 
-void TAboutBox::done(int result)
+void AboutBox::done(int result)
 {
     stopShowing();
     QDialog::done(result);
 }
 
-void TAboutBox::stopShowing()
+void AboutBox::stopShowing()
 {
     if (m_soundAvailable)
         m_sound.stop();
@@ -87,7 +87,7 @@ void TAboutBox::stopShowing()
     scrollCredits(0);  // back to the start position; the count is reset when shown
 }
 
-void TAboutBox::toggleMusic()
+void AboutBox::toggleMusic()
 {
     m_musicOn = !m_musicOn;
     if (!m_soundAvailable)
@@ -98,7 +98,7 @@ void TAboutBox::toggleMusic()
         m_sound.stop();
 }
 
-void TAboutBox::raiseCredits()
+void AboutBox::raiseCredits()
 {
     m_scrollCount = static_cast<std::uint8_t>(m_scrollCount + 1);
     if (m_scrollCount == kCreditsCycle)
@@ -106,6 +106,6 @@ void TAboutBox::raiseCredits()
     scrollCredits(m_scrollCount);
 }
 
-void TAboutBox::scrollCredits(int pixels) { m_controls.credits->move(m_creditsStart - QPoint(0, pixels)); }
+void AboutBox::scrollCredits(int pixels) { m_controls.credits->move(m_creditsStart - QPoint(0, pixels)); }
 
 }  // namespace brenvik

@@ -1,14 +1,13 @@
-#include "ui/Unit3.h"
+#include "ui/graph_window.h"
 
 #include "ui/bmp_file.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/glyph.h"
-#include "ui/picture_preview.h"
-#include "ui/probability_map_window.h"
-#include "ui/save_file_dialog.h"
+#include "ui/save_dialog/picture_preview.h"
+#include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_graph.h"
-#include "ui_Unit3.h"
+#include "ui_graph_window.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -26,14 +25,14 @@ namespace {
 constexpr int kFramingWaitMs = 1000;
 }  // namespace
 
-TForm3::Controls TForm3::Controls::setUp(TForm3& window)
+GraphWindow::Controls GraphWindow::Controls::setUp(GraphWindow& window)
 {
     Ui::TForm3 form;
     form.setupUi(&window);
     return {.savePictureButton = form.SpeedButton1, .closeButton = form.SpeedButton2};
 }
 
-TForm3::TForm3(FailureReport& report, QWidget* parent)
+GraphWindow::GraphWindow(FailureReport& report, QWidget* parent)
     : QWidget(parent), m_controls(Controls::setUp(*this)), m_report(report), m_canvas(QSize(528, 312))
 {
     // Fixed border, minimise but no maximise, above the other windows.
@@ -41,7 +40,7 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_controls.savePictureButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
     m_controls.closeButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
-    connect(m_controls.savePictureButton, &QToolButton::clicked, this, &TForm3::savePicture);
+    connect(m_controls.savePictureButton, &QToolButton::clicked, this, &GraphWindow::savePicture);
     connect(m_controls.closeButton, &QToolButton::clicked, this, &QWidget::close);
     // Speed buttons take no focus; should they ever, Enter presses them as in the main window.
     letEnterPressFocusedButtons(*this);
@@ -53,12 +52,12 @@ TForm3::TForm3(FailureReport& report, QWidget* parent)
     m_probabilityMapAction = new QAction(tr("Карта вероятности…"), this);
     m_probabilityMapAction->setToolTip(
         tr("Точная вероятность разрешения по всем шагам T2 и уровням шума или порога"));
-    connect(m_probabilityMapAction, &QAction::triggered, this, &TForm3::probabilityMapRequested);
+    connect(m_probabilityMapAction, &QAction::triggered, this, &GraphWindow::probabilityMapRequested);
 }
 
-TForm3::~TForm3() = default;
+GraphWindow::~GraphWindow() = default;
 
-void TForm3::showFramed()
+void GraphWindow::showFramed()
 {
     if (m_framed)
         return;
@@ -72,13 +71,13 @@ void TForm3::showFramed()
     m_framed = true;
 }
 
-void TForm3::moveToTopRight()
+void GraphWindow::moveToTopRight()
 {
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     move(desktop.x() + desktop.width() - frameGeometry().width(), desktop.y());
 }
 
-void TForm3::startGraph()
+void GraphWindow::startGraph()
 {
     const QSize outer = frameGeometry().size();
     moveToTopRight();
@@ -90,7 +89,7 @@ void TForm3::startGraph()
     update();
 }
 
-void TForm3::plot(int step, const BatchResult& batch)
+void GraphWindow::plot(int step, const BatchResult& batch)
 {
     m_canvas.lineTo(curvePoint(step, batch.shown, m_graphBaseY));
     update();
@@ -101,7 +100,7 @@ void TForm3::plot(int step, const BatchResult& batch)
         m_points.push_back(point);
 }
 
-void TForm3::paintEvent(QPaintEvent* event)
+void GraphWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), m_canvas.image(), event->rect());
@@ -114,16 +113,16 @@ void TForm3::paintEvent(QPaintEvent* event)
     }
 }
 
-void TForm3::contextMenuEvent(QContextMenuEvent* event)
+void GraphWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(tr("Сохранить данные (CSV)…"), this, &TForm3::saveData);
+    menu.addAction(tr("Сохранить данные (CSV)…"), this, &GraphWindow::saveData);
     menu.addAction(m_expectedCurveAction);
     menu.addAction(m_probabilityMapAction);
     menu.exec(event->globalPos());
 }
 
-std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
+std::unique_ptr<QFileDialog> GraphWindow::makeSavePictureDialog()
 {
     auto dialog = makeSaveFileDialog(this, &m_fileIcons, tr("BMP-хи (*.bmp)"), QStringLiteral("bmp"),
                                      m_lastPictureName);
@@ -132,13 +131,13 @@ std::unique_ptr<QFileDialog> TForm3::makeSavePictureDialog()
     return dialog;
 }
 
-std::unique_ptr<QFileDialog> TForm3::makeSaveDataDialog()
+std::unique_ptr<QFileDialog> GraphWindow::makeSaveDataDialog()
 {
     return makeSaveFileDialog(this, &m_fileIcons, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
                               m_lastDataName);
 }
 
-QImage TForm3::screenshot()
+QImage GraphWindow::screenshot()
 {
     QImage picture(frameGeometry().size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -147,24 +146,17 @@ QImage TForm3::screenshot()
     return picture;
 }
 
-void TForm3::savePicture()
+void GraphWindow::savePicture()
 {
     // Captured before the dialog: it holds neither the dialog nor what is drawn meanwhile.
     const QByteArray picture = bmpImage(screenshot());
     saveWithDialog(*makeSavePictureDialog(), m_askFileName, m_lastPictureName, picture, m_report);
 }
 
-void TForm3::saveData()
+void GraphWindow::saveData()
 {
     const QByteArray csv = QByteArray::fromStdString(sweepCsv(m_points));
     saveWithDialog(*makeSaveDataDialog(), m_askFileName, m_lastDataName, csv, m_report);
-}
-
-void TForm3::showProbabilityMap(const ModelParameters& parameters, char separator)
-{
-    if (!m_mapWindow)
-        m_mapWindow = std::make_unique<ProbabilityMapWindow>(m_report, this);
-    m_mapWindow->showFor(parameters, separator, m_points);
 }
 
 }  // namespace brenvik

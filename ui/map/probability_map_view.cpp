@@ -1,8 +1,8 @@
-#include "ui/probability_map_view.h"
+#include "ui/map/probability_map_view.h"
 
 #include "model/sweep_steps.h"
-#include "ui/colour_scale.h"
-#include "ui/map_contours.h"
+#include "ui/map/colour_scale.h"
+#include "ui/map/map_contours.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/colour_scale.h"
+#include "ui/map/colour_scale.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/plain_file_icons.h"
+#include "ui/save_dialog/plain_file_icons.h"
 
 #include <QCoreApplication>
 #include <QMimeDatabase>

@@ -4,8 +4,8 @@
 
 #include "model/expected_probability.h"
 #include "ui/graph_canvas.h"
-#include "ui/plain_file_icons.h"
-#include "ui/save_file_dialog.h"
+#include "ui/save_dialog/plain_file_icons.h"
+#include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_points.h"
 
 #include <QWidget>
@@ -22,13 +22,12 @@ class QToolButton;
 namespace brenvik {
 
 class FailureReport;
-class ProbabilityMapWindow;
 
-class TForm3 : public QWidget {
+class GraphWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm3(FailureReport& report, QWidget* parent = nullptr);
-    ~TForm3() override;
+    explicit GraphWindow(FailureReport& report, QWidget* parent = nullptr);
+    ~GraphWindow() override;
 
     /// Shows the window at the top right of the desktop the first time it is called and
     /// waits, briefly and taking no user input (timer ticks do run), until the window system
@@ -46,7 +45,7 @@ public:
     /// the data export.
     void plot(int step, const BatchResult& batch);
     /// y of the horizontal axis, from the window's outer height at the last Start.
-    std::int32_t GraphBaseY() const { return m_graphBaseY; }
+    std::int32_t graphBaseY() const { return m_graphBaseY; }
     /// Points plotted since the last Start, for the data export.
     const std::vector<SweepPoint>& points() const { return m_points; }
 
@@ -56,13 +55,9 @@ public:
     QAction* expectedCurveAction() const { return m_expectedCurveAction; }
 
     /// The context menu's item "Карта вероятности…": asks for the map of the main
-    /// window's current inputs (probabilityMapRequested), which answers with
-    /// showProbabilityMap.
+    /// window's current inputs (probabilityMapRequested), which the program opens with
+    /// the points plotted since the Start.
     QAction* probabilityMapAction() const { return m_probabilityMapAction; }
-    /// Opens the map window for these inputs, the last sweep's path marked on it.
-    void showProbabilityMap(const ModelParameters& parameters, char separator);
-    /// The map window, once it has been opened.
-    ProbabilityMapWindow* probabilityMapWindow() const { return m_mapWindow.get(); }
 
     /// Tests answer the save dialogs for the user; the program runs them modally.
     void setFileNameAsker(FileNameAsker asker) { m_askFileName = std::move(asker); }
@@ -93,8 +88,8 @@ protected:
 private:
     /// The form's controls by role.
     struct Controls {
-        /// Builds the form (Unit3.ui) on `window`; the one place that names its controls.
-        static Controls setUp(TForm3& window);
+        /// Builds the form (graph_window.ui) on `window`; the one place that names its controls.
+        static Controls setUp(GraphWindow& window);
 
         QToolButton* savePictureButton;
         QToolButton* closeButton;
@@ -111,7 +106,6 @@ private:
     ExpectedProbability m_expected;
     QAction* m_expectedCurveAction = nullptr;
     QAction* m_probabilityMapAction = nullptr;
-    std::unique_ptr<ProbabilityMapWindow> m_mapWindow;
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
     bool m_framed = false;       ///< shown once: the frame's size is known

@@ -1,8 +1,8 @@
-#include "ui/save_file_dialog.h"
+#include "ui/save_dialog/save_file_dialog.h"
 
 #include "ui/bmp_file.h"
 #include "ui/failure_report.h"
-#include "ui/file_size_column.h"
+#include "ui/save_dialog/file_size_column.h"
 
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -150,7 +150,7 @@ void saveWithDialog(QFileDialog& dialog, const FileNameAsker& ask, QString& last
     try {
         writeFileAtomically(name, bytes);
     } catch (const FileError& failure) {
-        report.ReportFailure(QString::fromStdString(failure.what()));
+        report.reportFailure(QString::fromStdString(failure.what()));
     }
 }
 

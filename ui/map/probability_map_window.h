@@ -6,9 +6,9 @@
 // computed on another thread; the window shows the progress meanwhile.
 
 #include "model/probability_map.h"
-#include "ui/map_computation.h"
-#include "ui/plain_file_icons.h"
-#include "ui/save_file_dialog.h"
+#include "ui/map/map_computation.h"
+#include "ui/save_dialog/plain_file_icons.h"
+#include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_points.h"
 
 #include <QTimer>

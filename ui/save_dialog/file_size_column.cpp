@@ -1,4 +1,4 @@
-#include "ui/file_size_column.h"
+#include "ui/save_dialog/file_size_column.h"
 
 #include <QFileSystemModel>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "ui/picture_preview.h"
+#include "ui/save_dialog/picture_preview.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
