@@ -2,7 +2,7 @@
 
 #include "cli/help.h"
 #include "cli/input_warnings.h"
-#include "cli/options.h"
+#include "cli/parse_options.h"
 #include "cli/progress.h"
 #include "cli/sweep_csv.h"
 #include "model/expected_probability.h"

@@ -12,7 +12,7 @@ namespace brenvik::cli {
 namespace {
 
 // The help pages' prose. A line that is a {marker} stands for what the option table gives:
-// the usage lines, a list of options, or one of the two blocks below.
+// the usage lines, the commands, a list of options, or one of the two blocks below.
 
 constexpr std::string_view kModelOptions = R"(Model options (defaults are the main window's initial values):
 {model options}
@@ -35,12 +35,7 @@ Usage:
   brenvik-cli COMMAND --help
 
 Commands:
-  trials    run consecutive frames from the program's start state, one trial each
-  sweep     sweep T2's position, the noise level and/or the threshold over 121 steps
-  expected  the probability that one trial is resolved, computed exactly
-  map       that probability over T2's 121 steps against every noise level or
-            every threshold
-  limit     where along T2's steps that probability passes P, level by level
+{commands}
 
 --tests means the batch size for trials and the trials per step for sweep; see
 each command's help.
@@ -175,10 +170,21 @@ void appendEntry(std::string& out, std::string_view synopsis, std::string_view t
     }
 }
 
+// The option's help with its range put in.
+std::string helpWithRange(const OptionSpec& option)
+{
+    const std::string low = std::to_string(option.low), high = std::to_string(option.high);
+    std::string text(option.help);
+    for (const auto& [field, value] :
+         {std::pair{"{range}", low + ".." + high}, {"{low}", low}, {"{high}", high}})
+        for (auto at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size()))
+            text.replace(at, std::string_view(field).size(), value);
+    return text;
+}
+
 std::string synopsis(const OptionSpec& option)
 {
-    return option.value.empty() ? std::string(option.name)
-                                : std::string(option.name) + " " + std::string(option.value);
+    return std::string(option.name) + (option.value.empty() ? "" : " " + std::string(option.value));
 }
 
 std::string optionList(Command command, HelpGroup group, std::size_t column)
@@ -221,17 +227,6 @@ std::string usageLine(const std::string& lead, Command command)
     return text + line + '\n';
 }
 
-std::string usages()
-{
-    std::string text;
-    for (const CommandEntry& entry : commandTable()) {
-        std::string lead = "  brenvik-cli " + std::string(entry.name);
-        lead.resize(std::max(lead.size(), 14 + entry.usageWidth) + 1, ' ');
-        text += usageLine(lead, entry.command);
-    }
-    return text;
-}
-
 // The page with each line that is a {marker} replaced by what it stands for.
 std::string expanded(std::string_view page, Command command)
 {
@@ -242,9 +237,15 @@ std::string expanded(std::string_view page, Command command)
         const std::string_view line = page.substr(start, end - start);
         start = end + 1;
         if (line == "{usages}")
-            text += usages();
+            for (const CommandEntry& entry : commandTable())
+                text += usageLine("  " + commandLine(entry.command) +
+                                      std::string(entry.usageWidth + 1 - entry.name.size(), ' '),
+                                  entry.command);
         else if (line == "{usage}")
-            text += usageLine("Usage: brenvik-cli " + std::string(commandName(command)) + " ", command);
+            text += usageLine("Usage: " + commandLine(command) + " ", command);
+        else if (line == "{commands}")
+            for (const CommandEntry& entry : commandTable())
+                appendEntry(text, entry.name, entry.summary, 12);
         else if (line == "{own options}")
             text += optionList(command, HelpGroup::command, column);
         else if (line == "{axis options}")

@@ -1,32 +1,22 @@
 #pragma once
-// brenvik-cli's commands and options, each written once: parsing, the help texts and through
-// them the manual page and the shell completion all read this table.
+// brenvik-cli's commands and options, each written once, as rows of data: the
+// parser (cli/parse_options.h) and the help pages (cli/help.h) read them, and through the
+// help the manual page and the shell completion.
 
 #include "cli/options.h"
 
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace brenvik::cli {
 
-struct CommandEntry {
-    Command command;
-    std::string_view name;
-    std::size_t usageWidth;  ///< the overview pads the name to this, so related commands line up
-};
-
-/// The commands, in the order the overview lists them.
-std::span<const CommandEntry> commandTable();
-std::optional<Command> commandNamed(std::string_view name);
-std::string_view commandName(Command command);
+struct OptionValue;
 
 class CommandSet {
 public:
-    constexpr CommandSet() = default;
     constexpr CommandSet(std::initializer_list<Command> commands)
     {
         for (const Command command : commands)
@@ -38,6 +28,13 @@ private:
     unsigned m_bits = 0;
 };
 
+struct CommandEntry {
+    Command command;
+    std::string_view name;
+    std::size_t usageWidth;    ///< the overview pads the name to this width, so related commands line up
+    std::string_view summary;  ///< its entry in the overview's list of commands
+};
+
 /// Where a command's help lists an option.
 enum class HelpGroup {
     model,    ///< the block of model options that every command's help shows
@@ -46,15 +43,10 @@ enum class HelpGroup {
     grid,     ///< below the grid's description
 };
 
-class OptionValue;
-
-/// One word of an option that takes one of a few.
+/// One word of an option that takes one of a few, and its line in the help.
 struct Choice {
     std::string_view word;
-    std::string_view help = {};
-    void (*apply)(Options& options);
-    std::string_view excludes = {};  ///< an option not taken with this word, and why
-    std::string_view because = {};
+    std::string_view help;
 };
 
 struct OptionSpec {
@@ -68,18 +60,26 @@ struct OptionSpec {
     std::int64_t low = 0, high = 0;  ///< a whole number's range (each of a pair's, both ends')
     bool required = false;
     std::span<const Choice> choices = {};
-    CommandSet refusedBy = {};  ///< commands that refuse it by name, saying why
-    std::string_view refusal = {};
 };
 
+/// An option that commands refuse, always or only beside another option's word, and why.
+struct Conflict {
+    std::string_view option;
+    CommandSet commands;
+    std::string_view with = {}, word = {};  ///< --y and noise; none when the option is never taken
+    std::string_view because;
+};
+
+/// The commands, in the order the overview lists them.
+std::span<const CommandEntry> commandTable();
 /// The options in the order the usage lines name them; an option that means something else
 /// for another command has a row of its own.
 std::span<const OptionSpec> optionTable();
+std::span<const Conflict> conflictTable();
 
 /// The row of `name` for `command`, if the command takes it.
 const OptionSpec* findOption(std::string_view name, Command command);
-
-/// `option`'s help with its range put in.
-std::string helpWithRange(const OptionSpec& option);
+/// "brenvik-cli map": how the command is typed.
+std::string commandLine(Command command);
 
 }  // namespace brenvik::cli

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <string>
 
 namespace brenvik::cli {
 
@@ -18,9 +17,7 @@ std::optional<unsigned> digitsValue(std::string_view text)
 {
     unsigned value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || text.front() == '-' || error != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return error == std::errc{} && end == text.data() + text.size() ? std::optional(value) : std::nullopt;
 }
 
 // Either decimal separator may be typed on the command line; a failure names the text as
@@ -38,75 +35,67 @@ std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 }  // namespace
 
-void OptionValue::refuse(const std::string& message) const
+void OptionValue::refuse(const std::string& message) const { throw UsageError(std::string(name) + message); }
+
+template <typename Convert>
+auto OptionValue::converted(Convert convert) const
 {
-    throw UsageError(std::string(m_option.name) + message);
+    try {
+        return convert();
+    } catch (const ConversionError& failure) {
+        refuse(": " + withFullStop(failure.what()));
+    }
 }
 
 float OptionValue::real() const
 {
-    try {
-        return toSingle(extendedValue(m_text));
-    } catch (const ConversionError& failure) {
-        refuse(": " + withFullStop(failure.what()));
-    }
+    return converted([&] { return toSingle(extendedValue(text)); });
 }
 
 // Above 0, as every probability is at or above 0.
 double OptionValue::probability() const
 {
-    double p = 0.0;
-    try {
-        p = static_cast<double>(extendedValue(m_text));
-    } catch (const ConversionError& failure) {
-        refuse(": " + withFullStop(failure.what()));
-    }
+    const double p = converted([&] { return static_cast<double>(extendedValue(text)); });
     if (!(p > 0.0 && p <= 1.0))
-        refuse(" takes a probability above 0 and at most 1, not " + quoted(m_text) + ".");
+        refuse(" takes a probability above 0 and at most 1, not " + quoted(text) + ".");
     return p;
 }
 
 std::int32_t OptionValue::integer() const
 {
-    try {
-        return textToInteger(m_text);
-    } catch (const ConversionError& failure) {
-        refuse(": " + withFullStop(failure.what()));
-    }
+    return converted([&] { return textToInteger(text); });
 }
 
-std::int32_t OptionValue::inRange(std::string_view text) const
+std::int32_t OptionValue::inRange(std::string_view part) const
 {
     const auto outside = [&](const std::string& value) {
-        refuse(": " + value + " is outside " + std::to_string(m_option.low) + ".." +
-               std::to_string(m_option.high) + ".");
+        refuse(": " + value + " is outside " + std::to_string(low) + ".." + std::to_string(high) + ".");
     };
     // A whole number too long for 32 bits is out of range too, not "not an integer".
-    const std::string_view digits = text.substr(!text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0);
+    const std::string_view digits = part.substr(!part.empty() && (part[0] == '-' || part[0] == '+') ? 1 : 0);
     if (!digits.empty() &&
         std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
-        !parseInteger(text))
-        outside(std::string(text));
-    const std::int32_t value = OptionValue(m_option, text).integer();
-    if (value < m_option.low || value > m_option.high)
+        !parseInteger(part))
+        outside(std::string(part));
+    const std::int32_t value = converted([&] { return textToInteger(part); });
+    if (value < low || value > high)
         outside(std::to_string(value));
     return value;
 }
 
 void OptionValue::position(std::int8_t& x, std::int8_t& y) const
 {
-    const auto comma = m_text.find(',');
-    if (comma == std::string_view::npos || m_text.find(',', comma + 1) != std::string_view::npos)
-        refuse(" takes X,Y (for example " + std::string(m_option.name) + " -20,0), not " + quoted(m_text) +
-               ".");
-    x = static_cast<std::int8_t>(inRange(m_text.substr(0, comma)));
-    y = static_cast<std::int8_t>(inRange(m_text.substr(comma + 1)));
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
+        refuse(" takes X,Y (for example " + std::string(name) + " -20,0), not " + quoted(text) + ".");
+    x = static_cast<std::int8_t>(inRange(text.substr(0, comma)));
+    y = static_cast<std::int8_t>(inRange(text.substr(comma + 1)));
 }
 
 SweptParameters OptionValue::swept() const
 {
     SweptParameters vary{false, false, false};
-    std::string_view list = m_text;
+    std::string_view list = text;
     if (list == "none")
         return vary;
     if (list.empty())
@@ -117,14 +106,13 @@ SweptParameters OptionValue::swept() const
         const std::string_view word = list.substr(0, comma);
         if (word == "none")
             refuse(": none cannot be combined with position, noise or threshold.");
-        if (word == "position")
-            vary.position = true;
-        else if (word == "noise")
-            vary.noise = true;
-        else if (word == "threshold")
-            vary.threshold = true;
-        else
+        bool* chosen = word == "position"    ? &vary.position
+                       : word == "noise"     ? &vary.noise
+                       : word == "threshold" ? &vary.threshold
+                                             : nullptr;
+        if (!chosen)
             refuse(": " + quoted(word) + " is not one of position, noise, threshold.");
+        *chosen = true;
         if (comma == std::string_view::npos)
             return vary;
         list.remove_prefix(comma + 1);
@@ -133,35 +121,23 @@ SweptParameters OptionValue::swept() const
 
 unsigned OptionValue::count() const
 {
-    const auto value = digitsValue(m_text);
-    if (!value || *value < m_option.low || *value > m_option.high)
-        refuse(" takes a number of threads from " + std::to_string(m_option.low) + " to " +
-               std::to_string(m_option.high) + ", not " + quoted(m_text) + ".");
+    const auto value = digitsValue(text);
+    if (!value || *value < low || *value > high)
+        refuse(" takes a number of threads from " + std::to_string(low) + " to " + std::to_string(high) +
+               ", not " + quoted(text) + ".");
     return *value;
 }
 
 void OptionValue::steps(int& first, int& last) const
 {
-    const auto dash = m_text.find('-');
-    const auto a = digitsValue(m_text.substr(0, dash));
-    const auto b = dash == std::string_view::npos ? std::nullopt : digitsValue(m_text.substr(dash + 1));
-    if (!a || !b || *a < m_option.low || *a > *b || *b > m_option.high)
-        refuse(" takes A-B with " + std::to_string(m_option.low) +
-               " <= A <= B <= " + std::to_string(m_option.high) + " (for example " +
-               std::string(m_option.name) + " 0-29), not " + quoted(m_text) + ".");
+    const auto dash = text.find('-');
+    const auto a = digitsValue(text.substr(0, dash));
+    const auto b = dash == std::string_view::npos ? std::nullopt : digitsValue(text.substr(dash + 1));
+    if (!a || !b || *a < low || *a > *b || *b > high)
+        refuse(" takes A-B with " + std::to_string(low) + " <= A <= B <= " + std::to_string(high) +
+               " (for example " + std::string(name) + " 0-29), not " + quoted(text) + ".");
     first = static_cast<int>(*a);
     last = static_cast<int>(*b);
-}
-
-void OptionValue::choose(Options& options) const
-{
-    std::string words;
-    for (const Choice& choice : m_option.choices) {
-        if (m_text == choice.word)
-            return choice.apply(options);
-        words += (words.empty() ? "" : " or ") + std::string(choice.word);
-    }
-    refuse(" takes " + words + ", not " + quoted(m_text) + ".");
 }
 
 }  // namespace brenvik::cli

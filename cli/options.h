@@ -1,14 +1,13 @@
 #pragma once
-// The command line of brenvik-cli, parsed and checked before anything runs.
+// What brenvik-cli's command line asks for, once parsed and checked (cli/parse_options.h).
 
-#include "model/frame.h"
+#include "model/model_parameters.h"
 #include "model/probability_map.h"
-#include "model/sweep_experiment.h"
+#include "model/sweep_steps.h"
 
 #include <cstdint>
-#include <span>
+#include <map>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace brenvik::cli {
@@ -35,10 +34,8 @@ struct Options {
     bool header = false;               ///< sweep: the header even when the first step is not 0
     MapAxis mapAxis = MapAxis::noise;  ///< map, limit: what the rows vary (--y, required)
     double limitP = 0.5;               ///< limit: the probability whose crossings are listed
+    /// Each option given and its text as typed (a view into the arguments).
+    std::map<std::string_view, std::string_view> given;
 };
-
-/// Parses the arguments (without the program name). Throws UsageError; for a number text
-/// that does not convert, its message is the option's name and the conversion's message.
-Options parseOptions(std::span<const std::string_view> args);
 
 }  // namespace brenvik::cli
