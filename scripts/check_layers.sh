@@ -69,7 +69,7 @@ echo "layers: every include stays within its layer"
 # Inside a layer the files form layers of their own: a file (its .h and .cpp taken as one)
 # never includes one that includes it, directly or through others, so the parts below
 # never reach back up to what uses them. tsort names a loop of includes if there is one.
-for folder in model view3d ui web/wasm; do
+for folder in model view3d cli ui web/wasm; do
     [ -d "$folder" ] || continue
     loop=$(grep -rnoE --include='*.h' --include='*.cpp' '^#include "[^"]+\.h"' "$folder" |
         sed -E 's/^([^:]+)\.(h|cpp):[0-9]+:#include "([^"]+)\.h"$/\1 \3/' |
