@@ -5,18 +5,18 @@
 # what the x86-64 Linux build in build/ writes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 target=${1:?usage: scripts/cross_test.sh aarch64|windows}
 case "$target" in
-aarch64) toolchain=cmake/toolchain-aarch64-linux.cmake ;;
-windows) toolchain=cmake/toolchain-mingw64.cmake ;;
+aarch64 | windows) ;;
 *)
     echo "cross_test: unknown target '$target' (aarch64 or windows)" >&2
     exit 2
     ;;
 esac
 
-dir=build-$target
+dir=$(build_dir "$target")
 if [ "$target" = aarch64 ]; then
     # qemu runs the model some fifteen times slower than the processor would: the check of
     # the trials against the theory (36 million trials at its full size, six minutes here)
@@ -26,10 +26,9 @@ if [ "$target" = aarch64 ]; then
 fi
 # A Wine prefix of the build's own, made on first use.
 export BRENVIK_WINEPREFIX="$PWD/$dir/wine-prefix"
-cmake -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRENVIK_BUILD_GUI=OFF -DBRENVIK_BUILD_BENCHMARKS=OFF -DBRENVIK_WERROR=ON >/dev/null
-cmake --build "$dir" --parallel "$(nproc)"
-ctest --test-dir "$dir" --output-on-failure
+configure_build "$target"
+build_targets "$target"
+ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
 
 run=()
 [ "$target" = aarch64 ] && run=(qemu-aarch64 -L /usr/aarch64-linux-gnu -E LD_LIBRARY_PATH=/lib)  # as in its toolchain file

@@ -5,11 +5,10 @@
 # built and checked. Builds into build-arm64/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-arm64
+source scripts/lib.sh
+build=$(build_dir arm64)
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-aarch64-linux-multiarch.cmake \
-    -DQT_HOST_PATH=/usr -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVIK_BUILD_BENCHMARKS=OFF \
-    -DBRENVIK_WERROR=ON >/dev/null
+configure_build arm64
 
 # The windows' tests under the program's own "," locale (the English one for the interface
 # language). Left out: the 3-D view's pixel tests (scene_view_test: minutes under emulated
@@ -17,7 +16,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-aarch64-l
 # sound server, whose scripts start the test program directly (no binfmt_misc here).
 tests=(main_window_test sweep_test bad_input_test expected_curve_test number_key_filter_test
     about_box_test interface_language_test translation_file_test start_up_choice_test)
-cmake --build "$build" --parallel "$(nproc)" --target brenvik brenvik-cli "${tests[@]}"
+build_targets arm64 brenvik brenvik-cli "${tests[@]}"
 
 regex='^((main_window|sweep|bad_input|expected_curve|number_key_filter|about_box)_test_ru_RU\.UTF-8'
 regex+='|interface_language_test_en_US\.UTF-8|translation_file_test|start_up_choice_test)$'
@@ -25,11 +24,6 @@ regex+='|interface_language_test_en_US\.UTF-8|translation_file_test|start_up_cho
 # machine it once ran past QtTest's five minutes for a test function, which is no fault of
 # the program: the limit is raised to CTest's own for each test.
 export QTEST_FUNCTION_TIMEOUT=600000
-ctest_command=(ctest --test-dir "$build" --output-on-failure -R "$regex")
-if [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "${ctest_command[@]}"
-else
-    "${ctest_command[@]}"
-fi
+with_display ctest --test-dir "$build" --output-on-failure -R "$regex"
 
 scripts/check_package.sh "$build"

@@ -3,7 +3,8 @@
 # windows get frames and title bars and stacking is the window manager's, as on a desktop.
 set -uo pipefail
 command -v openbox >/dev/null || { echo "no openbox"; exit 77; }
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+source "$(dirname "$0")/../../scripts/lib.sh"
+own_display bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
     # openbox has taken the screen once it names itself on the root window.
