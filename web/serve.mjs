@@ -1,6 +1,6 @@
 // Serves web/dist/ on localhost with the headers a lab's web server should send (see
-// README): a Content-Security-Policy that allows only the page's own files and its
-// WebAssembly, the right types, no caching of the service worker itself.
+// docs/web-hosting.md): a Content-Security-Policy that allows only the page's own files
+// and its WebAssembly, the right types, no caching of the service worker itself.
 //   node serve.mjs [PORT]      (0 or nothing: any free port)
 // Prints http://localhost:PORT/ once it listens.
 
