@@ -16,12 +16,15 @@ if [ "${1:-}" = "--fix" ]; then
     exit 0
 fi
 
-unformatted=()
-for file in "${files[@]}"; do
-    if ! clang-format --style=file --dry-run --Werror "$file" >/dev/null 2>&1; then
-        unformatted+=("$file")
-    fi
-done
+# One clang-format for all the files: it reports each place that differs as FILE:LINE:COLUMN.
+status=0
+report=$(clang-format --style=file --dry-run --Werror "${files[@]}" 2>&1) || status=$?
+mapfile -t unformatted < <(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: .*\[-Wclang-format-violations\]$/\1/p' <<<"$report" | sort -u)
+if ((status != 0 && ${#unformatted[@]} == 0)); then
+    echo "format: clang-format failed:" >&2
+    echo "$report" >&2
+    exit 1
+fi
 if ((${#unformatted[@]} > 0)); then
     echo "format: not formatted as .clang-format says (scripts/check_format.sh --fix formats them):" >&2
     printf '  %s\n' "${unformatted[@]}" >&2
