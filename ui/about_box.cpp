@@ -1,6 +1,7 @@
 #include "ui/about_box.h"
 
 #include "ui/fixed_window.h"
+#include "ui/keyboard_context_menu.h"
 #include "ui/sound_service.h"
 #include "ui/window_placement.h"
 #include "ui_about_box.h"
@@ -28,6 +29,7 @@ AboutBox::AboutBox(SoundService& sound, QWidget* parent)
     setUpFixedWindow(*this, {.kind = Qt::Dialog, .staysOnTop = true});
     setModal(false);
     setAttribute(Qt::WA_StyledBackground);
+    letShiftF10OpenContextMenus(*this);  // the description's copy menu
     m_controls.picture->setPixmap(QPixmap(QStringLiteral(":/brenvik/program_icon.png")));
     // The credits size themselves to their text, as auto-sized labels do.
     for (QLabel* label : m_controls.credits->findChildren<QLabel*>())

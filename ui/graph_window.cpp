@@ -4,6 +4,7 @@
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/glyph.h"
+#include "ui/keyboard_context_menu.h"
 #include "ui/save_dialog/picture_preview.h"
 #include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_graph.h"
@@ -38,12 +39,16 @@ GraphWindow::GraphWindow(FailureReport& report, QWidget* parent)
     // Fixed border, minimise but no maximise, above the other windows.
     setUpFixedWindow(*this, {.minimiseButton = true, .staysOnTop = true});
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A sweep started from the keyboard goes on being driven from the main window: the
+    // graph shows without taking the focus from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_controls.savePictureButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
     m_controls.closeButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
     connect(m_controls.savePictureButton, &QToolButton::clicked, this, &GraphWindow::savePicture);
     connect(m_controls.closeButton, &QToolButton::clicked, this, &QWidget::close);
-    // Speed buttons take no focus; should they ever, Enter presses them as in the main window.
+    // The buttons take the focus from Tab; Enter presses them as in the main window.
     letEnterPressFocusedButtons(*this);
+    letShiftF10OpenContextMenus(*this);
 
     m_expectedCurveAction = new QAction(tr("Ожидаемая вероятность"), this);
     m_expectedCurveAction->setCheckable(true);

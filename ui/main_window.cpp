@@ -10,6 +10,7 @@
 #include "ui/failure_report.h"
 #include "ui/fixed_window.h"
 #include "ui/graph_window.h"
+#include "ui/keyboard_context_menu.h"
 #include "ui/number_box_keys.h"
 #include "view3d/scene_view.h"
 
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -57,6 +59,10 @@ MainWindow::MainWindow(FailureReport& report, DecimalSeparator& separator, QWidg
         m_controls.thresholdBox->text().replace(QLatin1Char(','), QChar(m_separator.value())));
 
     letEnterPressFocusedButtons(*this);
+    letShiftF10OpenContextMenus(*this);
+    // The "?" button is last in the tab order and takes the focus only from Tab, as a
+    // speed button should; F1 opens the About box from anywhere in the window.
+    new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::showAbout);
     m_controls.exitButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_controls.aboutButton->setIcon(QIcon(QStringLiteral(":/brenvik/help.png")));
     for (QLineEdit* box : m_controls.numberBoxes()) {
