@@ -1,5 +1,6 @@
 #include "ui/application.h"
 #include "ui/platform_choice.h"
+#include "ui/runtime_folder.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv)
 {
+    brenvik::providePrivateRuntimeFolder();
     brenvik::choosePlatform();
     QApplication app(argc, argv);
     brenvik::prepareApplication();

@@ -1,5 +1,7 @@
 #include "ui/sound_service.h"
 
+#include "ui/sound_server.h"
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -10,7 +12,12 @@ QtSoundService::QtSoundService(QUrl music) : m_music(std::move(music)) {}
 
 QtSoundService::~QtSoundService() = default;
 
-bool QtSoundService::hasOutputDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool QtSoundService::hasOutputDevice()
+{
+    // Without a server Qt Multimedia finds no output either, but says so on the terminal.
+    return soundServerMayListen(SoundServerPlaces::fromEnvironment()) &&
+           !QMediaDevices::audioOutputs().isEmpty();
+}
 
 void QtSoundService::playLooped()
 {
