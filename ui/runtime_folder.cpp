@@ -1,8 +1,8 @@
 #include "ui/runtime_folder.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 
 #include <cstdlib>
 #include <pwd.h>

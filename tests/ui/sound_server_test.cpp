@@ -55,14 +55,30 @@ private slots:
         QTest::addColumn<QString>("inRuntimeDir");  ///< what stands at pulse/native there
         QTest::addColumn<QString>("atSystemPlace");
         QTest::addColumn<bool>("mayListen");
-        QTest::newRow("nothing anywhere") << "" << "" << "" << false;
-        QTest::newRow("no runtime folder") << "" << "no folder" << "" << false;
-        QTest::newRow("session socket") << "" << "socket" << "" << true;
-        QTest::newRow("a file, not a socket") << "" << "file" << "" << false;
-        QTest::newRow("a folder, not a socket") << "" << "folder" << "" << false;
-        QTest::newRow("system socket") << "" << "" << "socket" << true;
-        QTest::newRow("a file at the system place") << "" << "" << "file" << false;
-        QTest::newRow("named server") << "unix:/nowhere" << "" << "" << true;
+        QTest::newRow("nothing anywhere") << ""
+                                          << ""
+                                          << "" << false;
+        QTest::newRow("no runtime folder") << ""
+                                           << "no folder"
+                                           << "" << false;
+        QTest::newRow("session socket") << ""
+                                        << "socket"
+                                        << "" << true;
+        QTest::newRow("a file, not a socket") << ""
+                                              << "file"
+                                              << "" << false;
+        QTest::newRow("a folder, not a socket") << ""
+                                                << "folder"
+                                                << "" << false;
+        QTest::newRow("system socket") << ""
+                                       << ""
+                                       << "socket" << true;
+        QTest::newRow("a file at the system place") << ""
+                                                    << ""
+                                                    << "file" << false;
+        QTest::newRow("named server") << "unix:/nowhere"
+                                      << ""
+                                      << "" << true;
     }
 
     void onlyASocketOrANamedServerCounts()
