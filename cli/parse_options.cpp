@@ -59,7 +59,9 @@ Options parseCommand(Command command, std::span<const std::string_view> args)
             throw UsageError(std::string(name) + " needs a value" + seeHelp);
         const std::string_view value = inlineValue ? *inlineValue : flag ? "" : args[++i];
         if (!option->choices.empty() &&
-            std::ranges::none_of(option->choices, [&](const Choice& choice) { return choice.word == value; }))
+            // The iterator form: the page's WebAssembly build has libc++ 13, without std::ranges' algorithms.
+            std::none_of(option->choices.begin(), option->choices.end(),
+                         [&](const Choice& choice) { return choice.word == value; }))
             throw UsageError(std::string(name) + " takes " + eitherWord(*option, "") + ", not '" +
                              std::string(value) + "'.");
         option->store({.name = name, .text = value, .low = option->low, .high = option->high}, options);
