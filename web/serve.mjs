@@ -36,8 +36,22 @@ const kTypes = {
   ".wav": "audio/wav",
 };
 
+/** The request's path, or undefined when it cannot be read (a malformed escape such as "%E0%A4%A"). */
+function requestedPath(url) {
+  try {
+    return decodeURIComponent(new URL(url ?? "/", "http://localhost").pathname);
+  } catch (error) {
+    if (error instanceof URIError || error instanceof TypeError) return undefined;
+    throw error;
+  }
+}
+
 const server = createServer(async (request, response) => {
-  const path = decodeURIComponent(new URL(request.url ?? "/", "http://localhost").pathname);
+  const path = requestedPath(request.url);
+  if (path === undefined) {
+    response.writeHead(400, { "Content-Type": "text/plain" }).end("bad request\n");
+    return;
+  }
   const file = normalize(join(dist, path.endsWith("/") ? `${path}index.html` : path));
   if (!file.startsWith(dist)) {
     response.writeHead(403).end();

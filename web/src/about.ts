@@ -1,7 +1,7 @@
-// The About box: a dialog with the description, the credits rising one pixel every
+// The About box: a modal dialog with the description, the credits rising one pixel every
 // 50 ms and jumping back after 255 steps, and the looped music. Browsers let a page
 // play sound only after a user gesture; the box opens from a click, so the music starts
-// with it.
+// with it. Escape closes it, as the desktop box's Cancel; Tab goes round its own controls.
 
 const kScrollInterval = 50;
 const kScrollCycle = 255;
@@ -20,6 +20,7 @@ export class AboutBox {
     muzzic.disabled = typeof AudioContext === "undefined";
     muzzic.addEventListener("change", () => this.toggleMusic());
     dialog.addEventListener("close", () => this.stopShowing());
+    dialog.addEventListener("keydown", (event) => this.keepFocusInside(event));
   }
 
   /** Shows the box; when it is already open, it only gets the focus. */
@@ -28,8 +29,24 @@ export class AboutBox {
       this.dialog.focus();
       return;
     }
-    this.dialog.show();
+    this.dialog.showModal();
     this.startShowing();
+  }
+
+  close(): void {
+    this.dialog.close();
+  }
+
+  /** The page behind a modal box is inert, but Tab would still leave for the browser's own bar. */
+  private keepFocusInside(event: KeyboardEvent): void {
+    if (event.key !== "Tab") return;
+    const stops = [...this.dialog.querySelectorAll<HTMLElement>("button, input, textarea")]
+      .filter((element) => !(element as HTMLInputElement).disabled);
+    const first = stops[0], last = stops[stops.length - 1];
+    if (event.shiftKey && document.activeElement === first) last.focus();
+    else if (!event.shiftKey && document.activeElement === last) first.focus();
+    else return;
+    event.preventDefault();
   }
 
   private startShowing(): void {

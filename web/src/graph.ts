@@ -101,14 +101,14 @@ export class Graph {
     s.drawImage(this.canvas, 0, 0);
     if (expectedShown) s.drawImage(this.expectedCanvas, 0, 0);
     if (panel) {
-      // The button panel is part of the window's client area, as in the desktop screenshot.
-      const box = panel.getBoundingClientRect(), area = this.canvas.getBoundingClientRect();
+      // The button panel is part of the window's client area, as in the desktop screenshot;
+      // where the picture is shown scaled (on a phone), the panel is placed in its pixels.
+      const area = this.canvas.getBoundingClientRect();
+      const sx = this.canvas.width / area.width, sy = this.canvas.height / area.height;
+      const place = (r: DOMRect) => [(r.left - area.left) * sx, (r.top - area.top) * sy, r.width * sx, r.height * sy] as const;
       s.fillStyle = "rgb(59, 59, 59)";
-      s.fillRect(box.left - area.left, box.top - area.top, box.width, box.height);
-      for (const image of panel.querySelectorAll("img")) {
-        const r = image.getBoundingClientRect();
-        s.drawImage(image, r.left - area.left, r.top - area.top, r.width, r.height);
-      }
+      s.fillRect(...place(panel.getBoundingClientRect()));
+      for (const image of panel.querySelectorAll("img")) s.drawImage(image, ...place(image.getBoundingClientRect()));
     }
     return shot;
   }

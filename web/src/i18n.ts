@@ -14,6 +14,15 @@ const kPageTexts: Record<string, string> = {
   "Трёхмерный вид: пластина датчика, источники и освещённость": "3-D view: the sensor plate, the sources and the illumination",
   "Титры": "Credits",
   "Модель не загрузилась: ": "The model did not load: ",
+  "Положение Т1 X": "T1 position X",
+  "Положение Т1 Y": "T1 position Y",
+  "Положение Т2 X": "T2 position X",
+  "Положение Т2 Y": "T2 position Y",
+  "Копировать ссылку": "Copy link",
+  "Записать параметры в адрес страницы и скопировать его": "Write the inputs into the page's address and copy it",
+  "Ссылка скопирована": "Link copied",
+  "Ссылка записана в адрес страницы: скопируйте её оттуда": "The link is in the page's address: copy it from there",
+  "Ссылка: этого параметра нет": "Link: no such input",
 };
 
 export function isEnglish(languages: readonly string[]): boolean {

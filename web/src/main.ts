@@ -1,5 +1,5 @@
 // The main window in the browser: its controls, the 35 ms tick with one trial per tick,
-// the sweep and its graph, the About box. The model runs in WebAssembly (model.ts); a
+// the sweep and its graph, the About box, a preset read from the address. The model runs in WebAssembly (model.ts); a
 // number box that does not convert gets the desktop program's message beside it, and
 // the tick makes no trial until the text converts.
 
@@ -9,6 +9,9 @@ import { Graph } from "./graph";
 import { isEnglish, setEnglish, tr, translatePage } from "./i18n";
 import { BrenvikModel, type FrameControls, InputBox, type ModuleFactory } from "./model";
 import { attachNumberFilter, decimalSeparator } from "./number_filter";
+import { findControls, type MainWindowControls, messagePlace, type PageControls } from "./page_controls";
+import { PopupMenu } from "./popup_menu";
+import { applyPreset, clearPresetMessagesOnInput, kPresetNames, presetOf, presetPairs } from "./presets";
 import { SceneRenderer } from "./scene";
 import { Axis, ViewRotation } from "./view_rotation";
 
@@ -25,13 +28,12 @@ declare const BRENVIK_ABOUT: string;
 
 const kTickInterval = 35;
 
-const $ = <T extends HTMLElement>(id: string) => document.getElementById(id) as T;
-
 class BrenvikPage {
   readonly separator = decimalSeparator(navigator.language);
   private readonly rotation = new ViewRotation();
   private readonly scene: SceneRenderer;
-  private readonly graph = new Graph($("graphCanvas"), $("expectedCanvas"));
+  private readonly graph: Graph;
+  private readonly graphMenu: PopupMenu;
   readonly about: AboutBox;
   private timer: number | undefined;
   SweepActive = false;
@@ -39,81 +41,94 @@ class BrenvikPage {
   ticks = 0;
   /** Milliseconds each tick took, for the benchmark page. */
   readonly tickTimes: number[] = [];
+  private readonly c: MainWindowControls;
 
-  private readonly boxes = [$<HTMLInputElement>("Edit1"), $<HTMLInputElement>("Edit2"), $<HTMLInputElement>("Edit3")];
-  private readonly positions = ["TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4"].map((id) => $<HTMLInputElement>(id));
-  private readonly readouts = ["Label9", "Label11", "Label12", "Label13"].map((id) => $<HTMLOutputElement>(id));
-  private readonly noise = $<HTMLInputElement>("CheckBox1");
-  private readonly noiseLevel = $<HTMLInputElement>("TrackBar5");
-  private readonly vary = ["CheckBox2", "CheckBox3", "CheckBox4"].map((id) => $<HTMLInputElement>(id));
-  private readonly startButton = $<HTMLButtonElement>("Button1");
-  private readonly probability = $<HTMLInputElement>("Edit4");
-  private readonly announce = $("announce");
-
-  constructor(readonly model: BrenvikModel) {
+  constructor(readonly model: BrenvikModel, private readonly controls: PageControls) {
+    const c = (this.c = controls.main);
     // The threshold starts as 0.27 written with the user's separator, as in the desktop program.
-    this.boxes[2].value = `0${this.separator}27`;
-    this.scene = new SceneRenderer($("View3D"));
-    this.about = new AboutBox($("AboutBox") as HTMLDialogElement, $("credits"), $("AboutCheckBox1"), "jungle.wav");
+    c.thresholdBox.value = `0${this.separator}27`;
+    this.scene = new SceneRenderer(c.view);
+    this.graph = new Graph(controls.graph.picture, controls.graph.expectedLayer);
+    const g = controls.graph;
+    this.graphMenu = new PopupMenu(g.menu, [g.menuSaveData, g.menuExpected]);
+    const a = controls.about;
+    this.about = new AboutBox(a.box, a.credits, a.musicCheck, "jungle.wav");
     this.wire();
+    this.readPreset();
     this.timer = window.setInterval(() => this.tick(), kTickInterval);
   }
 
+  private get numberBoxes(): HTMLInputElement[] {
+    return [this.c.qBox, this.c.trialCountBox, this.c.thresholdBox];
+  }
+
+  private get positionSliders(): [HTMLInputElement, HTMLOutputElement][] {
+    const c = this.c;
+    return [[c.t1XSlider, c.t1XReadOut], [c.t1YSlider, c.t1YReadOut], [c.t2XSlider, c.t2XReadOut], [c.t2YSlider, c.t2YReadOut]];
+  }
+
   private wire(): void {
-    for (const box of this.boxes) attachNumberFilter(box, () => this.separator);
-    this.positions.forEach((slider, i) =>
-      slider.addEventListener("input", () => { this.readouts[i].value = String(Number(slider.value)); }));
-    this.noise.addEventListener("change", () => this.noiseSwitched());
-    this.startButton.addEventListener("click", () => this.startOrStopSweep());
-    $("SpeedButton1").addEventListener("click", () => this.about.show());
-    $("OKButton").addEventListener("click", () => ($("AboutBox") as HTMLDialogElement).close());
-    $("BitBtn1").addEventListener("click", () => this.exitProgram());
-    ([["TrackBar6", Axis.X], ["TrackBar7", Axis.Y], ["TrackBar8", Axis.Z]] as const).forEach(([id, axis]) => {
-      const slider = $<HTMLInputElement>(id);
-      slider.addEventListener("input", () => this.rotation.turn(axis, Number(slider.value)));
-    });
+    const c = this.c, g = this.controls.graph;
+    for (const box of this.numberBoxes) attachNumberFilter(box, () => this.separator);
+    for (const [slider, readOut] of this.positionSliders)
+      slider.addEventListener("input", () => { readOut.value = String(Number(slider.value)); });
+    c.noiseCheck.addEventListener("change", () => this.noiseSwitched());
+    c.startButton.addEventListener("click", () => this.startOrStopSweep());
+    c.aboutButton.addEventListener("click", () => this.about.show());
+    this.controls.about.okButton.addEventListener("click", () => this.about.close());
+    c.exitButton.addEventListener("click", () => this.exitProgram());
+    c.copyLinkButton.addEventListener("click", () => void this.copyLink());
+    ([[c.turnXSlider, Axis.X], [c.turnYSlider, Axis.Y], [c.turnZSlider, Axis.Z]] as const).forEach(([slider, axis]) =>
+      slider.addEventListener("input", () => this.rotation.turn(axis, Number(slider.value))));
     this.wireDrag();
     // The page keys move a slider by 2, as in the desktop program.
     for (const slider of document.querySelectorAll<HTMLInputElement>("input[type=range]"))
       slider.addEventListener("keydown", (event) => {
         if (event.key !== "PageUp" && event.key !== "PageDown") return;
         event.preventDefault();
-        const before = slider.value;
-        slider.value = String(Number(slider.value) + (event.key === "PageUp" ? 2 : -2));
-        if (slider.value !== before) slider.dispatchEvent(new Event("input"));
+        moveSlider(slider, event.key === "PageUp" ? 2 : -2);
       });
-    $("Form3SpeedButton1").addEventListener("click", () => this.saveGraph("bmp"));
-    $("savePng").addEventListener("click", () => this.saveGraph("png"));
-    $("saveCsv").addEventListener("click", () =>
-      download("ScrShot.csv", new Blob([this.model.pointsCsv()], { type: "text/csv" })));
-    $("graphCanvas").addEventListener("contextmenu", (event) => {
-      event.preventDefault();
-      download("ScrShot.csv", new Blob([this.model.pointsCsv()], { type: "text/csv" }));
+    clearPresetMessagesOnInput(c);
+    g.savePictureButton.addEventListener("click", () => this.saveGraph("bmp"));
+    g.savePngButton.addEventListener("click", () => this.saveGraph("png"));
+    g.saveDataButton.addEventListener("click", () => this.saveData());
+    g.menuSaveData.addEventListener("click", () => this.saveData());
+    g.menuExpected.addEventListener("click", () => {
+      g.expectedCheck.checked = !g.expectedCheck.checked;
+      this.drawExpected();
     });
-    $("Form3SpeedButton2").addEventListener("click", () => { $("Form3").hidden = true; });
-    $("expectedCurve").addEventListener("change", () => this.drawExpected());
+    g.picture.addEventListener("contextmenu", (event) => {
+      event.preventDefault();
+      g.menuExpected.setAttribute("aria-checked", String(g.expectedCheck.checked));
+      this.graphMenu.open(event.clientX, event.clientY);
+    });
+    g.closeButton.addEventListener("click", () => { g.panel.hidden = true; });
+    g.expectedCheck.addEventListener("change", () => this.drawExpected());
     window.addEventListener("resize", () => this.scene.resize());
+    // A new preset in the address is a fresh start with it, as opening the link would be.
+    window.addEventListener("hashchange", () => location.reload());
   }
 
-  /** Dragging the view turns it through the X and Y view sliders, a degree a pixel. */
+  /** Dragging the view with the mouse or one finger turns it through the X and Y view sliders, a degree a pixel. */
   private wireDrag(): void {
-    const view = $("View3D");
-    const sliders = { x: $<HTMLInputElement>("TrackBar6"), y: $<HTMLInputElement>("TrackBar7") };
-    let last: { x: number; y: number } | undefined;
-    view.addEventListener("pointerdown", (e) => { last = { x: e.clientX, y: e.clientY }; view.setPointerCapture(e.pointerId); });
-    view.addEventListener("pointerup", () => { last = undefined; });
+    const view = this.c.view;
+    let last: { x: number; y: number; pointer: number } | undefined;
+    view.addEventListener("pointerdown", (e) => {
+      // A second finger does not take the turn over from the first.
+      if (!e.isPrimary) return;
+      last = { x: e.clientX, y: e.clientY, pointer: e.pointerId };
+      view.setPointerCapture(e.pointerId);
+    });
+    const end = (e: PointerEvent) => { if (last?.pointer === e.pointerId) last = undefined; };
+    view.addEventListener("pointerup", end);
+    view.addEventListener("pointercancel", end);
     view.addEventListener("pointermove", (e) => {
-      if (!last) return;
-      const move = (slider: HTMLInputElement, by: number) => {
-        const before = slider.value;
-        slider.value = String(Number(slider.value) + by);
-        if (slider.value !== before) slider.dispatchEvent(new Event("input"));
-      };
+      if (!last || e.pointerId !== last.pointer) return;
       // Whole degrees only; the rest of a move waits for the next one.
       const dx = Math.trunc(e.clientX - last.x), dy = Math.trunc(e.clientY - last.y);
-      move(sliders.y, dx);
-      move(sliders.x, dy);
-      last = { x: last.x + dx, y: last.y + dy };
+      moveSlider(this.c.turnYSlider, dx);
+      moveSlider(this.c.turnXSlider, dy);
+      last = { ...last, x: last.x + dx, y: last.y + dy };
     });
   }
 
@@ -123,22 +138,51 @@ class BrenvikPage {
     this.timer = undefined;
   }
 
+  private readPreset(): void {
+    const unknown = applyPreset(presetPairs(location.hash), this.c, this.model, this.separator);
+    messagePlace(this.c.copyLinkButton).textContent = unknown.length === 0 ? ""
+      : `${tr("Ссылка: этого параметра нет")}: ${unknown.join(", ")} (${kPresetNames.join(", ")})`;
+  }
+
+  /** The inputs written into the page's address, and the address copied. */
+  private async copyLink(): Promise<void> {
+    const address = `${location.href.replace(/#.*$/, "")}${presetOf(this.c, this.separator)}`;
+    history.replaceState(null, "", address);
+    messagePlace(this.c.copyLinkButton).textContent = "";
+    let said = tr("Ссылка скопирована");
+    try {
+      if (!navigator.clipboard) throw new DOMException("no clipboard", "NotAllowedError");
+      await navigator.clipboard.writeText(address);
+    } catch (error) {
+      // A page without the clipboard (an insecure address, a refusal) leaves the link where it can be copied by hand.
+      if (!(error instanceof DOMException)) throw error;
+      said = tr("Ссылка записана в адрес страницы: скопируйте её оттуда");
+    }
+    this.c.copyLinkStatus.textContent = said;
+  }
+
   private noiseSwitched(): void {
-    this.noiseLevel.disabled = !this.noise.checked;
+    this.c.noiseLevelSlider.disabled = !this.c.noiseCheck.checked;
   }
 
   private exitProgram(): void {
     this.stopTimer();
-    ($("AboutBox") as HTMLDialogElement).close();
-    $("Form1").hidden = true;
-    const ended = $("ended");
+    this.about.close();
+    this.graphMenu.close();
+    this.c.window.hidden = true;
+    const ended = this.c.ended;
     ended.textContent = tr("Программа завершена. Обновите страницу, чтобы начать снова.");
     ended.hidden = false;
-    window.close();
+    // The button is gone with the window: the focus goes to what replaces it.
+    ended.focus();
+    // Only a window that a script opened may close itself; any other says that the program has ended.
+    if (window.opener) window.close();
   }
 
   private lockedControls(): HTMLInputElement[] {
-    return [this.noise, this.vary[0], this.vary[1], ...this.positions, this.noiseLevel, ...this.boxes, this.vary[2]];
+    const c = this.c;
+    return [c.noiseCheck, c.varyPositionCheck, c.varyNoiseCheck, ...this.positionSliders.map(([slider]) => slider),
+      c.noiseLevelSlider, ...this.numberBoxes, c.varyThresholdCheck];
   }
 
   private startOrStopSweep(): void {
@@ -147,14 +191,15 @@ class BrenvikPage {
   }
 
   private startSweep(): void {
+    const c = this.c;
     for (const control of this.lockedControls()) control.disabled = true;
-    if (this.vary[1].checked && !this.noise.checked) {
-      this.noise.checked = true;
+    if (c.varyNoiseCheck.checked && !c.noiseCheck.checked) {
+      c.noiseCheck.checked = true;
       this.noiseSwitched();
     }
     this.SweepStep = 0;
-    this.startButton.textContent = tr("Стоп");
-    $("Form3").hidden = false;
+    c.startButton.textContent = tr("Стоп");
+    this.controls.graph.panel.hidden = false;
     this.model.clearPoints();
     this.graph.start();
     this.drawExpected();
@@ -165,20 +210,21 @@ class BrenvikPage {
   private stopSweep(): void {
     this.SweepActive = false;
     for (const control of this.lockedControls()) control.disabled = false;
-    this.startButton.textContent = tr("Старт!");
+    this.c.startButton.textContent = tr("Старт!");
     this.say(tr("Изменение параметра остановлено"));
   }
 
   private sweepStep(): void {
-    const [position, noise, threshold] = this.vary.map((box) => box.checked);
-    const sweep = this.model.sweepTick(this.SweepStep, { position, noise, threshold }, this.separator);
+    const c = this.c;
+    const vary = { position: c.varyPositionCheck.checked, noise: c.varyNoiseCheck.checked, threshold: c.varyThresholdCheck.checked };
+    const sweep = this.model.sweepTick(this.SweepStep, vary, this.separator);
     if (sweep.position !== undefined)
-      for (const i of [2, 3]) {
-        this.positions[i].value = String(sweep.position);
-        this.readouts[i].value = String(sweep.position);
+      for (const [slider, readOut] of [[c.t2XSlider, c.t2XReadOut], [c.t2YSlider, c.t2YReadOut]] as const) {
+        slider.value = String(sweep.position);
+        readOut.value = String(sweep.position);
       }
-    if (sweep.noiseLevel !== undefined) this.noiseLevel.value = String(sweep.noiseLevel);
-    if (sweep.threshold !== undefined) this.boxes[2].value = sweep.threshold;
+    if (sweep.noiseLevel !== undefined) c.noiseLevelSlider.value = String(sweep.noiseLevel);
+    if (sweep.threshold !== undefined) c.thresholdBox.value = sweep.threshold;
     this.SweepStep = sweep.step;
     // Until a batch has completed the box shows "---": the curve waits for a level.
     if (sweep.plot && this.model.hasBatch) {
@@ -188,11 +234,12 @@ class BrenvikPage {
     if (sweep.ended) this.stopSweep();
   }
 
-  private controls(): FrameControls {
-    const [t1x, t1y, t2x, t2y] = this.positions.map((s) => Number(s.value));
+  private frameControls(): FrameControls {
+    const c = this.c;
+    const [t1x, t1y, t2x, t2y] = this.positionSliders.map(([slider]) => Number(slider.value));
     return {
-      q: this.boxes[0].value, batchSize: this.boxes[1].value, threshold: this.boxes[2].value,
-      t1x, t1y, t2x, t2y, noiseOn: this.noise.checked, noiseLevel: Number(this.noiseLevel.value),
+      q: c.qBox.value, batchSize: c.trialCountBox.value, threshold: c.thresholdBox.value,
+      t1x, t1y, t2x, t2y, noiseOn: c.noiseCheck.checked, noiseLevel: Number(c.noiseLevelSlider.value),
     };
   }
 
@@ -200,14 +247,15 @@ class BrenvikPage {
   tick(): void {
     const started = performance.now();
     if (this.SweepActive) this.sweepStep();
-    const report = this.model.frame(this.controls(), this.separator);
+    const controls = this.frameControls();
+    const report = this.model.frame(controls, this.separator);
     this.showConversion(report.ok ? undefined : report);
     if (report.ok) {
-      const c = this.controls();
-      this.scene.render({ t1x: c.t1x, t1y: c.t1y, t2x: c.t2x, t2y: c.t2y, cell: this.model.cell, surface: this.model.surface() },
-        this.rotation.modelView);
-      if (report.batchCompleted && this.probability.value !== report.batchText) {
-        this.probability.value = report.batchText;
+      const { t1x, t1y, t2x, t2y } = controls;
+      this.scene.render({ t1x, t1y, t2x, t2y, cell: this.model.cell, surface: this.model.surface() }, this.rotation.modelView);
+      const box = this.c.probabilityBox;
+      if (report.batchCompleted && box.value !== report.batchText) {
+        box.value = report.batchText;
         this.say(`${tr("Вероятность обнаружения")}: ${report.batchText}`);
       }
     }
@@ -218,9 +266,9 @@ class BrenvikPage {
 
   /** The message of a box that did not convert, beside it; every other box's cleared. */
   private showConversion(failure?: { box: InputBox; message: string }): void {
-    this.boxes.forEach((box, i) => {
+    this.numberBoxes.forEach((box, i) => {
       const message = failure && failure.box === i ? failure.message : "";
-      const place = $(`${box.id}-error`);
+      const place = messagePlace(box);
       if (place.textContent !== message) place.textContent = message;
       if (message) box.setAttribute("aria-invalid", "true");
       else box.removeAttribute("aria-invalid");
@@ -228,11 +276,17 @@ class BrenvikPage {
   }
 
   private drawExpected(): void {
-    this.graph.drawExpected(this.model.expectedPoints(), $<HTMLInputElement>("expectedCurve").checked);
+    this.graph.drawExpected(this.model.expectedPoints(), this.controls.graph.expectedCheck.checked);
+  }
+
+  /** The sweep's points, under the name the desktop program suggests. */
+  private saveData(): void {
+    download("Sweep.csv", new Blob([this.model.pointsCsv()], { type: "text/csv" }));
   }
 
   private saveGraph(kind: "bmp" | "png"): void {
-    const shot = this.graph.snapshot($("Form3Panel1"), $<HTMLInputElement>("expectedCurve").checked);
+    const g = this.controls.graph;
+    const shot = this.graph.snapshot(g.buttonPanel, g.expectedCheck.checked);
     if (kind === "png") {
       shot.toBlob((blob) => blob && download("ScrShot.png", blob), "image/png");
       return;
@@ -242,24 +296,32 @@ class BrenvikPage {
   }
 
   private say(text: string): void {
-    this.announce.textContent = text;
+    this.c.announce.textContent = text;
   }
+}
+
+/** Moves a slider by `by`, as far as its range goes, and tells its listeners when it moved. */
+function moveSlider(slider: HTMLInputElement, by: number): void {
+  const before = slider.value;
+  slider.value = String(Number(slider.value) + by);
+  if (slider.value !== before) slider.dispatchEvent(new Event("input"));
 }
 
 async function start(): Promise<void> {
   setEnglish(isEnglish(navigator.languages?.length ? navigator.languages : [navigator.language]));
   translatePage(document);
   document.title = tr("Brenvik v 1.0");
+  const controls = findControls(document);
   // "E&xit": Alt+X in English, as Alt+В in Russian.
-  $("BitBtn1").accessKey = tr("&Выход").match(/&(.)/)?.[1]?.toLowerCase() ?? "в";
-  $("View3D").setAttribute("aria-label", tr("Трёхмерный вид: пластина датчика, источники и освещённость"));
-  $("Memo1").textContent = tr(BRENVIK_ABOUT);
+  controls.main.exitButton.accessKey = tr("&Выход").match(/&(.)/)?.[1]?.toLowerCase() ?? "в";
+  controls.main.view.setAttribute("aria-label", tr("Трёхмерный вид: пластина датчика, источники и освещённость"));
+  controls.about.description.textContent = tr(BRENVIK_ABOUT);
   try {
     const module = await window.createBrenvikModel({ locateFile: (name) => name });
-    window.brenvik = new BrenvikPage(new BrenvikModel(module));
+    window.brenvik = new BrenvikPage(new BrenvikModel(module), controls);
   } catch (error) {
-    $("ended").textContent = tr("Модель не загрузилась: ") + String(error);
-    $("ended").hidden = false;
+    controls.main.ended.textContent = tr("Модель не загрузилась: ") + String(error);
+    controls.main.ended.hidden = false;
     throw error;
   }
   if ("serviceWorker" in navigator && location.protocol !== "file:")

@@ -77,6 +77,11 @@ export interface SweptParameters {
   threshold: boolean;
 }
 
+/** What a preset's input may set: the sources, the noise, what a sweep varies. */
+export interface PresetFields extends SourcesAndNoise {
+  vary: SweptParameters;
+}
+
 const kUnset = -2147483648;
 
 /** Single precision's bit pattern of a number (rounded to single first). */
@@ -182,6 +187,24 @@ export class BrenvikModel {
 
   /** The kept points as the desktop program's CSV file. */
   pointsCsv(): string { return this.m.UTF8ToString(this.m._brenvik_points_csv(this.session)); }
+
+  /** One input of a link's preset (`t1`, `noise` …) read as brenvik-cli reads that option:
+   *  what it sets (the preset's fields), or brenvik-cli's message. */
+  checkPreset(name: string, value: string): { ok: true; fields: PresetFields } | { ok: false; message: string } {
+    const texts = [name, value].map((t) => this.allocate(t));
+    try {
+      if (this.m._brenvik_preset_check(this.session, texts[0], texts[1]) === 0)
+        return { ok: false, message: this.m.UTF8ToString(this.m._brenvik_error(this.session)) };
+    } finally {
+      texts.forEach((p) => this.m._free(p));
+    }
+    const [t1x, t1y, t2x, t2y, noiseOn, noiseLevel, position, noise, threshold] =
+      Array.from({ length: 9 }, (_, i) => this.m._brenvik_preset_field(this.session, i));
+    return {
+      ok: true,
+      fields: { t1x, t1y, t2x, t2y, noiseOn: noiseOn !== 0, noiseLevel, vary: { position: position !== 0, noise: noise !== 0, threshold: threshold !== 0 } },
+    };
+  }
 
   private allocate(text: string): number {
     const bytes = this.m.lengthBytesUTF8(text) + 1;

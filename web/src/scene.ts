@@ -70,7 +70,7 @@ export class SceneRenderer {
   private readonly fineCount: number;
   private readonly coarseCount: number;
   private ratio = 1;
-  private viewport = { width: 1, height: 1 };
+  private viewport = { left: 10, width: 1, height: 1 };
 
   constructor(private readonly canvas: HTMLCanvasElement) {
     const gl = canvas.getContext("webgl2", { antialias: false, preserveDrawingBuffer: false });
@@ -105,13 +105,19 @@ export class SceneRenderer {
     const width = this.canvas.clientWidth || this.canvas.width, height = this.canvas.clientHeight || this.canvas.height;
     this.canvas.width = Math.round(width * this.ratio);
     this.canvas.height = Math.round(height * this.ratio);
-    // The desktop's viewport: 10 pixels in from the lower left, 200 narrower and 50 lower than the window.
-    this.viewport = { width: Math.round((width - 200) * this.ratio), height: Math.round((height - 50) * this.ratio) };
+    // The desktop's viewport: 10 pixels in from the lower left, 200 narrower and 50 lower than
+    // its 617-pixel-wide window; a narrower view (a phone's) scales the margins with it.
+    const scale = Math.min(1, width / 617);
+    this.viewport = {
+      left: Math.round(10 * scale * this.ratio),
+      width: Math.round((width - 200 * scale) * this.ratio),
+      height: Math.round((height - 50 * scale) * this.ratio),
+    };
   }
 
   render(frame: SceneFrame, modelView: Matrix4): void {
     const gl = this.gl;
-    gl.viewport(Math.round(10 * this.ratio), Math.round(10 * this.ratio), this.viewport.width, this.viewport.height);
+    gl.viewport(this.viewport.left, this.viewport.left, this.viewport.width, this.viewport.height);
     gl.useProgram(this.program);
     gl.uniformMatrix4fv(this.u.u_modelView, false, new Float32Array(modelView));
     gl.uniform2f(this.u.u_offset, 0, 0);

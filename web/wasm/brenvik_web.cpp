@@ -6,6 +6,7 @@
 // handed out as pointers that stay valid until the next call on the same session.
 // Single-precision values go in and out as their bit patterns where exactness matters.
 
+#include "cli/parse_options.h"
 #include "model/batch_result.h"
 #include "model/expected_probability.h"
 #include "model/failure_text.h"
@@ -40,7 +41,9 @@ struct Session {
     SweepTick tick;
     std::string tickThreshold;
     std::vector<SweepPoint> points;
-    std::string text;  ///< the last string handed out
+    std::string text;                  ///< the last string handed out
+    ModelParameters presetParameters;  ///< what the last good input of a link's preset set …
+    SweptParameters presetVary;        ///< … as brenvik-cli reads it
 };
 
 ModelParameters parametersFromBits(std::uint32_t qBits, std::uint32_t thresholdBits, int t1x, int t1y,
@@ -224,6 +227,39 @@ EMSCRIPTEN_KEEPALIVE const char* brenvik_points_csv(Session* s)
 {
     s->text = brenvik::sweepCsv(s->points);
     return s->text.c_str();
+}
+
+/// One input of a link's preset, `name` (without "--") with its value, read as brenvik-cli
+/// reads that option (--vary as `sweep` takes it, the rest as `trials` does). Returns 1 and
+/// keeps what it sets for brenvik_preset_field, or 0 with brenvik-cli's message in
+/// brenvik_error.
+EMSCRIPTEN_KEEPALIVE int brenvik_preset_check(Session* s, const char* name, const char* value)
+{
+    using namespace brenvik;
+    const std::string_view option(name);
+    // The value goes in after "=", so that one beginning with "--" is still a value.
+    const std::string argument = "--" + std::string(option) + "=" + value;
+    const std::string_view arguments[] = {option == "vary" ? "sweep" : "trials", argument};
+    try {
+        const cli::Options options = cli::parseOptions(arguments);
+        s->presetParameters = options.parameters;
+        s->presetVary = options.vary;
+    } catch (const cli::UsageError& refusal) {
+        s->error = refusal.what();
+        return 0;
+    }
+    return 1;
+}
+
+/// What the last good preset input set: 0 T1's X, 1 T1's Y, 2 T2's X, 3 T2's Y, 4 noise on,
+/// 5 the noise level, 6 7 8 whether a sweep varies the position, the noise, the threshold.
+EMSCRIPTEN_KEEPALIVE int brenvik_preset_field(Session* s, int which)
+{
+    const brenvik::ModelParameters& p = s->presetParameters;
+    const brenvik::SweptParameters& vary = s->presetVary;
+    const int values[] = {p.t1x,         p.t1y,         p.t2x,      p.t2y,         p.noise.enabled ? 1 : 0,
+                          p.noise.level, vary.position, vary.noise, vary.threshold};
+    return which >= 0 && which < 9 ? values[which] : 0;
 }
 
 }  // extern "C"
