@@ -116,6 +116,46 @@ private slots:
         f.aboutBox.hide();
     }
 
+    void focusShowsOnTheGlyphButtons_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::newRow("?") << "main"
+                           << "SpeedButton1"
+                           << "Edit1";
+        QTest::newRow("screenshot") << "graph"
+                                    << "SpeedButton1"
+                                    << "SpeedButton2";
+        QTest::newRow("close") << "graph"
+                               << "SpeedButton2"
+                               << "SpeedButton1";
+    }
+
+    void focusShowsOnTheGlyphButtons()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, elsewhere);
+        FormFixture f;
+        QWidget& shown = window == QLatin1String("graph") ? static_cast<QWidget&>(f.graph) : *f.form;
+        activate(shown);
+        QWidget* glyph = shown.findChild<QWidget*>(button);
+        // The button as the window shows it, on its panel.
+        const QRect place(glyph->mapTo(&shown, QPoint(0, 0)), glyph->size());
+        shown.findChild<QWidget*>(elsewhere)->setFocus(Qt::TabFocusReason);
+        const QImage without = shown.grab(place).toImage();
+        glyph->setFocus(Qt::TabFocusReason);
+        const QImage with = shown.grab(place).toImage();
+        // A light frame that shows on the dark panels, not a shade darker than the panel.
+        int lit = 0;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                lit += qGray(with.pixel(x, y)) > 120 && qGray(without.pixel(x, y)) < 70;
+        QVERIFY2(lit >= 16, qPrintable(QString::number(lit)));
+        f.graph.hide();
+    }
+
     void mainWindowKeysOpenTheAboutBox_data()
     {
         QTest::addColumn<QString>("focused");
