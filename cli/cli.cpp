@@ -108,6 +108,9 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     case Command::Help:
         out << helpText(options.helpFor);
         break;
+    case Command::Version:
+        out << "brenvik-cli " << version() << '\n';
+        break;
     case Command::Trials:
         runTrials(options, out);
         break;

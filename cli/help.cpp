@@ -33,6 +33,7 @@ constexpr std::string_view kToolHelp = R"(brenvik-cli - the Brenvik resolution m
 Usage:
 {usages}
   brenvik-cli COMMAND --help
+  brenvik-cli --version
 
 Commands:
 {commands}
@@ -274,5 +275,7 @@ std::string_view helpText(Command command)
                                      expanded(kMap, Map),       expanded(kLimit, Limit)};
     return pages[static_cast<std::size_t>(command)];
 }
+
+std::string_view version() { return BRENVIK_VERSION; }
 
 }  // namespace brenvik::cli

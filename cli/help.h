@@ -7,5 +7,7 @@
 namespace brenvik::cli {
 
 std::string_view helpText(Command command);
+/// The programs' version, as "1.0".
+std::string_view version();
 
 }  // namespace brenvik::cli

@@ -10,17 +10,18 @@ std::vector<std::string> inputWarnings(const Options& options)
     if (options.command == Command::Help)
         return warnings;
     const float Q = options.parameters.q;
+    // An infinite width of either sign makes every intensity 0 (-0 when negative).
     if (Q == 0.0f) {
         warnings.emplace_back(
             "--q: warning: with width 0 every intensity is NaN, and the criterion then counts "
             "every trial as resolved.");
+    } else if (std::isinf(Q)) {
+        warnings.emplace_back("--q: warning: the width is beyond single precision and so infinite: every "
+                              "intensity is 0, and without noise every trial counts as resolved.");
     } else if (Q < 0.0f) {
         warnings.emplace_back(
             "--q: warning: a negative width makes the intensities negative, and the criterion "
             "then counts a trial as resolved when its peaks do not stand out.");
-    } else if (std::isinf(Q)) {
-        warnings.emplace_back("--q: warning: the width is beyond single precision and so infinite: every "
-                              "intensity is 0, and without noise every trial counts as resolved.");
     }
     // A threshold sweep replaces the threshold given.
     if (options.command == Command::Sweep && options.vary.threshold)

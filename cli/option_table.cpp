@@ -56,7 +56,8 @@ constexpr std::array kOptions = {
                .help = "position of source T1, each {range} (0,0)",
                .store = [](Value v, Options& o) { v.position(o.parameters.t1x, o.parameters.t1y); },
                .low = -60, .high = 60},
-    OptionSpec{.name = "--t2", .commands = kAll, .group = model, .value = "X,Y",
+    // Not the grid's, whose x axis T2 is (see the conflicts).
+    OptionSpec{.name = "--t2", .commands = {Trials, Sweep, Expected}, .group = model, .value = "X,Y",
                .help = "position of source T2, each {range} (0,0)",
                .store = [](Value v, Options& o) { v.position(o.parameters.t2x, o.parameters.t2y); },
                .low = -60, .high = 60},

@@ -31,6 +31,17 @@ Extended extendedValue(std::string_view text)
     return textToReal(text, '.');  // throws with the original text
 }
 
+// A number that reads as 1 even in extended precision may still be a hair above it
+// ("1.000…01", not "0.999…9"): its significant digits then begin with a 1 that is not the last.
+bool aboveOneOnceRounded(std::string_view text)
+{
+    std::string digits;
+    for (const char c : text.substr(0, text.find_first_of("eE")))
+        if ((c >= '1' && c <= '9') || (c == '0' && !digits.empty()))
+            digits += c;
+    return digits.starts_with('1') && digits.find_first_not_of('0', 1) != std::string::npos;
+}
+
 std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 }  // namespace
@@ -52,11 +63,13 @@ float OptionValue::real() const
     return converted([&] { return toSingle(extendedValue(text)); });
 }
 
-// Above 0, as every probability is at or above 0.
+// Above 0, as every probability is at or above 0; compared as the text says it, for in
+// double 1.0000000000000001 is 1.
 double OptionValue::probability() const
 {
-    const double p = converted([&] { return static_cast<double>(extendedValue(text)); });
-    if (!(p > 0.0 && p <= 1.0))
+    const Extended exact = converted([&] { return extendedValue(text); });
+    const double p = static_cast<double>(exact);
+    if (!(p > 0.0 && exact <= 1) || (exact == 1 && aboveOneOnceRounded(text)))
         refuse(" takes a probability above 0 and at most 1, not " + quoted(text) + ".");
     return p;
 }

@@ -17,7 +17,7 @@ struct OptionValue {
 
     /// A decimal number with "." or "," as separator, rounded to single precision.
     float real() const;
-    /// Above 0 and at most 1.
+    /// Above 0 and at most 1, exactly as the text says it.
     double probability() const;
     /// Any 32-bit whole number.
     std::int32_t integer() const;

@@ -18,7 +18,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Trials, Sweep, Expected, Map, Limit };
+/// The commands, and Version for --version.
+enum class Command { Help, Trials, Sweep, Expected, Map, Limit, Version };
 
 struct Options {
     Command command = Command::Help;

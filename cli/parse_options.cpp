@@ -12,6 +12,7 @@ namespace brenvik::cli {
 namespace {
 
 bool isHelp(std::string_view word) { return word == "--help" || word == "-h"; }
+bool isVersion(std::string_view word) { return word == "--version" || word == "-V"; }
 
 // The option's words as "A or B", each after `lead`.
 std::string eitherWord(const OptionSpec& option, const std::string& lead)
@@ -43,6 +44,10 @@ Options parseCommand(Command command, std::span<const std::string_view> args)
             options.command = Command::Help;
             return options;
         }
+        if (isVersion(name)) {
+            options.command = Command::Version;
+            return options;
+        }
         std::optional<std::string_view> inlineValue;
         if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string_view::npos) {
             inlineValue = name.substr(eq + 1);
@@ -55,6 +60,8 @@ Options parseCommand(Command command, std::span<const std::string_view> args)
         const bool flag = option && option->value.empty();
         if (!option || (flag && inlineValue))
             throw UsageError(prefix + "unknown option '" + std::string(args[i]) + "'" + seeHelp);
+        if (options.given.contains(option->name))
+            throw UsageError(prefix + std::string(name) + " is given twice; each option is taken once.");
         if (!flag && !inlineValue && i + 1 >= args.size())
             throw UsageError(std::string(name) + " needs a value" + seeHelp);
         const std::string_view value = inlineValue ? *inlineValue : flag ? "" : args[++i];
@@ -89,6 +96,11 @@ Options parseOptions(std::span<const std::string_view> args)
         throw UsageError("brenvik-cli: no command given. See 'brenvik-cli --help'.");
     if (isHelp(args[0]))
         return {};
+    if (isVersion(args[0])) {
+        Options options;
+        options.command = Command::Version;
+        return options;
+    }
     for (const CommandEntry& entry : commandTable())
         if (entry.name == args[0])
             return parseCommand(entry.command, args.subspan(1));

@@ -1,5 +1,7 @@
 #include "cli_run.h"
 
+#include "cli/parse_options.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -140,6 +142,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"p_above_one",
                 {"limit", "--y", "noise", "--p", "1,01"},
                 "--p takes a probability above 0 and at most 1, not '1,01'."},
+        BadCase{"p_a_hair_above_one",
+                {"limit", "--y", "noise", "--p", "1.0000000000000001"},
+                "--p takes a probability above 0 and at most 1, not '1.0000000000000001'."},
+        BadCase{"p_above_one_beyond_extended",
+                {"limit", "--y", "noise", "--p", "1,000000000000000000000001e0"},
+                "--p takes a probability above 0 and at most 1, not '1,000000000000000000000001e0'."},
+        BadCase{"p_zero_in_double",
+                {"limit", "--y", "noise", "--p", "1e-400"},
+                "--p takes a probability above 0 and at most 1, not '1e-400'."},
+        BadCase{"repeated_axis",
+                {"map", "--y", "noise", "--y", "threshold"},
+                "brenvik-cli map: --y is given twice; each option is taken once."},
         BadCase{"p_word",
                 {"limit", "--y", "noise", "--p", "half"},
                 "--p: 'half' is not a valid floating point value."},
@@ -159,6 +173,21 @@ INSTANTIATE_TEST_SUITE_P(
                 {"map", "--y", "threshold", "--noise", "31"},
                 "--noise: 31 is outside 0..30."}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return info.param.name; });
+
+// Up to 1 exactly, however the text writes it, and as close to 0 as a double goes.
+TEST(CliLimit, ProbabilityTakenAsWritten)
+{
+    for (const auto& [text, p] : {std::pair{"0.99999999999999999999", 1.0},
+                                  {"1.000", 1.0},
+                                  {"10e-1", 1.0},
+                                  {"0,0001e4", 1.0},
+                                  {"0.5", 0.5},
+                                  {"1e-300", 1e-300}}) {
+        const std::vector<std::string_view> args = {"limit", "--y", "noise", "--p", text};
+        const auto options = brenvik::cli::parseOptions(args);
+        EXPECT_EQ(options.limitP, p) << text;
+    }
+}
 
 TEST(CliMapHelp, ToolAndBothCommandsAndTheirExamplesRun)
 {
