@@ -56,10 +56,14 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Lab exercise on the resolving power of an
 set(CPACK_PACKAGE_DESCRIPTION
     "Two point light sources spread by a Gaussian point-spread function onto a
 coarse sensor, white noise, a resolution trial every frame and the probability
-of resolution, with parameter sweeps plotted on a graph, shown live in a 3-D
-OpenGL view. The interface is in Russian and English.
+of resolution, shown live in a 3-D OpenGL view, with parameter sweeps plotted
+on a graph and a map of the exact probability over the sources' separation
+against the noise level or the threshold. The interface is in Russian and
+English.
 Includes brenvik-cli, the same model without a window, for lab reports and
-scripts: trials, sweeps and the exact expected probability as CSV.")
+scripts, whose commands print CSV: trials, sweep, expected (the exact
+probability), map (that probability over the map's grid) and limit (where
+it passes a given level, row by row).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -44,6 +44,23 @@ join_usage() {
         { print }
     '
 }
+# In a list of columns, a sentence among the "name  text" entries ("  one row per grid
+# point, …") is a paragraph of its own: help2man would run the entries after it into it.
+part_columns() {
+    awk '
+        /^Columns:/ { columns = 1 }
+        /^$/ { columns = 0 }
+        columns && /^  [^ ]/ && !/[^ ]  +[^ ]/ {
+            if (last != "") print ""
+            print
+            blank_after = 1
+            last = $0
+            next
+        }
+        blank_after { if ($0 != "") print ""; blank_after = 0 }
+        { print; last = $0 }
+    '
+}
 {
     tail -n +2 <<<"$help" | join_usage
     for command in $commands; do
@@ -51,7 +68,8 @@ join_usage() {
         # A heading of its own: help2man takes a line ending in ":" followed at once by
         # indented lines for one.
         echo "Command $command:"
-        "${tool[@]}" "$command" --help | tail -n +2 | sed '1{/^$/d}' | join_usage | sed '1s/^Usage: /  /'
+        "${tool[@]}" "$command" --help | tail -n +2 | sed '1{/^$/d}' | join_usage | sed '1s/^Usage: /  /' |
+            part_columns
 
     done
 } >"$scratch/help.txt"

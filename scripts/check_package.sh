@@ -107,6 +107,15 @@ if [ "$architecture" != "$(dpkg --print-architecture)" ]; then
     expect "the packaged tool runs under qemu-$machine" '^122$' "$rows"
 fi
 
+# The description names every command of the tool, as the packaged tool's help lists them.
+tool=("$tree/usr/bin/brenvik-cli")
+[ "$architecture" = "$(dpkg --print-architecture)" ] || tool=("qemu-$machine" "${tool[@]}")
+description=$(dpkg-deb -f "$package" Description)
+for command in $("${tool[@]}" --help | sed -n '/^Commands:$/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p'); do
+    grep -qw -- "$command" <<<"$description" || fail "the description does not name brenvik-cli $command"
+done
+echo "package: the description names the tool's commands"
+
 # Debian's checker: no error and no warning (informational tags are listed, not fatal).
 echo "package: lintian"
 lintian_out=$(lintian --info --display-info --fail-on error,warning "$package" 2>&1) || fail "lintian reports errors or warnings"

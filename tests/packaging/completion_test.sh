@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The bash completion offers every command and option that brenvik-cli's help names, and
-# every word that --vary accepts, so that a new one cannot be left out.
+# every word that --vary accepts, so that a new one cannot be left out; it offers each option
+# once, none that the command refuses and none already given.
 # Usage: completion_test.sh COMPLETION TOOL
 set -u
 completion=$1
@@ -44,12 +45,37 @@ help=$("$tool" --help)
 commands=$(sed -n 's/^ *\(Usage: *\)\{0,1\}brenvik-cli \([a-z][a-z-]*\) .*/\2/p' <<<"$help" | sort -u)
 [ -n "$commands" ] || { echo "no commands found in brenvik-cli --help" >&2; exit 1; }
 expect_offered --help ""
+# What the usage lines give the tool alone: "brenvik-cli --version".
+for option in $(sed -n 's/^ *brenvik-cli \(--[a-z-]*\)$/\1/p' <<<"$help"); do
+    expect_offered "$option" ""
+done
 for command in $commands; do
+    # Once each, and each one the command takes: not unknown, not refused by name.
+    all=$(offered "$command" "")
+    if [ -n "$(sort <<<"$all" | uniq -d)" ]; then
+        echo "offered more than once after 'brenvik-cli $command':" $(sort <<<"$all" | uniq -d) >&2
+        failures=$((failures + 1))
+    fi
+    for option in $all; do
+        refusal=$("$tool" "$command" "$option" --help 2>&1 >/dev/null)
+        if grep -qE "unknown option|$option is not taken;" <<<"$refusal"; then
+            echo "offered $option after 'brenvik-cli $command', which refuses it: $refusal" >&2
+            failures=$((failures + 1))
+        fi
+    done
+    first=$(grep -m 1 -- '^--' <<<"$all")
+    if offered "$command" "$first=1" "" | grep -qxF -- "$first"; then
+        echo "offered $first again after 'brenvik-cli $command $first=1'" >&2
+        failures=$((failures + 1))
+    fi
     expect_offered "$command" ""
     expect_offered "$command" "${command:0:1}"
     command_help=$("$tool" "$command" --help)
     usage=$(grep -E "^ *(Usage: *)?brenvik-cli $command " <<<"$help")
-    for option in $(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$usage$command_help" | sort -u); do
+    # The options of the usage line and of the help's lists (the prose may name one that the
+    # command refuses: "--t2 is not taken").
+    listed=$(sed -n 's/^ \{1,\}\(--[a-z0-9-]\{1,\}\).*/\1/p' <<<"$command_help")
+    for option in $(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$usage"$'\n'"$listed" | sort -u); do
         expect_offered "$option" "$command" ""
         expect_offered "$option" "$command" --help "--"
     done

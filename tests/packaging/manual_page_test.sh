@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # brenvik-cli's manual page names every command and every option that the tool's own help
-# names, in the general help and in each command's.
+# names, in the general help and in each command's, and describes each output column in an
+# entry of its own.
 # Usage: manual_page_test.sh PAGE.1 TOOL [TOOL ARGS...]
 set -euo pipefail
 page=$1
@@ -33,6 +34,13 @@ for command in $commands; do
     for option in $(sed -n 's/^ \{1,\}\(--[a-z0-9-]\{1,\}\).*/\1/p' <<<"$command_help" | sort -u); do
         grep -qE -- "^ +$option( |$)" <<<"$part" || {
             echo "the manual page does not describe $option under $command" >&2
+            missing=$((missing + 1))
+        }
+    done
+    # Each column of the list under "Columns:" begins a line, not run into a paragraph.
+    for column in $(sed -n '/^Columns:/,/^$/s/^  \([a-z0-9_/]\{1,\}\)  .*/\1/p' <<<"$command_help"); do
+        grep -qE -- "^ +$column( |$)" <<<"$part" || {
+            echo "the manual page runs the column $column of $command into a paragraph" >&2
             missing=$((missing + 1))
         }
     done
