@@ -108,6 +108,8 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     case Command::Help:
         out << helpText(options.helpFor);
         break;
+    case Command::Window:  // the desktop program's command line, never brenvik-cli's
+        break;
     case Command::Version:
         out << "brenvik-cli " << version() << '\n';
         break;

@@ -1,6 +1,7 @@
 #pragma once
 // brenvik-cli: the resolution model without a window, for lab reports and scripts.
 
+#include "cli/options.h"
 #include "cli/progress.h"
 
 #include <ostream>
@@ -8,9 +9,6 @@
 #include <string_view>
 
 namespace brenvik::cli {
-
-/// Exit status for a command line or a number text that cannot be used.
-inline constexpr int kUsageError = 2;
 
 /// Which of the two streams are terminals: a long sweep shows its progress on `err`
 /// only when that is one.

@@ -151,6 +151,24 @@ Columns: noise,threshold,crossings,steps,at_step,separation,separation_q,directi
   direction     up (the probability rises through P as the step grows) or down
 )";
 
+constexpr std::string_view kWindow =
+    R"(brenvik - the lab on the resolving power of an imaging link, in its windows.
+
+{usage}
+       brenvik --help | --version
+
+Opens the main window with these inputs in its boxes, sliders and check boxes, as if
+they had been typed and set there, so that a class can start from one preset. A bad
+value is reported on standard error with exit status 2, and no window opens then.
+{own options}
+
+Model options (defaults are the main window's initial values):
+{model options}
+Decimal numbers take "." or "," as separator; the boxes show the locale's.
+
+Example: brenvik --q 7 --t1 -20,-5 --t2 20,5 --noise 13 --vary noise
+)";
+
 // Usage lines, like the prose, stay within this width.
 constexpr std::size_t kUsageWidth = 85;
 
@@ -272,7 +290,8 @@ std::string_view helpText(Command command)
     using enum Command;
     static const std::array pages = {expanded(kToolHelp, Help), expanded(kTrials, Trials),
                                      expanded(kSweep, Sweep),   expanded(kExpected, Expected),
-                                     expanded(kMap, Map),       expanded(kLimit, Limit)};
+                                     expanded(kMap, Map),       expanded(kLimit, Limit),
+                                     expanded(kWindow, Window)};
     return pages[static_cast<std::size_t>(command)];
 }
 

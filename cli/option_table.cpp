@@ -12,7 +12,7 @@ using enum Command;
 using enum HelpGroup;
 using Value = const OptionValue&;
 
-constexpr CommandSet kAll = {Trials, Sweep, Expected, Map, Limit};
+constexpr CommandSet kAll = {Trials, Sweep, Expected, Map, Limit, Window};
 constexpr CommandSet kGrid = {Map, Limit};
 
 // A table reads best one row to an entry, as it is written here.
@@ -57,7 +57,7 @@ constexpr std::array kOptions = {
                .store = [](Value v, Options& o) { v.position(o.parameters.t1x, o.parameters.t1y); },
                .low = -60, .high = 60},
     // Not the grid's, whose x axis T2 is (see the conflicts).
-    OptionSpec{.name = "--t2", .commands = {Trials, Sweep, Expected}, .group = model, .value = "X,Y",
+    OptionSpec{.name = "--t2", .commands = {Trials, Sweep, Expected, Window}, .group = model, .value = "X,Y",
                .help = "position of source T2, each {range} (0,0)",
                .store = [](Value v, Options& o) { v.position(o.parameters.t2x, o.parameters.t2y); },
                .low = -60, .high = 60},
@@ -66,7 +66,7 @@ constexpr std::array kOptions = {
                .store = [](Value v, Options& o) { o.parameters.noise = {true, v.inRange()}; },
                .low = 0, .high = 30},
 
-    OptionSpec{.name = "--vary", .commands = {Sweep}, .group = command, .value = "LIST",
+    OptionSpec{.name = "--vary", .commands = {Sweep, Window}, .group = command, .value = "LIST",
                .help = "comma list of: position (T2 := (s-60, s-60)), noise (on, level s/4),\n"
                        "threshold (the text of t/100, t = s/1.2 truncated); \"none\" varies\n"
                        "nothing (default: position)",
@@ -89,6 +89,11 @@ constexpr std::array kOptions = {
                        "(200 trials at each step, the noise level going from 0 to 30)",
                .store = [](Value v, Options& o) { o.trialsPerStep = v.inRange(); },
                .low = 1, .high = 1'000'000},
+    OptionSpec{.name = "--tests", .commands = {Window}, .group = command, .value = "N",
+               .help = "trials per batch, as the box \"Кол-во тестов:\" (\"Trials:\" in English)\n"
+                       "takes them: a 32-bit integer whose low 8 bits count (default 5)",
+               .store = [](Value v, Options& o) {
+                   o.parameters.batchSize = static_cast<std::uint8_t>(v.integer()); }},
     OptionSpec{.name = "--frames", .commands = {Trials}, .group = command, .value = "N",
                .help = "number of frames, {low} or more (default: one batch)",
                .store = [](Value v, Options& o) { o.frames = v.inRange(); }, .low = 0, .high = INT32_MAX},
@@ -137,7 +142,7 @@ std::string commandLine(Command command)
     for (const CommandEntry& entry : kCommands)
         if (entry.command == command)
             return "brenvik-cli " + std::string(entry.name);
-    return "brenvik-cli";
+    return "brenvik";
 }
 
 }  // namespace brenvik::cli

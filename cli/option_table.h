@@ -1,5 +1,5 @@
 #pragma once
-// brenvik-cli's commands and options, each written once, as rows of data: the
+// The commands and options of brenvik-cli and of the desktop program, as rows of data: the
 // parser (cli/parse_options.h) and the help pages (cli/help.h) read them, and through the
 // help the manual page and the shell completion.
 
@@ -70,7 +70,7 @@ struct Conflict {
     std::string_view because;
 };
 
-/// The commands, in the order the overview lists them.
+/// brenvik-cli's commands, in the order the overview lists them.
 std::span<const CommandEntry> commandTable();
 /// The options in the order the usage lines name them; an option that means something else
 /// for another command has a row of its own.
@@ -79,7 +79,7 @@ std::span<const Conflict> conflictTable();
 
 /// The row of `name` for `command`, if the command takes it.
 const OptionSpec* findOption(std::string_view name, Command command);
-/// "brenvik-cli map": how the command is typed.
+/// "brenvik-cli map", or "brenvik" for Window: how the command is typed.
 std::string commandLine(Command command);
 
 }  // namespace brenvik::cli

@@ -1,5 +1,6 @@
 #pragma once
-// What brenvik-cli's command line asks for, once parsed and checked (cli/parse_options.h).
+// What a command line asks for, once parsed and checked (cli/parse_options.h): brenvik-cli's,
+// or the desktop program's (the main window's inputs).
 
 #include "model/model_parameters.h"
 #include "model/probability_map.h"
@@ -18,8 +19,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// The commands, and Version for --version.
-enum class Command { Help, Trials, Sweep, Expected, Map, Limit, Version };
+/// Exit status for a command line or a number text that cannot be used.
+inline constexpr int kUsageError = 2;
+
+/// brenvik-cli's commands, the desktop program's command line (Window), and --version.
+enum class Command { Help, Trials, Sweep, Expected, Map, Limit, Window, Version };
 
 struct Options {
     Command command = Command::Help;
@@ -27,7 +31,7 @@ struct Options {
     Command helpFor = Command::Help;
     ModelParameters parameters;  ///< Q 9, batch 5, threshold 0.27, both sources at (0, 0), noise off
     std::int64_t frames = -1;    ///< trials: -1 means one batch
-    SweptParameters vary;        ///< sweep: position unless --vary
+    SweptParameters vary;        ///< sweep, window: position unless --vary
     std::int64_t trialsPerStep = 5;
     unsigned threads = 0;  ///< sweep, map, limit: 0 means one per core
     int firstStep = 0;     ///< sweep: the steps run

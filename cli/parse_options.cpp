@@ -108,4 +108,9 @@ Options parseOptions(std::span<const std::string_view> args)
                      "'. See 'brenvik-cli --help'.");
 }
 
+Options parseWindowOptions(std::span<const std::string_view> args)
+{
+    return parseCommand(Command::Window, args);
+}
+
 }  // namespace brenvik::cli

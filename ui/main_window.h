@@ -41,6 +41,7 @@ public:
     SweepState& sweep() { return m_sweepState; }
     QTimer& frameTimer() { return m_frameTimer; }
     SceneView& view();
+    const MainWindowControls& controls() const { return m_controls; }
     // What the window does on its events; each names the form's handler it stands for.
     /// The first frame, once the window system is known to give the 3-D view a usable
     /// context (Program::start); the constructor only builds the window. (FormCreate)

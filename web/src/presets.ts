@@ -4,8 +4,8 @@
 // stand (with "." read as the page's decimal separator) and check them as they check what
 // is typed; the sliders' and check boxes' inputs are read by brenvik-cli's own option
 // parser in the model's module, and a bad one leaves its controls as they were, with
-// brenvik-cli's message beside them. A name given twice counts with its last value, as on
-// brenvik-cli's command line.
+// brenvik-cli's message beside them. A name given twice counts with its last value (where
+// brenvik-cli refuses an option given twice).
 
 import type { BrenvikModel } from "./model";
 import { type MainWindowControls, messagePlace } from "./page_controls";
