@@ -7,13 +7,12 @@ import { AboutBox } from "./about";
 import { bmpImage, download } from "./files";
 import { Graph } from "./graph";
 import { isEnglish, setEnglish, tr, translatePage } from "./i18n";
-import { BrenvikModel, type FrameControls, InputBox, type ModuleFactory } from "./model";
+import { Axis, BrenvikModel, type FrameControls, InputBox, type ModuleFactory } from "./model";
 import { attachNumberFilter, decimalSeparator } from "./number_filter";
 import { findControls, type MainWindowControls, messagePlace, type PageControls } from "./page_controls";
 import { PopupMenu } from "./popup_menu";
 import { applyPreset, clearPresetMessagesOnInput, kPresetNames, presetOf, presetPairs } from "./presets";
 import { SceneRenderer } from "./scene";
-import { Axis, ViewRotation } from "./view_rotation";
 
 declare global {
   interface Window {
@@ -30,7 +29,6 @@ const kTickInterval = 35;
 
 class BrenvikPage {
   readonly separator = decimalSeparator(navigator.language);
-  private readonly rotation = new ViewRotation();
   private readonly scene: SceneRenderer;
   private readonly graph: Graph;
   private readonly graphMenu: PopupMenu;
@@ -47,7 +45,7 @@ class BrenvikPage {
     const c = (this.c = controls.main);
     // The threshold starts as 0.27 written with the user's separator, as in the desktop program.
     c.thresholdBox.value = `0${this.separator}27`;
-    this.scene = new SceneRenderer(c.view);
+    this.scene = new SceneRenderer(c.view, model.camera);
     this.graph = new Graph(controls.graph.picture, controls.graph.expectedLayer);
     const g = controls.graph;
     this.graphMenu = new PopupMenu(g.menu, [g.menuSaveData, g.menuExpected]);
@@ -79,7 +77,7 @@ class BrenvikPage {
     c.exitButton.addEventListener("click", () => this.exitProgram());
     c.copyLinkButton.addEventListener("click", () => void this.copyLink());
     ([[c.turnXSlider, Axis.X], [c.turnYSlider, Axis.Y], [c.turnZSlider, Axis.Z]] as const).forEach(([slider, axis]) =>
-      slider.addEventListener("input", () => this.rotation.turn(axis, Number(slider.value))));
+      slider.addEventListener("input", () => this.model.turnView(axis, Number(slider.value))));
     this.wireDrag();
     // The page keys move a slider by 2, as in the desktop program.
     for (const slider of document.querySelectorAll<HTMLInputElement>("input[type=range]"))
@@ -252,7 +250,7 @@ class BrenvikPage {
     this.showConversion(report.ok ? undefined : report);
     if (report.ok) {
       const { t1x, t1y, t2x, t2y } = controls;
-      this.scene.render({ t1x, t1y, t2x, t2y, cell: this.model.cell, surface: this.model.surface() }, this.rotation.modelView);
+      this.scene.render({ t1x, t1y, t2x, t2y, cell: this.model.cell, surface: this.model.surface() }, this.model.viewMatrix);
       const box = this.c.probabilityBox;
       if (report.batchCompleted && box.value !== report.batchText) {
         box.value = report.batchText;

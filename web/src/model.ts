@@ -5,6 +5,7 @@
 export interface BrenvikModule {
   HEAPU8: Uint8Array;
   HEAPF32: Float32Array;
+  HEAPF64: Float64Array;
   UTF8ToString(pointer: number): string;
   stringToUTF8(text: string, pointer: number, maxBytes: number): void;
   lengthBytesUTF8(text: string): number;
@@ -14,6 +15,12 @@ export interface BrenvikModule {
 }
 
 export type ModuleFactory = (options?: { wasmBinary?: Uint8Array; locateFile?: (name: string) => string }) => Promise<BrenvikModule>;
+
+/** A 4 × 4 matrix as WebGL loads it: column-major. */
+export type Matrix4 = Float64Array;
+
+/** The axis a view slider turns the model about. */
+export const enum Axis { X, Y, Z }
 
 /** The box whose text a frame could not convert. */
 export enum InputBox {
@@ -187,6 +194,25 @@ export class BrenvikModel {
 
   /** The kept points as the desktop program's CSV file. */
   pointsCsv(): string { return this.m.UTF8ToString(this.m._brenvik_points_csv(this.session)); }
+
+  /** The view slider for `axis` now stands at `position` degrees: the model turns by the difference, about its own axis. */
+  turnView(axis: Axis, position: number): void {
+    this.m._brenvik_view_turn(this.session, axis, position);
+  }
+
+  /** The model's orientation as the view sliders have turned it. */
+  get viewMatrix(): Matrix4 {
+    return this.matrixAt(this.m._brenvik_view_matrix(this.session));
+  }
+
+  /** The view's camera: its parallel projection and the eye, in one matrix. */
+  get camera(): Matrix4 {
+    return this.matrixAt(this.m._brenvik_camera());
+  }
+
+  private matrixAt(pointer: number): Matrix4 {
+    return this.m.HEAPF64.slice(pointer / 8, pointer / 8 + 16);
+  }
 
   /** One input of a link's preset (`t1`, `noise` …) read as brenvik-cli reads that option:
    *  what it sets (the preset's fields), or brenvik-cli's message. */

@@ -3,11 +3,11 @@
 // shader: a vertex of colour c is lit c × ((0.5, 0.8, 0.7) + max(0, n · l)), clamped,
 // with the normal (0, 0, 1) turned with the model and l towards the light at (3, 3, 3).
 
-import type { MidpointCell } from "./model";
-import type { Matrix4 } from "./view_rotation";
+import type { Matrix4, MidpointCell } from "./model";
 
 const kVertexShader = `#version 300 es
 uniform mat4 u_modelView;
+uniform mat4 u_camera;
 uniform vec3 u_color;
 uniform float u_pointSize;
 uniform vec2 u_offset;
@@ -18,8 +18,8 @@ void main() {
   vec3 n = normalize(mat3(u_modelView) * vec3(0.0, 0.0, 1.0));
   vec3 l = normalize(vec3(3.0, 3.0, 3.0) - eye.xyz);
   v_color = clamp(u_color * (vec3(0.5, 0.8, 0.7) + max(0.0, dot(n, l))), 0.0, 1.0);
-  // glOrtho(-100, 100, -100, 100, -100, 100) after gluLookAt from (0, 0, 5).
-  gl_Position = vec4(eye.x / 100.0 + u_offset.x, eye.y / 100.0 + u_offset.y, (5.0 - eye.z) / 100.0, 1.0);
+  // The camera is a parallel projection: w stays 1, so the offset moves the point on screen.
+  gl_Position = u_camera * eye + vec4(u_offset, 0.0, 0.0);
   gl_PointSize = u_pointSize;
 }`;
 
@@ -72,13 +72,16 @@ export class SceneRenderer {
   private ratio = 1;
   private viewport = { left: 10, width: 1, height: 1 };
 
-  constructor(private readonly canvas: HTMLCanvasElement) {
+  /** `camera` is the desktop view's projection and eye (the model's kCameraProjection). */
+  constructor(private readonly canvas: HTMLCanvasElement, camera: Matrix4) {
     const gl = canvas.getContext("webgl2", { antialias: false, preserveDrawingBuffer: false });
     if (!gl) throw new Error("WebGL 2 is not available");
     this.gl = gl;
     this.program = this.link();
-    for (const name of ["u_modelView", "u_color", "u_pointSize", "u_offset", "u_round"])
+    for (const name of ["u_modelView", "u_camera", "u_color", "u_pointSize", "u_offset", "u_round"])
       this.u[name] = gl.getUniformLocation(this.program, name);
+    gl.useProgram(this.program);
+    gl.uniformMatrix4fv(this.u.u_camera, false, new Float32Array(camera));
     const buffer = (data: number[] | null, bytes = 0) => {
       const b = gl.createBuffer()!;
       gl.bindBuffer(gl.ARRAY_BUFFER, b);

@@ -15,7 +15,9 @@
 #include "model/sweep_stepper.h"
 #include "model/trial.h"
 #include "ui/sweep_points.h"
+#include "view3d/camera.h"
 #include "view3d/scene_frame.h"
+#include "view3d/view_rotation.h"
 
 #include <emscripten/emscripten.h>
 
@@ -34,6 +36,7 @@ struct Session {
     ExpectedProbability expected;
     SurfaceSamples samples;
     SceneFrame scene;
+    ViewRotation rotation;  ///< the view sliders' turns, as the desktop view keeps them
     FrameResult frame;
     std::optional<BatchResult> lastBatch;
     bool batchCompleted = false;  ///< the last frame completed a batch
@@ -228,6 +231,18 @@ EMSCRIPTEN_KEEPALIVE const char* brenvik_points_csv(Session* s)
     s->text = brenvik::sweepCsv(s->points);
     return s->text.c_str();
 }
+
+/// The view slider for `axis` (0 X, 1 Y, 2 Z) now stands at `position` degrees.
+EMSCRIPTEN_KEEPALIVE void brenvik_view_turn(Session* s, int axis, int position)
+{
+    s->rotation.turn(static_cast<brenvik::Axis>(axis), position);
+}
+
+/// The model-view matrix the view sliders have made: 16 doubles, column-major.
+EMSCRIPTEN_KEEPALIVE const double* brenvik_view_matrix(Session* s) { return s->rotation.matrix().data(); }
+
+/// The view's camera, projection and eye in one: 16 doubles, column-major.
+EMSCRIPTEN_KEEPALIVE const double* brenvik_camera() { return brenvik::kCameraProjection.data(); }
 
 /// One input of a link's preset, `name` (without "--") with its value, read as brenvik-cli
 /// reads that option (--vary as `sweep` takes it, the rest as `trials` does). Returns 1 and

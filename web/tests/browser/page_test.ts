@@ -67,6 +67,31 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
     await holdTimer(page);
     const before = await tickAndGrabView(page);
     expect(before === await tickAndGrabView(page), "without noise consecutive frames are equal");
+    // Under the desktop's camera (x and y ÷ 100 into a viewport 10 pixels in, 200 narrower
+    // and 50 lower than the view) the plate, from X −60 to 60 at height −51, is seen edge on.
+    const drawn = await page.evaluate(async (picture) => {
+      const image = new Image();
+      image.src = picture;
+      await image.decode();
+      const c = document.createElement("canvas");
+      c.width = image.width;
+      c.height = image.height;
+      const g = c.getContext("2d")!;
+      g.drawImage(image, 0, 0);
+      const { data } = g.getImageData(0, 0, c.width, c.height);
+      const box = { left: c.width, right: -1, bottom: -1 };
+      for (let y = 0; y < c.height; ++y)
+        for (let x = 0; x < c.width; ++x)
+          if (data[4 * (y * c.width + x) + 3] !== 0) {
+            box.left = Math.min(box.left, x);
+            box.right = Math.max(box.right, x);
+            box.bottom = Math.max(box.bottom, y);
+          }
+      return box;
+    }, before);
+    const near = (value: number, want: number) => Math.abs(value - want) <= 3;
+    expect(near(drawn.left, 10 + 0.2 * 417) && near(drawn.right, 10 + 0.8 * 417) && near(drawn.bottom, 443 - 10 - 0.245 * 393),
+      `the camera shows the plate where the desktop's does (${JSON.stringify(drawn)})`);
     await page.focus("#TrackBar3");
     for (let i = 0; i < 20; ++i) await page.keyboard.press("ArrowRight");
     expect(await page.textContent("#Label12") === "20", "T2's read-out follows the slider");
