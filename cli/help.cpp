@@ -119,11 +119,12 @@ Prints, for every point of the grid, the probability that one trial is resolved,
 
 Example: brenvik-cli map --y noise --t1 -10,0 --threshold 0.3
 
-Columns: step,t2x,t2y,separation,noise,threshold,p_expected
+Columns: step,t2x,t2y,separation,noise,threshold,p_expected,q,t1x,t1y
   one row per grid point, the levels in turn and the steps 0..120 within each
   separation  |T2 - T1| in sensor units
   noise       the level, or "off"
   p_expected  the probability that one trial is resolved
+  q,t1x,t1y   the width Q and T1's position, the same in every row
 )";
 
 constexpr std::string_view kLimit = R"(brenvik-cli limit - how far apart the sources must be, level by level.

@@ -31,12 +31,14 @@ std::string joined(const std::vector<Crossing>& crossings, Entry&& entry)
 void writeMapCsv(std::ostream& out, const ProbabilityMap& map)
 {
     out << kMapCsvHeader;
+    const std::string inputs = ',' + shortestText(map.grid.base.q) + ',' + std::to_string(map.grid.base.t1x) +
+                               ',' + std::to_string(map.grid.base.t1y);
     for (int level = 0; level < map.grid.levels(); ++level) {
         for (int step = 0; step < kMapSteps; ++step) {
             const ModelParameters p = map.grid.parametersAt(step, level);
             out << step << ',' << int{p.t2x} << ',' << int{p.t2y} << ','
                 << shortestText(map.grid.separation(step)) << ',' << noiseText(p.noise) << ','
-                << shortestText(p.threshold) << ',' << shortestText(map.at(step, level)) << '\n';
+                << shortestText(p.threshold) << ',' << shortestText(map.at(step, level)) << inputs << '\n';
         }
     }
 }

@@ -9,11 +9,14 @@
 
 namespace brenvik {
 
-inline constexpr std::string_view kMapCsvHeader = "step,t2x,t2y,separation,noise,threshold,p_expected\n";
+inline constexpr std::string_view kMapCsvHeader =
+    "step,t2x,t2y,separation,noise,threshold,p_expected,q,t1x,t1y\n";
 inline constexpr std::string_view kLimitCsvHeader =
     "noise,threshold,crossings,steps,at_step,separation,separation_q,direction\n";
 
-/// Header and one row a grid point, level by level and step by step within a level.
+/// Header and one row a grid point, level by level and step by step within a level; each
+/// row ends with the inputs the whole map was computed for (Q, T1), so that a file says
+/// what it shows.
 void writeMapCsv(std::ostream& out, const ProbabilityMap& map);
 
 /// Header and one row a level: where the level's row passes `p` (rowCrossings). The

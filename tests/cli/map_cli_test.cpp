@@ -28,12 +28,14 @@ TEST(CliMap, NoiseRowsEqualTheExpectedCommandAtEveryPointTried)
     ASSERT_EQ(r.status, 0) << r.err;
     const auto rows = lines(r.out);
     ASSERT_EQ(rows.size(), 1u + 31 * 121);
-    EXPECT_EQ(rows[0], "step,t2x,t2y,separation,noise,threshold,p_expected");
-    EXPECT_EQ(rows[1], "0,-60,-60,80,0,0.3,1");  // |(-60,-60) - (-12,4)| = 80
+    EXPECT_EQ(rows[0], "step,t2x,t2y,separation,noise,threshold,p_expected,q,t1x,t1y");
+    EXPECT_EQ(rows[1], "0,-60,-60,80,0,0.3,1,8.5,-12,4");  // |(-60,-60) - (-12,4)| = 80
     for (int level : {0, 7, 19, 30}) {
         for (int step : {0, 33, 50, 61, 87, 120}) {
             const auto f = fields(rows.at(1 + static_cast<std::size_t>(level) * 121 + step));
-            ASSERT_EQ(f.size(), 7u);
+            ASSERT_EQ(f.size(), 10u);
+            EXPECT_EQ(std::vector<std::string>(f.begin() + 7, f.end()),
+                      (std::vector<std::string>{"8.5", "-12", "4"}));
             EXPECT_EQ(f[0], std::to_string(step));
             EXPECT_EQ(f[1], std::to_string(step - 60));
             EXPECT_EQ(f[4], std::to_string(level));
@@ -65,8 +67,8 @@ TEST(CliMap, ThresholdRowsAsTheSweepSetsThemAndTheSameForAnyThreadCount)
     }
     // Without noise the probability is the noiseless verdict, and the column says "off".
     const auto quiet = lines(runCli({"map", "--y", "threshold"}).out);
-    EXPECT_EQ(fields(quiet.at(1)),
-              (std::vector<std::string>{"0", "-60", "-60", "84.8528137423857", "off", "0", "1"}));
+    EXPECT_EQ(fields(quiet.at(1)), (std::vector<std::string>{"0", "-60", "-60", "84.8528137423857", "off",
+                                                             "0", "1", "9", "0", "0"}));
 
     for (const char* threads : {"2", "5"})
         EXPECT_EQ(
