@@ -4,12 +4,52 @@
 <context>
     <name>FileError</name>
     <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <source>Не удалось создать файл «%1». %2</source>
         <translation>Cannot create file &quot;%1&quot;. %2</translation>
     </message>
     <message>
-        <source>Stream write error</source>
-        <translation>Stream write error</translation>
+        <source>Не удалось записать файл «%1». %2</source>
+        <translation>Cannot write file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Система не назвала причину.</source>
+        <translation>The system gave no reason.</translation>
+    </message>
+    <message>
+        <source>Нет такого файла или папки.</source>
+        <translation>No such file or folder.</translation>
+    </message>
+    <message>
+        <source>Нет прав на запись в эту папку.</source>
+        <translation>No permission to write in this folder.</translation>
+    </message>
+    <message>
+        <source>Папка доступна только для чтения.</source>
+        <translation>The folder is read-only.</translation>
+    </message>
+    <message>
+        <source>На диске не осталось места.</source>
+        <translation>No space is left on the disk.</translation>
+    </message>
+    <message>
+        <source>Часть пути — не папка.</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Это имя папки, а не файла.</source>
+        <translation>The name is a folder's, not a file's.</translation>
+    </message>
+    <message>
+        <source>Имя файла слишком длинное.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода-вывода на диске.</source>
+        <translation>An input/output error on the disk.</translation>
+    </message>
+    <message>
+        <source>Ошибка системы номер %1.</source>
+        <translation>System error number %1.</translation>
     </message>
 </context>
 <context>
@@ -360,12 +400,12 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
         <translation>Probability of resolution: white line 0.5, black line 0.9, orange dashes the last sweep of T2's position</translation>
     </message>
     <message>
-        <source>Значение под указателем мыши</source>
-        <translation>The value under the mouse pointer</translation>
+        <source>Значение под указателем мыши или в клетке, выбранной стрелками</source>
+        <translation>The value under the mouse pointer or in the cell chosen with the arrow keys</translation>
     </message>
     <message>
-        <source>Наведите указатель на карту</source>
-        <translation>Point at the map</translation>
+        <source>Наведите указатель на карту или выберите клетку стрелками</source>
+        <translation>Point at the map or choose a cell with the arrow keys</translation>
     </message>
     <message>
         <source>порог %1</source>
@@ -391,6 +431,26 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
         <source>Рисунки PNG (*.png)</source>
         <translation>PNG pictures (*.png)</translation>
     </message>
+    <message>
+        <source>При Q = 0 каждая интенсивность — NaN, и критерий считает разрешённым каждое испытание.</source>
+        <translation>With Q = 0 every intensity is NaN, and the criterion then counts every trial as resolved.</translation>
+    </message>
+    <message>
+        <source>При отрицательной Q интенсивности отрицательны, и критерий считает испытание разрешённым, когда его пики не выделяются.</source>
+        <translation>A negative Q makes the intensities negative, and the criterion then counts a trial as resolved when its peaks do not stand out.</translation>
+    </message>
+    <message>
+        <source>Q больше одинарной точности и потому бесконечна: каждая интенсивность равна 0, и без шума каждое испытание разрешено.</source>
+        <translation>Q is beyond single precision and so infinite: every intensity is 0, and without noise every trial counts as resolved.</translation>
+    </message>
+    <message>
+        <source>При отрицательном пороге испытание считается разрешённым, даже когда его пики ниже среднего по ячейке.</source>
+        <translation>A negative threshold lets a trial count as resolved even when its peaks lie below the cell mean.</translation>
+    </message>
+    <message>
+        <source>При пороге 1 и больше ни одно испытание не считается разрешённым, пока среднее по ячейке больше 0.</source>
+        <translation>At a threshold of 1 or more no trial counts as resolved while the cell mean is above 0.</translation>
+    </message>
 </context>
 <context>
     <name>brenvik::SaveFileDialog</name>
@@ -401,6 +461,14 @@ Good luck with the lab! The &quot;Muzzic&quot; box turns the music off.</transla
 </context>
 <context>
     <name>brenvik::MainWindow</name>
+    <message>
+        <source>Карта вероятности…</source>
+        <translation>Probability map…</translation>
+    </message>
+    <message>
+        <source>Точная вероятность разрешения по всем шагам T2 и уровням шума или порога</source>
+        <translation>The exact probability of resolution over all of T2's steps and every noise level or threshold</translation>
+    </message>
     <message>
         <source>Стоп</source>
         <translation>Stop</translation>

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace brenvik {
 
@@ -31,11 +32,42 @@ void connectWindows(MainWindow& mainWindow, AboutBox& aboutBox, GraphWindow& gra
                     ProbabilityMapWindow& mapWindow)
 {
     mainWindow.attachWindows(&aboutBox, &graphWindow);
-    QObject::connect(&graphWindow, &GraphWindow::probabilityMapRequested, &mapWindow,
-                     [&mainWindow, &graphWindow, &mapWindow] {
-                         if (const std::optional<ModelParameters> parameters = mainWindow.currentParameters())
-                             mapWindow.showFor(*parameters, mainWindow.separator(), graphWindow.points());
-                     });
+    // The graph shows beside the main window's inputs, or shrinks, but never covers them.
+    graphWindow.setKeepClear([&mainWindow] { return mainWindow.inputAreas(); });
+
+    // The map opens from either window for the main window's inputs, with the sweep's points.
+    const auto openMap = [&mainWindow, &graphWindow, &mapWindow] {
+        if (const std::optional<ModelParameters> parameters = mainWindow.currentParameters())
+            mapWindow.showFor(*parameters, mainWindow.separator(), graphWindow.points());
+    };
+    QObject::connect(&graphWindow, &GraphWindow::probabilityMapRequested, &mapWindow, openMap);
+    QObject::connect(&mainWindow, &MainWindow::probabilityMapRequested, &mapWindow, openMap);
+    // An open map follows the inputs as they change, and the sweep's path as it is plotted.
+    QObject::connect(&mainWindow, &MainWindow::inputsChanged, &mapWindow, [&mainWindow, &mapWindow] {
+        if (!mapWindow.isVisible())
+            return;
+        if (const std::optional<ModelParameters> parameters = mainWindow.validParameters())
+            mapWindow.follow(*parameters, mainWindow.separator());
+    });
+    QObject::connect(&graphWindow, &GraphWindow::pointsChanged, &mapWindow, [&graphWindow, &mapWindow] {
+        if (mapWindow.isVisible())
+            mapWindow.setSweep(graphWindow.points());
+    });
+}
+
+void keepGraphCornerClear(MainWindow& mainWindow, const GraphWindow& graphWindow)
+{
+    const QScreen* screen = mainWindow.screen();
+    if (!screen)
+        return;
+    // Not framed yet, the window's inputs lie a title bar lower than its position says.
+    const QSize margins = frameMargins(mainWindow);
+    QList<QRect> inputs = mainWindow.inputAreas();
+    for (QRect& area : inputs)
+        area.translate(margins.width() / 2, margins.height() - margins.width() / 2);
+    const QRect frame(mainWindow.pos(), mainWindow.size() + margins);
+    mainWindow.move(mainWindow.pos() +
+                    shiftClearOf(screen->availableGeometry(), frame, inputs, graphWindow.cornerFrame()));
 }
 
 Program::Program() { connectWindows(mainWindow, aboutBox, graphWindow, mapWindow); }
@@ -56,6 +88,7 @@ bool Program::start()
 void Program::show()
 {
     centreOnScreen(mainWindow);
+    keepGraphCornerClear(mainWindow, graphWindow);
     mainWindow.show();
     // A report from the first frame was shown before the main window existed on screen.
     if (QMessageBox* box = report.openBox()) {

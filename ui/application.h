@@ -17,10 +17,16 @@ namespace brenvik {
 void prepareApplication();
 
 /// Connects the windows to one another: the main window shows the About box and drives
-/// the graph window; the graph window's menu opens the map for the main window's inputs.
-/// The one place where a window learns of another.
+/// the graph window, which keeps clear of its inputs; the main window's shortcut and view
+/// menu and the graph window's menu open the map for the main window's inputs, and an open
+/// map follows those inputs and the sweep's path. The one place where a window learns of
+/// another.
 void connectWindows(MainWindow& mainWindow, AboutBox& aboutBox, GraphWindow& graphWindow,
                     ProbabilityMapWindow& mapWindow);
+
+/// Moves the main window, not yet shown, where the screen has room, so that the graph
+/// window keeps its corner without covering the main window's inputs.
+void keepGraphCornerClear(MainWindow& mainWindow, const GraphWindow& graphWindow);
 
 /// Everything the program has once. Construction installs the translations of the
 /// interface language, then creates the main window, the About box, the graph window and
@@ -42,7 +48,8 @@ struct Program {
     /// the answer is false (the program ends); otherwise the main window draws its first
     /// frame and its frame timer starts.
     bool start();
-    /// Shows the main window centred on the screen.
+    /// Shows the main window centred on the screen, moved out of the graph's corner where
+    /// the screen has room.
     void show();
 };
 

@@ -1,9 +1,13 @@
 #include "ui/bmp_file.h"
 
+#include "ui/file_error_reason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace brenvik {
 
@@ -66,15 +70,23 @@ QByteArray bmpImage(const QImage& picture)
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    // errno as the failed call left it: Qt's own description is in the system's language.
+    errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        throw FileError(QCoreApplication::translate("FileError", "Cannot create file \"%1\". %2")
-                            .arg(fullPath, file.errorString())
+        const int reason = errno;
+        throw FileError(QCoreApplication::translate("FileError", "Не удалось создать файл «%1». %2")
+                            .arg(fullPath, fileErrorReason(reason))
                             .toStdString());
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QCoreApplication::translate("FileError", "Stream write error").toStdString());
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const int reason = errno;
+        throw FileError(QCoreApplication::translate("FileError", "Не удалось записать файл «%1». %2")
+                            .arg(fullPath, fileErrorReason(reason))
+                            .toStdString());
+    }
 }
 
 }  // namespace brenvik

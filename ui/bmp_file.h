@@ -20,8 +20,8 @@ public:
 QByteArray bmpImage(const QImage& picture);
 
 /// Writes `bytes` to `path` in one piece: on failure the file is left as it was (or not
-/// there) and FileError says "Cannot create file "<full path>". <reason>" or
-/// "Stream write error".
+/// there) and FileError says, in the interface's language, that the file "<full path>"
+/// could not be created or written, and why.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace brenvik

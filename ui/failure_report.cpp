@@ -36,8 +36,9 @@ int reportLineWidth(const QWidget* owner)
 }
 }  // namespace
 
-void FailureReport::reportFailure(const QString& message)
+void FailureReport::reportFailure(const QString& message, QWidget* owner)
 {
+    QWidget* const parent = owner ? owner->window() : m_owner.data();
     if (isOpen() || message == m_lastReported)
         return;
     m_lastReported = message;
@@ -49,15 +50,17 @@ void FailureReport::reportFailure(const QString& message)
         popup->close();
 
     const QString text = QString::fromStdString(withFullStop(message.toStdString()));
-    auto* box =
-        new QMessageBox(QMessageBox::Critical, kApplicationTitle, QString(), QMessageBox::Ok, m_owner);
-    box->setText(elidedForDisplay(text, box->fontMetrics(), reportLineWidth(m_owner)));
+    auto* box = new QMessageBox(QMessageBox::Critical, kApplicationTitle, QString(), QMessageBox::Ok, parent);
+    box->setText(elidedForDisplay(text, box->fontMetrics(), reportLineWidth(parent)));
     if (box->text() != text)
         box->setDetailedText(text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Modal for the whole application, yet the failed handler returns at once and the
     // frames go on behind the box.
     box->setWindowModality(Qt::ApplicationModal);
+    // A window that stays on top would otherwise hide its own box, which then takes no clicks.
+    if (parent && parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box->setWindowFlag(Qt::WindowStaysOnTopHint);
     m_box = box;
     connect(box, &QMessageBox::finished, this, [this] { m_box.clear(); });
     box->show();

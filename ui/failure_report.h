@@ -28,8 +28,10 @@ public:
 
     /// Cancel any mouse capture, then show the message, with a full stop appended when
     /// its last character is above ".", in a modal box with the stop icon and one OK
-    /// button. Returns at once; the box closes when the user dismisses it.
-    void reportFailure(const QString& message);
+    /// button. Returns at once; the box closes when the user dismisses it. The box belongs
+    /// to `owner` where given (the window whose action failed) and to the owner set above
+    /// otherwise; it stays in front of a window that stays on top.
+    void reportFailure(const QString& message, QWidget* owner = nullptr);
 
     /// As reportFailure, for a failure to convert the text of `box`; but not while the
     /// user edits that box (it has the keyboard focus): a box opening then would take the

@@ -8,6 +8,7 @@
 #include "ui/save_dialog/picture_preview.h"
 #include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_graph.h"
+#include "ui/window_placement.h"
 #include "ui_graph_window.h"
 
 #include <QAction>
@@ -19,6 +20,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace brenvik {
 
@@ -34,7 +37,11 @@ GraphWindow::Controls GraphWindow::Controls::setUp(GraphWindow& window)
 }
 
 GraphWindow::GraphWindow(FailureReport& report, QWidget* parent)
-    : QWidget(parent), m_controls(Controls::setUp(*this)), m_report(report), m_canvas(QSize(528, 312))
+    : QWidget(parent),
+      m_controls(Controls::setUp(*this)),
+      m_fullSize(size()),
+      m_report(report),
+      m_canvas(QSize(528, 312))
 {
     // Fixed border, minimise but no maximise, above the other windows.
     setUpFixedWindow(*this, {.minimiseButton = true, .staysOnTop = true});
@@ -42,6 +49,8 @@ GraphWindow::GraphWindow(FailureReport& report, QWidget* parent)
     // A sweep started from the keyboard goes on being driven from the main window: the
     // graph shows without taking the focus from it.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    const QWidget* buttons = m_controls.savePictureButton->parentWidget();
+    m_buttonsRightMargin = width() - buttons->x() - buttons->width();
     m_controls.savePictureButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/photos.png")));
     m_controls.closeButton->setIcon(glyphIcon(QStringLiteral(":/brenvik/close.png")));
     connect(m_controls.savePictureButton, &QToolButton::clicked, this, &GraphWindow::savePicture);
@@ -76,22 +85,52 @@ void GraphWindow::showFramed()
     m_framed = true;
 }
 
-void GraphWindow::moveToTopRight()
+QRect GraphWindow::cornerFrame() const
 {
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    move(desktop.x() + desktop.width() - frameGeometry().width(), desktop.y());
+    const QSize outer = m_fullSize + frameMargins(*this);
+    return QRect(QPoint(desktop.right() + 1 - outer.width(), desktop.top()), outer);
+}
+
+void GraphWindow::moveToTopRight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen->virtualGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize outer = m_fullSize + frame;
+    const QList<QRect> keepClear = m_keepClear ? m_keepClear() : QList<QRect>();
+    const QRect corner(QPoint(desktop.right() + 1 - outer.width(), desktop.top()), outer);
+    const bool fits = outer.width() <= desktop.width() && outer.height() <= desktop.height();
+    QRect place = corner;
+    if (!fits || std::any_of(keepClear.begin(), keepClear.end(),
+                             [&](const QRect& area) { return area.intersects(corner); })) {
+        // Half the form's size still shows the whole curve, scaled down, and the buttons.
+        place = placeClear(screen->availableGeometry(), outer, keepClear, m_fullSize / 2 + frame);
+    }
+    setFixedSize(place.size() - frame);
+    move(place.topLeft());
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event)
+{
+    // The buttons keep their place at the right, should the window be narrower than the form.
+    QWidget* panel = m_controls.savePictureButton->parentWidget();
+    panel->move(width() - m_buttonsRightMargin - panel->width(), panel->y());
+    QWidget::resizeEvent(event);
 }
 
 void GraphWindow::startGraph()
 {
-    const QSize outer = frameGeometry().size();
     moveToTopRight();
+    // The picture is drawn for the form's size, and shown scaled where the window is smaller.
+    const QSize outer = m_fullSize + (frameGeometry().size() - size());
     show();  // a minimised window stays minimised
     raise();
 
     m_points.clear();
     m_graphBaseY = drawAxesAndGrid(m_canvas, outer);
     update();
+    emit pointsChanged();
 }
 
 void GraphWindow::plot(int step, const BatchResult& batch)
@@ -103,12 +142,20 @@ void GraphWindow::plot(int step, const BatchResult& batch)
         m_points.back() = point;  // the level a step ends on
     else
         m_points.push_back(point);
+    emit pointsChanged();
 }
 
 void GraphWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+    if (size() != m_fullSize) {
+        // Shrunk to keep the main window's inputs clear: the whole picture, smaller.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(double(width()) / m_fullSize.width(), double(height()) / m_fullSize.height());
+        painter.drawImage(QPoint(0, 0), m_canvas.image());
+    } else {
+        painter.drawImage(event->rect(), m_canvas.image(), event->rect());
+    }
     if (m_expectedCurveAction->isChecked()) {
         // Yellow in short dots, apart from the lime curve and from the silver grid's sparser dots.
         QPen pen(QColor(255, 255, 0), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);

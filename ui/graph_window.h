@@ -8,6 +8,8 @@
 #include "ui/save_dialog/save_file_dialog.h"
 #include "ui/sweep_points.h"
 
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
@@ -28,6 +30,14 @@ class GraphWindow : public QWidget {
 public:
     explicit GraphWindow(FailureReport& report, QWidget* parent = nullptr);
     ~GraphWindow() override;
+
+    /// What the window must not cover, on the screen (the main window's inputs): it goes
+    /// elsewhere, or shrinks, when its corner would cover them.
+    void setKeepClear(std::function<QList<QRect>()> areas) { m_keepClear = std::move(areas); }
+
+    /// Where the window's frame is at the top right of the desktop at the form's size (the
+    /// frame's margins estimated until the window manager has framed it).
+    QRect cornerFrame() const;
 
     /// Shows the window at the top right of the desktop the first time it is called and
     /// waits, briefly and taking no user input (timer ticks do run), until the window system
@@ -80,9 +90,12 @@ public:
 
 signals:
     void probabilityMapRequested();
+    /// The points since the Start changed: one was plotted, or a Start cleared them.
+    void pointsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -95,10 +108,15 @@ private:
         QToolButton* closeButton;
     };
 
-    /// Puts the window's outer corner, frame included, at the top right of the desktop.
+    /// Puts the window's outer corner, frame included, at the top right of the desktop,
+    /// where it fits and covers nothing to keep clear; otherwise where placeClear says,
+    /// shrunk if need be (the picture is then shown scaled down).
     void moveToTopRight();
 
     const Controls m_controls;
+    const QSize m_fullSize;  ///< the form's size, which the picture is drawn for
+    std::function<QList<QRect>()> m_keepClear;
+    int m_buttonsRightMargin = 0;  ///< the button panel's distance from the right edge
     FailureReport& m_report;
     GraphCanvas m_canvas;
     std::int32_t m_graphBaseY = 0;

@@ -14,8 +14,10 @@
 #include "ui/number_box_keys.h"
 #include "view3d/scene_view.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,6 +91,24 @@ MainWindow::MainWindow(FailureReport& report, DecimalSeparator& separator, QWidg
     connect(m_controls.exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
     connect(m_controls.aboutButton, &QToolButton::clicked, this, &MainWindow::showAbout);
     connect(m_controls.startButton, &QPushButton::clicked, this, &MainWindow::startOrStopSweep);
+
+    // What the probability map is computed from; T2 is its x axis.
+    for (QLineEdit* box : m_controls.numberBoxes())
+        connect(box, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
+    for (QSlider* slider : {m_controls.t1XSlider, m_controls.t1YSlider, m_controls.noiseLevelSlider})
+        connect(slider, &QSlider::valueChanged, this, &MainWindow::inputsChanged);
+    connect(m_controls.noiseCheck, &QCheckBox::toggled, this, &MainWindow::inputsChanged);
+
+    // The map from the main window: a shortcut anywhere in it, and the view's context menu.
+    m_probabilityMapAction = new QAction(tr("Карта вероятности…"), this);
+    m_probabilityMapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_probabilityMapAction->setShortcutContext(Qt::WindowShortcut);
+    m_probabilityMapAction->setToolTip(
+        tr("Точная вероятность разрешения по всем шагам T2 и уровням шума или порога"));
+    connect(m_probabilityMapAction, &QAction::triggered, this, &MainWindow::probabilityMapRequested);
+    addAction(m_probabilityMapAction);
+    m_controls.view->addAction(m_probabilityMapAction);
+    m_controls.view->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     m_frameTimer.setInterval(kFrameIntervalMs);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -174,9 +194,28 @@ std::optional<ModelParameters> MainWindow::currentParameters()
     try {
         return readParameters();
     } catch (const InputConversionError& failure) {
-        reportInputFailure(failure);
+        // Asked for by the user: said now, though the frames may have said it already.
+        m_report.forgetLastFailure();
+        m_report.reportFailure(QString::fromStdString(failure.what()));
         return std::nullopt;
     }
+}
+
+std::optional<ModelParameters> MainWindow::validParameters() const
+{
+    try {
+        return readParameters();
+    } catch (const InputConversionError&) {
+        return std::nullopt;  // the frames report it
+    }
+}
+
+QList<QRect> MainWindow::inputAreas() const
+{
+    QList<QRect> areas;
+    for (const QFrame* panel : {m_controls.inputPanel, m_controls.viewPanel})
+        areas << QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size());
+    return areas;
 }
 
 char MainWindow::separator() const { return m_separator.value(); }

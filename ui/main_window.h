@@ -12,11 +12,15 @@
 #include "ui/number_box_keys.h"
 #include "ui/sweep_state.h"
 
+#include <QList>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <optional>
+
+class QAction;
 
 namespace brenvik {
 
@@ -66,15 +70,28 @@ public:
     void stopSweep();
     void sweepStep();
 
-    /// The inputs the boxes and sliders hold now, as a frame would read them; a box that
-    /// holds no number is reported as a frame reports it, and there are none.
+    /// The inputs the boxes and sliders hold now, as a frame would read them, for what the
+    /// user asked for: a box that holds no number is reported as a frame reports it, even
+    /// when that failure was reported before or the box has the focus, and there are none.
     std::optional<ModelParameters> currentParameters();
+    /// The same without a report: none while a box holds no number (being typed, say).
+    std::optional<ModelParameters> validParameters() const;
+    /// Where the inputs are on the screen (frames of the panels that hold them), which
+    /// another window should not cover.
+    QList<QRect> inputAreas() const;
+
+    /// "Карта вероятности…" (Ctrl+M), also in the 3-D view's context menu: asks for the
+    /// probability map of the current inputs (probabilityMapRequested).
+    QAction* probabilityMapAction() const { return m_probabilityMapAction; }
     /// The decimal separator the boxes are written with.
     char separator() const;
 
 signals:
     /// The main window was closed: the program ends.
     void closed();
+    /// A number box, T1, the noise or its level changed (by the user or by a sweep).
+    void inputsChanged();
+    void probabilityMapRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +118,7 @@ private:
     NumberBoxKeys m_numberKeys;  ///< the key filter on the three number boxes
     AboutBox* m_aboutBox = nullptr;
     GraphWindow* m_graph = nullptr;
+    QAction* m_probabilityMapAction = nullptr;
 
     QTimer m_frameTimer;
     ResolutionModel m_model;

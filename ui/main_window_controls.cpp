@@ -33,6 +33,8 @@ MainWindowControls MainWindowControls::setUp(QWidget& window)
         .turnZSlider = form.TrackBar8,
         .probabilityBox = form.Edit4,
         .view = form.View3D,
+        .inputPanel = form.Panel1,
+        .viewPanel = form.Panel2,
     };
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,8 @@ struct MainWindowControls {
     QSlider* turnZSlider;
     QLineEdit* probabilityBox;  ///< read-only: the latest batch's probability
     SceneView* view;
+    QFrame* inputPanel;  ///< the model's inputs at the right; no other window covers it
+    QFrame* viewPanel;   ///< the view's rotation along the top; nor this
 
     /// The three number boxes in the order the frame reads them (InputBox).
     std::array<QLineEdit*, 3> numberBoxes() const { return {qBox, trialCountBox, thresholdBox}; }

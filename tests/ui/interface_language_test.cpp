@@ -176,10 +176,16 @@ private slots:
         f.graph.setFileNameAsker([&](QFileDialog&) { return path; });
         f.graph.savePicture();
         const QString report = f.takeReport();
-        // The template is the same in both; the system's description of the error is not.
-        const QString head = QStringLiteral("Cannot create file \"%1\". ").arg(path);
+        // The reason too is the program's own sentence, not the system's in its language.
+        const QString head = expectEnglish() ? QStringLiteral("Cannot create file \"%1\". ").arg(path)
+                                             : QStringLiteral("Не удалось создать файл «%1». ").arg(path);
         QVERIFY2(report.startsWith(head) && report.size() > head.size() + 1, qPrintable(report));
         QVERIFY2(hasCyrillic(report) != expectEnglish(), qPrintable(report));
+        // Nothing of the other language: every word after the path is in this one.
+        const QString reason = report.mid(head.size());
+        QVERIFY2(reason.contains(QRegularExpression(expectEnglish() ? QStringLiteral("^[A-Za-z .,0-9-]+$")
+                                                                    : QStringLiteral("^[^A-Za-z]+$"))),
+                 qPrintable(report));
     }
 
     void pixelFormatErrorsFollowTheLanguage()

@@ -1,14 +1,17 @@
-// The probability map window: opened from the graph window's menu for the main window's
-// inputs, computed off the GUI thread, drawn in viridis with its contours where the
-// values pass 0.5 and 0.9, the value under the mouse, the last sweep's path, saving.
+// The probability map window: opened from the graph window's menu and from the main window
+// for the main window's inputs, computed off the GUI thread, drawn in viridis with its
+// contours where the values pass 0.5 and 0.9, the value under the mouse or the keyboard's
+// cell, the sweep's path, following the inputs, saving, and its place on the screen.
 
 #include "context_menu.h"
 #include "form_fixture.h"
 #include "model/probability_map.h"
 #include "model/probability_map_csv.h"
+#include "ui/file_error_reason.h"
 #include "ui/map/colour_scale.h"
 #include "ui/map/probability_map_view.h"
 #include "ui/map/probability_map_window.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,10 +19,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <cerrno>
 #include <cmath>
 
 using namespace brenvik;
@@ -28,6 +33,14 @@ using brenvik::testing::FormFixture;
 namespace {
 
 QString tr3(const char* text) { return QCoreApplication::translate("brenvik::GraphWindow", text); }
+QString trMap(const char* text) { return QCoreApplication::translate("brenvik::ProbabilityMapWindow", text); }
+
+// The map window's read-out for the keyboard's cell and for the pointer over that cell.
+QString readOutUnderPointer(ProbabilityMapWindow& w, QPoint cell)
+{
+    QTest::mouseMove(&w.view(), w.view().widgetPoint(QPointF(cell)).toPoint());
+    return w.readOut().text();
+}
 
 // CIELAB lightness of an sRGB colour.
 double lightness(const QColor& colour)
@@ -285,21 +298,323 @@ private slots:
         QVERIFY(asked.value(1).contains(QStringLiteral("*.png")));
         QCOMPARE(asked.value(2), QStringLiteral("csv"));
 
-        // The asker answers for the dialog; the suffix is the dialog's to add.
-        QImage saved(dir.filePath(QStringLiteral("map")), "PNG");
-        QCOMPARE(saved.size(), w.view().size());
-        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                 w.picture().convertToFormat(QImage::Format_RGB32));
+        // The asker answers for the dialog; the suffix is the dialog's to add. The picture
+        // is the line of inputs, as the window shows it, over the map.
+        const QImage saved =
+            QImage(dir.filePath(QStringLiteral("map")), "PNG").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved, w.picture().convertToFormat(QImage::Format_RGB32));
+        const QImage inputs = w.inputsLabel().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage map = w.view().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(w.inputsLabel().text().startsWith(QStringLiteral("Q = 9, T1 = (0, 0), ")));
+        QCOMPARE(saved.height(), inputs.height() + map.height());
+        QCOMPARE(saved.copy(0, 0, inputs.width(), inputs.height()), inputs);
+        QCOMPARE(saved.copy(0, inputs.height(), map.width(), map.height()), map);
         QFile csv(dir.filePath(QStringLiteral("map.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = csv.readAll().split('\n');
         QCOMPARE(rows.size(), 1 + 31 * 121 + 1);  // the last line ends with its newline
         QCOMPARE(rows[0] + '\n', QByteArray(kMapCsvHeader.data(), qsizetype(kMapCsvHeader.size())));
+        QVERIFY(rows[0].endsWith(",q,t1x,t1y"));
+        QVERIFY2(rows[1].endsWith(",9,0,0") && rows[31 * 121].endsWith(",9,0,0"), rows[1].constData());
 
         // A file that cannot be written is reported; nothing is lost.
-        w.setFileNameAsker([&](QFileDialog&) { return dir.filePath(QStringLiteral("no/such/map.csv")); });
+        const QString missing = dir.filePath(QStringLiteral("no/such/map.csv"));
+        w.setFileNameAsker([&](QFileDialog&) { return missing; });
         QTest::mouseClick(&w.saveDataButton(), Qt::LeftButton);
-        QVERIFY(f.takeReport().startsWith(QStringLiteral("Cannot create file")));
+        QCOMPARE(f.takeReport(), QCoreApplication::translate("FileError", "Не удалось создать файл «%1». %2")
+                                     .arg(missing, fileErrorReason(ENOENT)));
+    }
+
+    void saveErrorIsInFrontOfTheWindowThatSavedInItsLanguage_data()
+    {
+        QTest::addColumn<bool>("map");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("map PNG") << true << true;
+        QTest::newRow("map CSV") << true << false;
+        QTest::newRow("graph BMP") << false << true;
+        QTest::newRow("graph CSV") << false << false;
+    }
+
+    void saveErrorIsInFrontOfTheWindowThatSavedInItsLanguage()
+    {
+        QFETCH(bool, map);
+        QFETCH(bool, picture);
+        FormFixture f;
+        f.showExposed();
+        QWidget* window = map ? static_cast<QWidget*>(&f.mapWindow) : &f.graph;
+        if (map) {
+            f.form->probabilityMapAction()->trigger();
+            waitForMap(f);
+        } else {
+            f.graph.show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QString path = QStringLiteral("/proc/brenvik-%1.x").arg(QTest::currentDataTag());
+        const FileNameAsker asker = [&](QFileDialog&) { return path; };
+        if (map) {
+            f.mapWindow.setFileNameAsker(asker);
+            picture ? f.mapWindow.savePicture() : f.mapWindow.saveData();
+        } else {
+            f.graph.setFileNameAsker(asker);
+            picture ? f.graph.savePicture() : f.graph.saveData();
+        }
+        QMessageBox* box = f.report.openBox();
+        QVERIFY(box);
+        // Owned by the window that saved, which stays on top: the box stays on top too.
+        QCOMPARE(box->parentWidget(), window);
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QCOMPARE(box->windowHandle()->transientParent(), window->windowHandle());
+        QCOMPARE(box->windowTitle(), kApplicationTitle);
+        // The program's own words, the reason included (root may not create it, others may not write).
+        const QString text = QCoreApplication::translate("FileError", "Не удалось создать файл «%1». %2");
+        QVERIFY2(box->text() == text.arg(path, fileErrorReason(ENOENT)) ||
+                     box->text() == text.arg(path, fileErrorReason(EACCES)),
+                 qPrintable(box->text()));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void emptyQIsReportedEachTimeTheMapIsAskedFor()
+    {
+        FormFixture f;
+        f.showActive();
+        f.edit("Edit1")->clear();
+        f.edit("Edit2")->setFocus();
+        f.ticks(1);  // the frame reports it
+        const QString report = f.takeReport();
+        QCOMPARE(report, QStringLiteral("'' is not a valid floating point value."));
+        f.ticks(1);  // not again from the frames
+        QVERIFY(!f.report.isOpen());
+        // Asked for, from either window, and while the box is being edited too.
+        f.edit("Edit1")->setFocus();
+        for (QAction* ask : {f.form->probabilityMapAction(), f.graph.probabilityMapAction()}) {
+            ask->trigger();
+            QCOMPARE(f.takeReport(), report);
+            QVERIFY(!f.mapWindow.isVisible());
+        }
+    }
+
+    void mapWarnsOfWhatTheToolWarnsOf()
+    {
+        FormFixture f;
+        f.edit("Edit1")->setText(QStringLiteral("0"));
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(w.warningLabel().isVisible());
+        QCOMPARE(w.warningLabel().text(), trMap("При Q = 0 каждая интенсивность — NaN, и критерий считает "
+                                                "разрешённым каждое испытание."));
+        for (double p : w.view().map()->p)
+            QCOMPARE(p, 1.0);
+        // A threshold of 1 on a noise map is warned of too; on a threshold map its rows replace it.
+        f.edit("Edit1")->setText(QStringLiteral("9"));
+        f.edit("Edit3")->setText(QStringLiteral("1"));
+        f.form->probabilityMapAction()->trigger();
+        waitForMap(f);
+        QCOMPARE(w.warningLabel().text(), trMap("При пороге 1 и больше ни одно испытание не считается "
+                                                "разрешённым, пока среднее по ячейке больше 0."));
+        w.setAxis(MapAxis::threshold);
+        waitForMap(f);
+        QVERIFY(w.warningLabel().isHidden());
+    }
+
+    void openMapFollowsTheInputsWithoutWaitingForTheComputation()
+    {
+        FormFixture f;
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        // A quick series of changes makes one computation, a moment after the last.
+        QSignalSpy shown(&w, &ProbabilityMapWindow::mapShown);
+        f.edit("Edit1")->setText(f.local("7,5"));
+        f.slider("TrackBar1")->setValue(-6);
+        f.slider("TrackBar2")->setValue(3);
+        QVERIFY(!w.computing());
+        QTRY_VERIFY_WITH_TIMEOUT(w.computing(), 5 * ProbabilityMapWindow::kFollowDelayMs);
+        // Another change, perhaps while it computes, computes anew.
+        f.edit("Edit3")->setText(f.local("0,4"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.view().map() && w.view().map()->grid.base.threshold == 0.4f, 60000);
+        QVERIFY(shown.count() <= 2);
+        MapGrid grid;
+        grid.base.q = 7.5f;
+        grid.base.t1x = -6;
+        grid.base.t1y = 3;
+        grid.base.threshold = 0.4f;
+        QCOMPARE(w.view().map()->p, computeProbabilityMap(grid, 1)->p);
+        QVERIFY(w.inputsLabel().text().startsWith(QStringLiteral("Q = ") + f.local("7,5") +
+                                                  QStringLiteral(", T1 = (-6, 3), ")));
+        // What the map does not show changes nothing: T2, the batch size, the noise of a noise map.
+        f.slider("TrackBar3")->setValue(20);
+        f.edit("Edit2")->setText(QStringLiteral("9"));
+        f.checkBox("CheckBox1")->setChecked(!f.checkBox("CheckBox1")->isChecked());
+        QTest::qWait(3 * ProbabilityMapWindow::kFollowDelayMs);
+        QVERIFY(!w.computing());
+        // A box without a number leaves the map as it is, and says nothing while typed.
+        f.edit("Edit1")->clear();
+        QTest::qWait(3 * ProbabilityMapWindow::kFollowDelayMs);
+        QVERIFY(!w.computing());
+        QVERIFY(!f.report.isOpen());
+        QCOMPARE(w.view().map()->grid.base.q, 7.5f);
+        // Closed, it follows nothing.
+        w.close();
+        f.edit("Edit1")->setText(QStringLiteral("5"));
+        QTest::qWait(3 * ProbabilityMapWindow::kFollowDelayMs);
+        QVERIFY(!w.computing());
+    }
+
+    void sweepPathGrowsOnTheOpenMapToItsEnd()
+    {
+        FormFixture f;
+        f.edit("Edit2")->setText(QStringLiteral("2"));
+        f.checkBox("CheckBox1")->setChecked(true);
+        f.slider("TrackBar5")->setValue(12);
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(w.view().sweepPath().isEmpty());
+        f.form->startSweep();
+        qsizetype before = 0;
+        for (int tick = 0; f.form->sweep().active && tick < 125 * 2; ++tick) {
+            f.form->tick();
+            if (tick == 100) {
+                before = w.view().sweepPath().size();
+                QVERIFY(before > 10);
+            }
+        }
+        QVERIFY(!f.form->sweep().active);
+        const QPolygonF path = w.view().sweepPath();
+        QVERIFY(path.size() > before);
+        QVERIFY(path.last().x() >= 118.0);
+        for (const QPointF& point : path)
+            QCOMPARE(point.y(), 12.0);
+        // The sweep moved T2 only: the map was not computed again.
+        QVERIFY(!w.computing());
+        // The next Start clears the path.
+        f.form->startSweep();
+        QVERIFY(w.view().sweepPath().isEmpty());
+        f.form->stopSweep();
+    }
+
+    void mainWindowOpensTheMapByKeyAndByTheViewsMenu()
+    {
+        FormFixture f;
+        f.showActive();
+        QVERIFY(!f.mapWindow.isVisible());
+        QCOMPARE(f.form->probabilityMapAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QTest::keyClick(f.form.get(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(f.mapWindow.isVisible());
+        waitForMap(f);
+        f.mapWindow.close();
+        QWidget* view = f.form->findChild<QWidget*>(QStringLiteral("View3D"));
+        QVERIFY(view);
+        const QStringList offered = brenvik::testing::contextMenuItems(*view);
+        const QString item = QCoreApplication::translate("brenvik::MainWindow", "Карта вероятности…");
+        QVERIFY2(offered.contains(item), qPrintable(offered.join(QLatin1Char('|'))));
+    }
+
+    void arrowKeysMoveACellWhoseReadOutIsThePointers()
+    {
+        FormFixture f;
+        f.checkBox("CheckBox1")->setChecked(true);
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.view().focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!w.view().cursorCell());
+        struct Press {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            QPoint cell;
+        };
+        // From the middle of the map; held at its edges.
+        const Press presses[] = {
+            {Qt::Key_Right, Qt::NoModifier, {61, 15}},   {Qt::Key_Up, Qt::NoModifier, {61, 16}},
+            {Qt::Key_Left, Qt::ShiftModifier, {51, 16}}, {Qt::Key_Down, Qt::ShiftModifier, {51, 6}},
+            {Qt::Key_Home, Qt::NoModifier, {0, 6}},      {Qt::Key_Left, Qt::NoModifier, {0, 6}},
+            {Qt::Key_PageUp, Qt::NoModifier, {0, 30}},   {Qt::Key_Up, Qt::NoModifier, {0, 30}},
+            {Qt::Key_End, Qt::NoModifier, {120, 30}},    {Qt::Key_PageDown, Qt::NoModifier, {120, 0}},
+        };
+        for (const Press& press : presses) {
+            QTest::keyClick(&w.view(), Qt::Key(press.key), press.modifiers);
+            QCOMPARE(w.view().cursorCell(), std::optional<QPoint>(press.cell));
+            const QString byKey = w.readOut().text();
+            QVERIFY2(byKey.startsWith(trMap("Шаг %1: |T2 − T1| = %2 (%3 Q); %4; P = %5")
+                                          .arg(press.cell.x())
+                                          .section(QLatin1Char(':'), 0, 0)),
+                     qPrintable(byKey));
+            QCOMPARE(byKey, readOutUnderPointer(w, press.cell));
+        }
+        // The cell is outlined while the view has the focus.
+        w.activateWindow();
+        w.view().setFocus();
+        QTRY_VERIFY(w.view().hasFocus());
+        const QImage image = w.view().grab().toImage();
+        const QPointF at = w.view().widgetPoint(QPointF(120, 0));
+        int outline = 0;
+        for (int dx = -8; dx <= 8; ++dx)
+            outline += image.pixel(int(at.x()) + dx, int(at.y()) - 3) == ProbabilityMapView::kCursor ? 1 : 0;
+        QVERIFY(outline > 0);
+        // A threshold map has more levels; a noise map fewer: the cell stays on the grid.
+        w.setAxis(MapAxis::threshold);
+        waitForMap(f);
+        QTest::keyClick(&w.view(), Qt::Key_PageUp);
+        QCOMPARE(w.view().cursorCell(), std::optional<QPoint>(QPoint(120, 99)));
+        w.setAxis(MapAxis::noise);
+        QTest::keyClick(&w.view(), Qt::Key_Left);
+        QCOMPARE(w.view().cursorCell(), std::optional<QPoint>(QPoint(119, 30)));
+        waitForMap(f);
+    }
+
+    void atItsSmallestEverythingReads()
+    {
+        FormFixture f;
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const MapAxis axis : {MapAxis::noise, MapAxis::threshold}) {
+            w.setAxis(axis);
+            waitForMap(f);
+            w.resize(1, 1);  // held at the minimum size
+            QTRY_COMPARE(w.view().size(), w.view().minimumSize());
+            const QRect plot = w.view().plotRect();
+            const QFontMetrics metrics(w.view().font());
+            const auto width = [&](const char* text) {
+                return metrics.horizontalAdvance(
+                    QCoreApplication::translate("brenvik::ProbabilityMapView", text));
+            };
+            // The legend's 0.9 and 1 a line apart; the titles within the plot's sides.
+            QVERIFY2(0.1 * (plot.height() - 1) >= metrics.height(),
+                     qPrintable(QString::number(plot.height())));
+            QVERIFY(width(axis == MapAxis::noise ? "Уровень шума" : "Порог") < plot.height());
+            QVERIFY(width("Шаг T2 по диагонали: T2 = (шаг − 60, шаг − 60)") < plot.width());
+            QVERIFY(width("Расстояние |T2 − T1|, единиц датчика") < plot.width());
+        }
+    }
+
+    void everyWindowFitsTheScreenAndTheInputsStayClear()
+    {
+        FormFixture f;
+        f.showExposed();
+        const QRect available = f.form->screen()->availableGeometry();
+        f.form->probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY2(available.contains(w.frameGeometry()),
+                 qPrintable(
+                     QStringLiteral("%1×%2").arg(w.frameGeometry().width()).arg(w.frameGeometry().height())));
+        f.form->startSweep();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.graph));
+        f.form->stopSweep();
+        const QRect graph = f.graph.frameGeometry();
+        QVERIFY(available.contains(graph));
+        for (const QRect& inputs : f.form->inputAreas())
+            QVERIFY(!inputs.intersects(graph));
+        // Its buttons show, however much it shrank, and after a second Start too.
+        f.form->startSweep();
+        f.form->stopSweep();
+        for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
+            const auto* button = f.graph.findChild<QToolButton*>(QString::fromLatin1(name));
+            QVERIFY(button);
+            QVERIFY(f.graph.rect().contains(QRect(button->mapTo(&f.graph, QPoint()), button->size())));
+        }
     }
 };
 

@@ -2,13 +2,25 @@
 
 #include <QMetaObject>
 
+#include <atomic>
 #include <exception>
 
 namespace brenvik {
 
+struct MapComputation::Job {
+    MapProgress progress;
+    std::atomic<bool> ended{false};
+    std::jthread thread;
+};
+
 MapComputation::MapComputation(QObject* parent) : QObject(parent) {}
 
-MapComputation::~MapComputation() { stop(); }
+MapComputation::~MapComputation()
+{
+    stop();
+    for (const std::shared_ptr<Job>& job : m_stopped)
+        job->thread.join();
+}
 
 unsigned MapComputation::threadsBesideTheWindows()
 {
@@ -19,26 +31,27 @@ unsigned MapComputation::threadsBesideTheWindows()
 void MapComputation::start(const MapGrid& grid, unsigned threads)
 {
     stop();
-    m_progress = std::make_unique<MapProgress>();
+    joinEnded();
+    m_job = std::make_shared<Job>();
     m_running = true;
-    const unsigned generation = ++m_generation;
-    MapProgress* progress = m_progress.get();
+    const unsigned generation = m_generation;
+    Job* job = m_job.get();  // kept until its thread is joined
     // The result comes back as a queued call on the GUI thread; a call from an earlier
     // start finds a newer generation and is dropped.
-    m_thread = std::jthread([this, grid, threads, progress, generation] {
+    job->thread = std::jthread([this, grid, threads, job, generation] {
         try {
-            std::optional<ProbabilityMap> map = computeProbabilityMap(grid, threads, progress);
-            if (!map)
-                return;  // stopped
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, map = std::move(*map)] {
-                    if (generation != m_generation)
-                        return;
-                    m_running = false;
-                    emit finished(map);
-                },
-                Qt::QueuedConnection);
+            std::optional<ProbabilityMap> map = computeProbabilityMap(grid, threads, &job->progress);
+            if (map) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, map = std::move(*map)] {
+                        if (generation != m_generation)
+                            return;
+                        m_running = false;
+                        emit finished(map);
+                    },
+                    Qt::QueuedConnection);
+            }
         } catch (const std::exception& failure) {
             QMetaObject::invokeMethod(
                 this,
@@ -50,19 +63,31 @@ void MapComputation::start(const MapGrid& grid, unsigned threads)
                 },
                 Qt::QueuedConnection);
         }
+        job->ended = true;
     });
 }
 
 void MapComputation::stop()
 {
-    if (m_progress)
-        m_progress->cancel = true;
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_job) {
+        m_job->progress.cancel = true;
+        m_stopped.push_back(std::move(m_job));
+        m_job.reset();
+    }
     ++m_generation;
     m_running = false;
 }
 
-int MapComputation::rowsDone() const { return m_progress ? m_progress->rowsDone.load() : 0; }
+void MapComputation::joinEnded()
+{
+    std::erase_if(m_stopped, [](const std::shared_ptr<Job>& job) {
+        if (!job->ended)
+            return false;
+        job->thread.join();  // has ended: returns at once
+        return true;
+    });
+}
+
+int MapComputation::rowsDone() const { return m_job ? m_job->progress.rowsDone.load() : 0; }
 
 }  // namespace brenvik

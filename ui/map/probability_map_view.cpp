@@ -4,9 +4,11 @@
 #include "ui/map/colour_scale.h"
 #include "ui/map/map_contours.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brenvik {
@@ -21,8 +23,37 @@ constexpr int kTick = 4;
 ProbabilityMapView::ProbabilityMapView(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    setMinimumSize(kLeft + kRight + 2 * kMapSteps, kTop + kBottom + 2 * kMapNoiseLevels);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    updateMinimumSize();
+}
+
+void ProbabilityMapView::updateMinimumSize()
+{
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const auto widest = [&](std::initializer_list<QString> texts) {
+        int width = 0;
+        for (const QString& text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        return width;
+    };
+    // Along the bottom and the top, the axes' titles; at the left, the levels' title
+    // turned upright; in the legend, 0.9 and 1 a tenth of its height apart, a line each.
+    const int plotWidth =
+        std::max(2 * kMapSteps, widest({tr("Шаг T2 по диагонали: T2 = (шаг − 60, шаг − 60)"),
+                                        tr("Расстояние |T2 − T1|, единиц датчика")}) +
+                                    8);
+    const int plotHeight =
+        std::max({2 * kMapNoiseLevels, widest({tr("Уровень шума"), tr("Порог")}) + 8, 10 * (line + 2) + 1});
+    setMinimumSize(kLeft + kRight + plotWidth, kTop + kBottom + plotHeight);
+}
+
+void ProbabilityMapView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange)
+        updateMinimumSize();
+    QWidget::changeEvent(event);
 }
 
 void ProbabilityMapView::setMap(std::optional<ProbabilityMap> map)
@@ -41,6 +72,10 @@ void ProbabilityMapView::setMap(std::optional<ProbabilityMap> map)
 void ProbabilityMapView::setGrid(const MapGrid& grid)
 {
     m_grid = grid;
+    // A threshold map has more levels than a noise map: the cells stay on the grid.
+    for (std::optional<QPoint>* cell : {&m_cursor, &m_lastHovered})
+        if (*cell)
+            (*cell)->setY(std::min((*cell)->y(), levels() - 1));
     update();
 }
 
@@ -108,6 +143,12 @@ void ProbabilityMapView::paintEvent(QPaintEvent*)
             for (const QPointF& point : m_sweepPath)
                 path << widgetPoint(point);
             painter.drawPolyline(path);
+        }
+        if (m_cursor && hasFocus()) {
+            const QPointF corner = widgetPoint(QPointF(m_cursor->x() - 0.5, m_cursor->y() + 0.5));
+            const QPointF opposite = widgetPoint(QPointF(m_cursor->x() + 0.5, m_cursor->y() - 0.5));
+            painter.setPen(QPen(QColor::fromRgb(kCursor), 2));
+            painter.drawRect(QRectF(corner, opposite).adjusted(-1, -1, 1, 1));
         }
     } else {
         painter.fillRect(plot, palette().base());
@@ -187,11 +228,62 @@ void ProbabilityMapView::drawLegend(QPainter& painter, QRect plot) const
                      Qt::AlignHCenter, QStringLiteral("P"));
 }
 
+void ProbabilityMapView::keyPressEvent(QKeyEvent* event)
+{
+    const int stride = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    QPoint cell = m_cursor.value_or(m_lastHovered.value_or(QPoint(kMapSteps / 2, levels() / 2)));
+    switch (event->key()) {
+    case Qt::Key_Left:
+        cell.rx() -= stride;
+        break;
+    case Qt::Key_Right:
+        cell.rx() += stride;
+        break;
+    case Qt::Key_Up:
+        cell.ry() += stride;
+        break;
+    case Qt::Key_Down:
+        cell.ry() -= stride;
+        break;
+    case Qt::Key_Home:
+        cell.setX(0);
+        break;
+    case Qt::Key_End:
+        cell.setX(kMapSteps - 1);
+        break;
+    case Qt::Key_PageUp:
+        cell.setY(levels() - 1);
+        break;
+    case Qt::Key_PageDown:
+        cell.setY(0);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_cursor = QPoint(std::clamp(cell.x(), 0, kMapSteps - 1), std::clamp(cell.y(), 0, levels() - 1));
+    update();
+    emit cursorMoved(m_cursor->x(), m_cursor->y());
+}
+
+void ProbabilityMapView::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ProbabilityMapView::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void ProbabilityMapView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (const auto point = gridPointAt(event->position().toPoint()))
+    if (const auto point = gridPointAt(event->position().toPoint())) {
+        m_lastHovered = *point;
         emit hovered(point->x(), point->y());
-    else
+    } else
         emit leftCells();
     QWidget::mouseMoveEvent(event);
 }

@@ -1,22 +1,26 @@
 #include "ui/map/probability_map_window.h"
 
+#include "model/input_warnings.h"
 #include "model/probability_map_csv.h"
 #include "model/sweep_steps.h"
 #include "ui/failure_report.h"
 #include "ui/map/probability_map_view.h"
 #include "ui/save_dialog/save_file_dialog.h"
+#include "ui/window_placement.h"
 
 #include <QBuffer>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace brenvik {
 
@@ -51,6 +55,41 @@ QPolygonF sweepPath(const std::vector<SweepPoint>& sweep, const MapGrid& grid)
     return path;
 }
 
+// What of the inputs the map shows: not T2 (its x axis), nor what its rows vary, nor the
+// batch size.
+ModelParameters shownInputs(ModelParameters parameters, MapAxis axis)
+{
+    parameters.t2x = parameters.t2y = 0;
+    parameters.batchSize = 0;
+    if (axis == MapAxis::noise)
+        parameters.noise = {};
+    else
+        parameters.threshold = 0.0f;
+    return parameters;
+}
+
+QString warningText(InputWarning warning)
+{
+    switch (warning) {
+    case InputWarning::zeroWidth:
+        return ProbabilityMapWindow::tr("При Q = 0 каждая интенсивность — NaN, и критерий считает "
+                                        "разрешённым каждое испытание.");
+    case InputWarning::negativeWidth:
+        return ProbabilityMapWindow::tr("При отрицательной Q интенсивности отрицательны, и критерий "
+                                        "считает испытание разрешённым, когда его пики не выделяются.");
+    case InputWarning::infiniteWidth:
+        return ProbabilityMapWindow::tr("Q больше одинарной точности и потому бесконечна: каждая "
+                                        "интенсивность равна 0, и без шума каждое испытание разрешено.");
+    case InputWarning::negativeThreshold:
+        return ProbabilityMapWindow::tr("При отрицательном пороге испытание считается разрешённым, даже "
+                                        "когда его пики ниже среднего по ячейке.");
+    case InputWarning::thresholdOfOneOrMore:
+        return ProbabilityMapWindow::tr("При пороге 1 и больше ни одно испытание не считается "
+                                        "разрешённым, пока среднее по ячейке больше 0.");
+    }
+    return {};
+}
+
 }  // namespace
 
 ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* parent)
@@ -61,6 +100,7 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
       m_progress(new QProgressBar(this)),
       m_readOut(new QLabel(this)),
       m_inputs(new QLabel(this)),
+      m_warning(new QLabel(this)),
       m_savePicture(new QToolButton(this)),
       m_saveData(new QToolButton(this))
 {
@@ -83,7 +123,12 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
     m_saveData->setToolTip(tr("Сохранить значения карты в файл CSV"));
     m_view->setToolTip(tr("Вероятность разрешения: белая линия — 0,5, чёрная — 0,9, "
                           "оранжевый пунктир — последняя развёртка положения T2"));
-    m_readOut->setToolTip(tr("Значение под указателем мыши"));
+    m_readOut->setToolTip(tr("Значение под указателем мыши или в клетке, выбранной стрелками"));
+    m_warning->setWordWrap(true);
+    QPalette warningPalette = m_warning->palette();
+    warningPalette.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));
+    m_warning->setPalette(warningPalette);
+    m_warning->hide();
 
     auto* top = new QHBoxLayout;
     top->addWidget(axisLabel);
@@ -95,6 +140,7 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_inputs);
+    layout->addWidget(m_warning);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_readOut);
     resize(720, 520);
@@ -103,17 +149,21 @@ ProbabilityMapWindow::ProbabilityMapWindow(FailureReport& report, QWidget* paren
     connect(m_savePicture, &QToolButton::clicked, this, &ProbabilityMapWindow::savePicture);
     connect(m_saveData, &QToolButton::clicked, this, &ProbabilityMapWindow::saveData);
     connect(m_view, &ProbabilityMapView::hovered, this, &ProbabilityMapWindow::showReadOut);
+    connect(m_view, &ProbabilityMapView::cursorMoved, this, &ProbabilityMapWindow::showReadOut);
     connect(m_view, &ProbabilityMapView::leftCells, this,
-            [this] { m_readOut->setText(tr("Наведите указатель на карту")); });
+            [this] { m_readOut->setText(tr("Наведите указатель на карту или выберите клетку стрелками")); });
     connect(&m_computation, &MapComputation::finished, this, &ProbabilityMapWindow::showMap);
     connect(&m_computation, &MapComputation::failed, this, [this](const QString& message) {
         m_progressTimer.stop();
         m_progress->hide();
         m_report.reportFailure(message);
     });
+    m_followTimer.setSingleShot(true);
+    m_followTimer.setInterval(kFollowDelayMs);
+    connect(&m_followTimer, &QTimer::timeout, this, &ProbabilityMapWindow::applyFollowed);
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &ProbabilityMapWindow::showProgress);
-    m_readOut->setText(tr("Наведите указатель на карту"));
+    m_readOut->setText(tr("Наведите указатель на карту или выберите клетку стрелками"));
 }
 
 ProbabilityMapWindow::~ProbabilityMapWindow() = default;
@@ -131,14 +181,58 @@ void ProbabilityMapWindow::setAxis(MapAxis axis)
 void ProbabilityMapWindow::showFor(const ModelParameters& parameters, char separator,
                                    const std::vector<SweepPoint>& sweep)
 {
+    m_followTimer.stop();
+    m_followed.reset();
     m_grid.base = parameters;
     m_separator = separator;
     m_sweep = sweep;
     m_view->setSeparator(separator);
     compute();
+    if (!m_placed) {
+        fitOnScreen(*this);
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
+    m_view->setFocus();  // the arrow keys read the map at once
+}
+
+void ProbabilityMapWindow::follow(const ModelParameters& parameters, char separator)
+{
+    m_followed = parameters;
+    m_separator = separator;
+    m_followTimer.start();  // again: a change restarts the wait
+}
+
+void ProbabilityMapWindow::applyFollowed()
+{
+    if (!m_followed)
+        return;
+    const ModelParameters followed = *std::exchange(m_followed, std::nullopt);
+    m_view->setSeparator(m_separator);
+    if (shownInputs(followed, axis()) == shownInputs(m_grid.base, axis()))
+        return;
+    m_grid.base = followed;
+    compute();
+}
+
+void ProbabilityMapWindow::setSweep(const std::vector<SweepPoint>& sweep)
+{
+    m_sweep = sweep;
+    QPolygonF path = sweepPath(m_sweep, m_grid);
+    if (path != m_view->sweepPath())
+        m_view->setSweepPath(std::move(path));
+}
+
+void ProbabilityMapWindow::showWarnings()
+{
+    // The threshold of a threshold map is its rows'.
+    QStringList texts;
+    for (const InputWarning warning : inputWarnings(m_grid.base, m_grid.axis == MapAxis::noise))
+        texts << warningText(warning);
+    m_warning->setText(texts.join(QLatin1Char('\n')));
+    m_warning->setVisible(!texts.isEmpty());
 }
 
 void ProbabilityMapWindow::compute()
@@ -153,6 +247,7 @@ void ProbabilityMapWindow::compute()
                           .arg(m_grid.base.t1x)
                           .arg(m_grid.base.t1y)
                           .arg(fixed));
+    showWarnings();
     m_view->setMap(std::nullopt);
     m_view->setGrid(m_grid);
     m_view->setSweepPath(sweepPath(m_sweep, m_grid));
@@ -202,7 +297,21 @@ void ProbabilityMapWindow::showReadOut(int step, int level)
                            .arg(p));
 }
 
-QImage ProbabilityMapWindow::picture() { return m_view->grab().toImage(); }
+QImage ProbabilityMapWindow::picture()
+{
+    // The saved picture says what it shows: the line of inputs above the map, as in the window.
+    QImage inputs = m_inputs->grab().toImage();
+    QImage map = m_view->grab().toImage();
+    inputs.setDevicePixelRatio(1.0);
+    map.setDevicePixelRatio(1.0);
+    QImage picture(std::max(inputs.width(), map.width()), inputs.height() + map.height(),
+                   QImage::Format_RGB32);
+    picture.fill(palette().window().color());
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, inputs);
+    painter.drawImage(0, inputs.height(), map);
+    return picture;
+}
 
 std::unique_ptr<QFileDialog> ProbabilityMapWindow::makeSavePictureDialog()
 {

@@ -1,9 +1,10 @@
 #pragma once
-// The probability map window, opened from the graph window's context menu: the exact
+// The probability map window, opened from the main window or the graph window: the exact
 // probability of resolution over T2's steps against the noise level or the threshold,
 // for the main window's other inputs, with its 0.5 and 0.9 contours, the value under
 // the mouse, the last position sweep's path, and saving as PNG and CSV. The map is
-// computed on another thread; the window shows the progress meanwhile.
+// computed on another thread; the window shows the progress meanwhile. It follows the
+// main window's inputs while it is open, and the path of a sweep as it is plotted.
 
 #include "model/probability_map.h"
 #include "ui/map/map_computation.h"
@@ -15,6 +16,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -36,8 +38,15 @@ public:
 
     /// Shows the window for these inputs (T2's position aside), numbers written with
     /// `separator`, and computes the map anew. `sweep` are the last sweep's points: where
-    /// they moved T2 with the map's other inputs, their path is drawn on the map.
+    /// they moved T2 with the map's other inputs, their path is drawn on the map. The first
+    /// time, the window opens on its screen's free area, no larger than that.
     void showFor(const ModelParameters& parameters, char separator, const std::vector<SweepPoint>& sweep);
+    /// The inputs changed: a moment after the last of a quick series of changes, the map is
+    /// computed anew if they differ from its own in what it shows (not T2, nor the level
+    /// its rows vary). The GUI thread never waits for a computation.
+    void follow(const ModelParameters& parameters, char separator);
+    /// The sweep's points as it plots them: its path on the map grows with them.
+    void setSweep(const std::vector<SweepPoint>& sweep);
     /// What the rows vary; a change computes the map anew.
     void setAxis(MapAxis axis);
     MapAxis axis() const;
@@ -48,6 +57,10 @@ public:
     QProgressBar& progressBar() { return *m_progress; }
     QLabel& readOut() { return *m_readOut; }
     QLabel& inputsLabel() { return *m_inputs; }
+    /// What the tool warns of these inputs (a width of 0 …); hidden when nothing.
+    QLabel& warningLabel() { return *m_warning; }
+    /// How long follow() waits for the changes to stop.
+    static constexpr int kFollowDelayMs = 250;
     QToolButton& savePictureButton() { return *m_savePicture; }
     QToolButton& saveDataButton() { return *m_saveData; }
 
@@ -56,7 +69,7 @@ public:
     std::unique_ptr<QFileDialog> makeSavePictureDialog();
     std::unique_ptr<QFileDialog> makeSaveDataDialog();
 
-    /// The map as shown, axes and legend included.
+    /// The map as shown, axes and legend included, under the line of its inputs.
     QImage picture();
     void savePicture();
     void saveData();
@@ -67,6 +80,8 @@ signals:
 
 private:
     void compute();
+    void applyFollowed();
+    void showWarnings();
     void showMap(const ProbabilityMap& map);
     void showProgress();
     void showReadOut(int step, int level);
@@ -79,6 +94,7 @@ private:
     QProgressBar* m_progress;
     QLabel* m_readOut;
     QLabel* m_inputs;
+    QLabel* m_warning;
     QToolButton* m_savePicture;
     QToolButton* m_saveData;
 
@@ -87,6 +103,9 @@ private:
     char m_separator = '.';
     MapComputation m_computation;
     QTimer m_progressTimer;
+    QTimer m_followTimer;
+    std::optional<ModelParameters> m_followed;  ///< the latest inputs, waiting for the timer
+    bool m_placed = false;                      ///< sized and placed for its screen once
     FileNameAsker m_askFileName;
     PlainFileIcons m_fileIcons;  ///< outlives the dialogs, whose file lists use it
     QString m_lastPictureName = QStringLiteral("Map.png");

@@ -150,7 +150,8 @@ void saveWithDialog(QFileDialog& dialog, const FileNameAsker& ask, QString& last
     try {
         writeFileAtomically(name, bytes);
     } catch (const FileError& failure) {
-        report.reportFailure(QString::fromStdString(failure.what()));
+        // In front of the window that saved, which may stay on top of the others.
+        report.reportFailure(QString::fromStdString(failure.what()), dialog.parentWidget());
     }
 }
 

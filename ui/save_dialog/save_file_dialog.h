@@ -47,7 +47,8 @@ using FileNameAsker = std::function<QString(QFileDialog& dialog)>;
 
 /// Asks for a name with `dialog`, through `ask` where it is set and modally otherwise, and
 /// writes `bytes` there at once; that name is then `lastName`, the one proposed next time.
-/// Cancelled, nothing is written. A failure to write goes to `report`.
+/// Cancelled, nothing is written. A failure to write goes to `report`, in a box owned by
+/// the dialog's parent, the window that saved.
 void saveWithDialog(QFileDialog& dialog, const FileNameAsker& ask, QString& lastName, const QByteArray& bytes,
                     FailureReport& report);
 
