@@ -6,11 +6,14 @@
 // WebAssembly runs without threads, so a jthread is never started (the sweep makes a
 // share itself when no thread can be had); to_chars gives the shortest text that reads
 // back to the same value, fixed or scientific, whichever is shorter (fixed on a tie), as
-// the standard's does.
+// the standard's does. Only the three names the model's own sources call go into
+// namespace std (those sources are shared with the native builds, whose library has them);
+// the helpers behind them stay in a namespace of their own.
 
 #include <version>
 
 #if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 14000
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -19,48 +22,13 @@
 #include <thread>
 #include <utility>
 
-namespace std {
-
-template <class To, class From>
-constexpr To bit_cast(const From& from) noexcept
-{
-    static_assert(sizeof(To) == sizeof(From), "bit_cast needs types of one size");
-    return __builtin_bit_cast(To, from);
-}
-
-/// A thread joined when it is destroyed.
-class jthread {
-public:
-    jthread() noexcept = default;
-    template <class Function>
-    explicit jthread(Function&& function) : m_thread(std::forward<Function>(function))
-    {
-    }
-    jthread(jthread&&) noexcept = default;
-    jthread& operator=(jthread&& other) noexcept
-    {
-        join();
-        m_thread = std::move(other.m_thread);
-        return *this;
-    }
-    ~jthread() { join(); }
-
-private:
-    void join()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    std::thread m_thread;
-};
-
-namespace brenvik_compat {
+namespace brenvik_libcxx_compat {
 
 inline bool readsBack(const char* text, float value) { return std::strtof(text, nullptr) == value; }
 inline bool readsBack(const char* text, double value) { return std::strtod(text, nullptr) == value; }
 
 template <class Real>
-to_chars_result shortestChars(char* first, char* last, Real value, int maxDigits)
+std::to_chars_result shortestChars(char* first, char* last, Real value, int maxDigits)
 {
     std::string text;
     if (value != value) {
@@ -97,20 +65,55 @@ to_chars_result shortestChars(char* first, char* last, Real value, int maxDigits
         text = fixed.size() <= std::strlen(scientific) ? fixed : std::string(scientific);
     }
     if (static_cast<std::size_t>(last - first) < text.size())
-        return {last, errc::value_too_large};
+        return {last, std::errc::value_too_large};
     std::memcpy(first, text.data(), text.size());
-    return {first + text.size(), errc{}};
+    return {first + text.size(), std::errc{}};
 }
 
-}  // namespace brenvik_compat
+}  // namespace brenvik_libcxx_compat
+
+namespace std {
+
+template <class To, class From>
+constexpr To bit_cast(const From& from) noexcept
+{
+    static_assert(sizeof(To) == sizeof(From), "bit_cast needs types of one size");
+    return __builtin_bit_cast(To, from);
+}
+
+/// A thread joined when it is destroyed.
+class jthread {
+public:
+    jthread() noexcept = default;
+    template <class Function>
+    explicit jthread(Function&& function) : m_thread(std::forward<Function>(function))
+    {
+    }
+    jthread(jthread&&) noexcept = default;
+    jthread& operator=(jthread&& other) noexcept
+    {
+        join();
+        m_thread = std::move(other.m_thread);
+        return *this;
+    }
+    ~jthread() { join(); }
+
+private:
+    void join()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    std::thread m_thread;
+};
 
 inline to_chars_result to_chars(char* first, char* last, float value)
 {
-    return brenvik_compat::shortestChars(first, last, value, 9);
+    return brenvik_libcxx_compat::shortestChars(first, last, value, 9);
 }
 inline to_chars_result to_chars(char* first, char* last, double value)
 {
-    return brenvik_compat::shortestChars(first, last, value, 17);
+    return brenvik_libcxx_compat::shortestChars(first, last, value, 17);
 }
 
 }  // namespace std
