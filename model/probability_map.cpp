@@ -27,7 +27,12 @@ ModelParameters MapGrid::parametersAt(int step, int level) const
 double MapGrid::separation(double step) const
 {
     const double t2 = step + sweepPosition(0);
-    return std::hypot(t2 - base.t1x, t2 - base.t1y);
+    const double dx = t2 - base.t1x;
+    const double dy = t2 - base.t1y;
+    // One correctly rounded square root of the sum (exact at whole steps): the same digits
+    // on every platform, where std::hypot's last bit is the C library's own (glibc's and
+    // WebAssembly's differ at some steps).
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 double MapGrid::separationInQ(double step) const { return separation(step) / static_cast<double>(base.q); }

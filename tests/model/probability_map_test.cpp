@@ -166,4 +166,18 @@ TEST(ProbabilityMapCrossings, SeparationOffTheDiagonal)
     EXPECT_DOUBLE_EQ(grid.separationInQ(55), 5.0);
 }
 
+TEST(ProbabilityMapCrossings, SeparationAtWholeStepsIsTheCorrectlyRoundedRoot)
+{
+    // The map's CSV is the same in the browser's WebAssembly: at a whole step the distance
+    // is the square root of an exact integer, rounded once (glibc's hypot is an ulp off
+    // at T2 − T1 = (72, 57)).
+    MapGrid grid;
+    grid.base.t1x = -12;
+    grid.base.t1y = 3;
+    for (int step = 0; step < kMapSteps; ++step) {
+        const double dx = step - 60 + 12, dy = step - 60 - 3;
+        EXPECT_EQ(grid.separation(step), std::sqrt(dx * dx + dy * dy)) << "step " << step;
+    }
+}
+
 }  // namespace
