@@ -2,8 +2,8 @@
 # Checks that each layer includes only what it may see: the model itself, the C++
 # standard library and Boost.Multiprecision; the 3-D view the model and no window; the tool the model and no Qt;
 # the windows anything but the tool, save its option library; the browser edition the model,
-# the windows' CSV rows, the view's surface vertices, rotation and camera and the tool's
-# option parser, and no Qt. Names every include that breaks the rule.
+# the windows' CSV rows, the map's colours and contours, the view's surface vertices,
+# rotation and camera and the tool's option parser, and no Qt. Names every include that breaks the rule.
 # With a folder as argument it checks that tree instead of the repository.
 set -euo pipefail
 root=${1:-"$(dirname "$0")/.."}
@@ -61,7 +61,7 @@ check cli 'model/|cli/' no-qt
 check ui 'model/|view3d/|ui/|cli/(options|parse_options|help)\.h$|ui_[a-z_]+\.h$' any
 # The browser edition: the model, the Qt-free files it shares with the windows and the
 # view, and the tool's option parser, which reads a link's preset.
-check web 'model/|ui/sweep_points\.h$|view3d/(scene_frame|view_rotation|camera)\.h$|cli/parse_options\.h$|web/' no-qt
+check web 'model/|ui/sweep_points\.h$|ui/map/(viridis_scale|map_contour_pieces)\.h$|view3d/(scene_frame|view_rotation|camera)\.h$|cli/parse_options\.h$|web/' no-qt
 
 if ((${#failures[@]} > 0)); then
     echo "layers: includes that reach outside their layer (docs/architecture.md, Layers):" >&2

@@ -1,8 +1,5 @@
 #pragma once
-// Contour lines of the probability map, by marching squares over the grid points: the
-// line of value p runs through every square of four neighbouring points whose values
-// lie on both sides of p, crossing its edges where the linear interpolation along the
-// edge reaches p.
+// The probability map's contour lines as Qt lines (ui/map/map_contour_pieces.h).
 
 #include "model/probability_map.h"
 
@@ -11,8 +8,8 @@
 
 namespace brenvik {
 
-/// The pieces of the contour of `p`, in grid coordinates: x the step, y the level, the
-/// grid point (step, level) at (step, level). "On the line's side" means at or above p.
+/// The pieces of the contour of `p` (contourPieces), in grid coordinates: x the step,
+/// y the level.
 QList<QLineF> contourSegments(const ProbabilityMap& map, double p);
 
 }  // namespace brenvik
