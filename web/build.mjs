@@ -46,6 +46,8 @@ await build({
   format: "iife",
   define: { BRENVIK_ENGLISH: JSON.stringify(english), BRENVIK_ABOUT: JSON.stringify(aboutText) },
 });
+// The probability map's worker: a module of its own beside the page's.
+await build({ ...common, entryPoints: [join(here, "src", "map_worker.ts")], outfile: join(dist, "map_worker.js"), format: "iife" });
 
 const statics = [
   [join(here, "src", "index.html"), "index.html"],
@@ -80,9 +82,9 @@ await build({
   },
 });
 
-// The tests: the model check under Node, the browser tests for Playwright.
+// The tests: the model check under Node, the browser tests for Playwright and Puppeteer.
 rmSync(testOut, { recursive: true, force: true });
-for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench", "node/frame_bench"].filter((n) => existsSync(join(here, "tests", `${n}.ts`)))) {
+for (const name of ["node/model_check", "browser/page_test", "browser/firefox_test", "browser/tick_bench", "node/frame_bench"].filter((n) => existsSync(join(here, "tests", `${n}.ts`)))) {
   await build({
     bundle: true,
     platform: "node",
@@ -91,7 +93,7 @@ for (const name of ["node/model_check", "browser/page_test", "browser/tick_bench
     logLevel: "warning",
     entryPoints: [join(here, "tests", `${name}.ts`)],
     outfile: join(testOut, `${basename(name)}.js`),
-    external: ["playwright-core"],
+    external: ["playwright-core", "puppeteer-core"],
   });
 }
 console.log(`web: built ${files.length + 1} files into ${dist}`);

@@ -23,6 +23,9 @@ const kPageTexts: Record<string, string> = {
   "Ссылка скопирована": "Link copied",
   "Ссылка записана в адрес страницы: скопируйте её оттуда": "The link is in the page's address: copy it from there",
   "Ссылка: этого параметра нет": "Link: no such input",
+  "Карта не посчитана: ": "The map was not computed: ",
+  "Трёхмерный вид недоступен: браузер не даёт WebGL 2. Всё остальное работает.":
+    "The 3-D view is not available: the browser gives no WebGL 2. Everything else works.",
 };
 
 export function isEnglish(languages: readonly string[]): boolean {
@@ -41,6 +44,11 @@ export function tr(text: string): string {
   // A caption with a keyboard shortcut ("&Выход") is shown without its ampersand.
   const withShortcut = BRENVIK_ENGLISH[`&${text}`];
   return BRENVIK_ENGLISH[text] ?? withShortcut?.replace("&", "") ?? kPageTexts[text] ?? text;
+}
+
+/** The text with %1, %2, … replaced by the values, as Qt's QString::arg does. */
+export function arg(text: string, ...values: (string | number)[]): string {
+  return text.replace(/%(\d)/g, (whole, n: string) => (values[Number(n) - 1] ?? whole).toString());
 }
 
 /** Translates every caption and hint of the page in place. */

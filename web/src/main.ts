@@ -12,7 +12,8 @@ import { attachNumberFilter, decimalSeparator } from "./number_filter";
 import { findControls, type MainWindowControls, messagePlace, type PageControls } from "./page_controls";
 import { PopupMenu } from "./popup_menu";
 import { applyPreset, clearPresetMessagesOnInput, kPresetNames, presetOf, presetPairs } from "./presets";
-import { SceneRenderer } from "./scene";
+import { MapPanel } from "./map_panel";
+import { NoWebGL2, SceneRenderer } from "./scene";
 
 declare global {
   interface Window {
@@ -29,7 +30,9 @@ const kTickInterval = 35;
 
 class BrenvikPage {
   readonly separator = decimalSeparator(navigator.language);
-  private readonly scene: SceneRenderer;
+  /** Nothing where the browser gives no WebGL 2: the page then runs without its view. */
+  private readonly scene: SceneRenderer | undefined;
+  readonly map: MapPanel;
   private readonly graph: Graph;
   private readonly graphMenu: PopupMenu;
   readonly about: AboutBox;
@@ -45,15 +48,29 @@ class BrenvikPage {
     const c = (this.c = controls.main);
     // The threshold starts as 0.27 written with the user's separator, as in the desktop program.
     c.thresholdBox.value = `0${this.separator}27`;
-    this.scene = new SceneRenderer(c.view, model.camera);
+    this.scene = this.makeScene();
+    this.map = new MapPanel(model.module, controls.map, this.separator, (failure) => this.showConversion(failure));
     this.graph = new Graph(controls.graph.picture, controls.graph.expectedLayer);
     const g = controls.graph;
-    this.graphMenu = new PopupMenu(g.menu, [g.menuSaveData, g.menuExpected]);
+    this.graphMenu = new PopupMenu(g.menu, [g.menuSaveData, g.menuExpected, g.menuMap]);
     const a = controls.about;
     this.about = new AboutBox(a.box, a.credits, a.musicCheck, "jungle.wav");
     this.wire();
     this.readPreset();
     this.timer = window.setInterval(() => this.tick(), kTickInterval);
+  }
+
+  private makeScene(): SceneRenderer | undefined {
+    try {
+      return new SceneRenderer(this.c.view, this.model.camera);
+    } catch (error) {
+      if (!(error instanceof NoWebGL2)) throw error;
+      this.c.view.hidden = true;
+      const note = this.c.noView;
+      note.textContent = tr("Трёхмерный вид недоступен: браузер не даёт WebGL 2. Всё остальное работает.");
+      note.hidden = false;
+      return undefined;
+    }
   }
 
   private get numberBoxes(): HTMLInputElement[] {
@@ -102,7 +119,10 @@ class BrenvikPage {
     });
     g.closeButton.addEventListener("click", () => { g.panel.hidden = true; });
     g.expectedCheck.addEventListener("change", () => this.drawExpected());
-    window.addEventListener("resize", () => this.scene.resize());
+    g.mapButton.addEventListener("click", () => this.map.showFor(this.frameControls()));
+    g.menuMap.addEventListener("click", () => this.map.showFor(this.frameControls()));
+    this.controls.map.closeButton.addEventListener("click", () => this.map.hide());
+    window.addEventListener("resize", () => this.scene?.resize());
     // A new preset in the address is a fresh start with it, as opening the link would be.
     window.addEventListener("hashchange", () => location.reload());
   }
@@ -250,7 +270,7 @@ class BrenvikPage {
     this.showConversion(report.ok ? undefined : report);
     if (report.ok) {
       const { t1x, t1y, t2x, t2y } = controls;
-      this.scene.render({ t1x, t1y, t2x, t2y, cell: this.model.cell, surface: this.model.surface() }, this.model.viewMatrix);
+      this.scene?.render({ t1x, t1y, t2x, t2y, cell: this.model.cell, surface: this.model.surface() }, this.model.viewMatrix);
       const box = this.c.probabilityBox;
       if (report.batchCompleted && box.value !== report.batchText) {
         box.value = report.batchText;

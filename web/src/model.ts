@@ -112,6 +112,11 @@ export class BrenvikModel {
     this.session = m._brenvik_session_create();
   }
 
+  /** The module the session runs in, for the map that shares it. */
+  get module(): BrenvikModule {
+    return this.m;
+  }
+
   /** One frame of the main window, as its 35 ms tick runs it. */
   frame(c: FrameControls, separator: string): FrameReport {
     const texts = [c.q, c.batchSize, c.threshold].map((t) => this.allocate(t));

@@ -2,6 +2,8 @@
 // names as element ids (Edit3, TrackBar4), as the tests and the controls table in
 // docs/architecture.md do; findControls is the one place where a role meets its id.
 
+import type { MapPanelElements } from "./map_panel";
+
 export interface MainWindowControls {
   qBox: HTMLInputElement; // the point-spread width Q
   t1XSlider: HTMLInputElement;
@@ -29,6 +31,7 @@ export interface MainWindowControls {
   turnZSlider: HTMLInputElement;
   probabilityBox: HTMLInputElement; // read-only: the latest batch's probability
   view: HTMLCanvasElement;
+  noView: HTMLElement; // says, in the view's place, that the browser gives no WebGL 2
   window: HTMLElement; // the whole main window, hidden once the program has ended
   ended: HTMLElement; // says that the program has ended
   announce: HTMLElement; // read out by screen readers
@@ -47,6 +50,12 @@ export interface GraphControls {
   menu: HTMLElement; // the right click's menu
   menuSaveData: HTMLButtonElement;
   menuExpected: HTMLButtonElement;
+  mapButton: HTMLButtonElement; // opens the probability map, as does menuMap
+  menuMap: HTMLButtonElement;
+}
+
+export interface MapControls extends MapPanelElements {
+  closeButton: HTMLButtonElement;
 }
 
 export interface AboutControls {
@@ -60,6 +69,7 @@ export interface AboutControls {
 export interface PageControls {
   main: MainWindowControls;
   graph: GraphControls;
+  map: MapControls;
   about: AboutControls;
 }
 
@@ -105,6 +115,7 @@ export function findControls(root: Document): PageControls {
       turnZSlider: byId("TrackBar8"),
       probabilityBox: byId("Edit4"),
       view: byId("View3D"),
+      noView: byId("noView"),
       window: byId("Form1"),
       ended: byId("ended"),
       announce: byId("announce"),
@@ -122,6 +133,20 @@ export function findControls(root: Document): PageControls {
       menu: byId("graphMenu"),
       menuSaveData: byId("graphMenuSaveCsv"),
       menuExpected: byId("graphMenuExpected"),
+      mapButton: byId("showMap"),
+      menuMap: byId("graphMenuMap"),
+    },
+    map: {
+      panel: byId("MapPanel"),
+      axis: byId("mapAxis"),
+      progress: byId("mapProgress"),
+      savePng: byId("mapSavePng"),
+      saveCsv: byId("mapSaveCsv"),
+      inputs: byId("mapInputs"),
+      canvas: byId("mapCanvas"),
+      readout: byId("mapReadout"),
+      status: byId("mapStatus"),
+      closeButton: byId("mapClose"),
     },
     about: {
       box: byId("AboutBox"),

@@ -58,6 +58,13 @@ export interface SceneFrame {
   surface: Float32Array;
 }
 
+/** The browser gives no WebGL 2 context (switched off, or a blocked graphics driver). */
+export class NoWebGL2 extends Error {
+  constructor() {
+    super("WebGL 2 is not available");
+  }
+}
+
 export class SceneRenderer {
   private readonly gl: WebGL2RenderingContext;
   private readonly program: WebGLProgram;
@@ -75,7 +82,7 @@ export class SceneRenderer {
   /** `camera` is the desktop view's projection and eye (the model's kCameraProjection). */
   constructor(private readonly canvas: HTMLCanvasElement, camera: Matrix4) {
     const gl = canvas.getContext("webgl2", { antialias: false, preserveDrawingBuffer: false });
-    if (!gl) throw new Error("WebGL 2 is not available");
+    if (!gl) throw new NoWebGL2();
     this.gl = gl;
     this.program = this.link();
     for (const name of ["u_modelView", "u_camera", "u_color", "u_pointSize", "u_offset", "u_round"])

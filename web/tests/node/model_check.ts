@@ -7,7 +7,8 @@
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
-import { BrenvikModel, type ExactInputs, type ModuleFactory, singleBits } from "../../src/model";
+import { MapAxis, ProbabilityMapModel } from "../../src/map_model";
+import { BrenvikModel, type ExactInputs, type FrameControls, type ModuleFactory, singleBits } from "../../src/model";
 
 const [moduleDir, goldenPath, nativeCli] = process.argv.slice(2);
 if (!moduleDir || !goldenPath || !nativeCli) {
@@ -167,7 +168,46 @@ async function main(): Promise<void> {
     check(p === Number.parseFloat(row[0]), `expected T2 ${t2x}, noise ${level}, threshold ${thr}: ${p} != ${row[0]}`);
   }
 
-  console.log(`model check: ${golden} golden frames (whole frame and cell only), trials, sweep thresholds, expected: ${failures === 0 ? "all equal" : `${failures} differences`}`);
+  // The probability map: its CSV byte for byte the native tool's, for both axes, from the
+  // main window's controls (T2's sliders do not matter: T2 is the map's x axis). Values
+  // handed to another map, as the page takes a worker's, give the same file, and the
+  // read-out's numbers are those of the CSV's row at the point.
+  const mapCases: [MapAxis, string, Partial<FrameControls>, string[]][] = [
+    [MapAxis.Noise, ".", { q: "7.5", threshold: "0.31", t1x: -12, t1y: 3 }, ["--y", "noise", "--q", "7.5", "--threshold", "0.31", "--t1", "-12,3"]],
+    [MapAxis.Threshold, ",", { noiseOn: true, noiseLevel: 13, t1x: -15 }, ["--y", "threshold", "--noise", "13", "--t1", "-15,0"]],
+    [MapAxis.Threshold, ".", { q: "11", t1x: 4, t1y: -20 }, ["--y", "threshold", "--q", "11", "--t1", "4,-20"]],
+  ];
+  for (const [axis, separator, given, args] of mapCases) {
+    const controls: FrameControls = { q: "9", batchSize: "5", threshold: `0${separator}27`, t1x: 0, t1y: 0, t2x: 33, t2y: -7,
+      noiseOn: false, noiseLevel: 0, ...given };
+    const map = new ProbabilityMapModel(module);
+    const prepared = map.prepare(controls, separator, axis);
+    check(prepared.ok && map.compute() === undefined && map.hasValues, `map ${args.join(" ")}: computed`);
+    const csv = map.csv();
+    const want = execFileSync(nativeCli, ["map", "--threads", "1", ...args], { encoding: "utf8" });
+    check(csv === want, `map ${args.join(" ")}: the CSV differs from brenvik-cli's at line ${csv.split("\n").findIndex((l, i) => l !== want.split("\n")[i]) + 1}`);
+    const adopted = new ProbabilityMapModel(module);
+    adopted.prepare(controls, separator, axis);
+    check(!adopted.hasValues, `map ${args.join(" ")}: a prepared map has no values yet`);
+    adopted.adopt(map.values());
+    check(adopted.csv() === csv, `map ${args.join(" ")}: adopted values give another CSV`);
+    const rows = csv.trim().split("\n").slice(1).map((r) => r.split(","));
+    for (const [step, level] of [[0, 0], [120, 0], [37, 5], [60, map.levels - 1], [119, map.levels - 2]]) {
+      const row = rows[level * 121 + step];
+      const [s, separation, , levelValue, p] = map.readout(step, level, separator).map((t) => t.replace(separator, "."));
+      const level6 = axis === MapAxis.Noise ? row[4] : String(Number(Number(row[5]).toPrecision(6)));
+      check(s === row[0] && Number(separation) === Number(Number(row[3]).toPrecision(4)) && levelValue === level6
+        && Number(p) === Number(Number(row[6]).toPrecision(4)),
+        `map ${args.join(" ")}: read-out at (${step}, ${level}) ${map.readout(step, level, separator)} for row ${row}`);
+    }
+  }
+  {
+    const map = new ProbabilityMapModel(module);
+    const report = map.prepare({ q: "9", batchSize: "5", threshold: "0.2.7", t1x: 0, t1y: 0, t2x: 0, t2y: 0, noiseOn: false, noiseLevel: 0 }, ".", MapAxis.Noise);
+    check(!report.ok && report.box === 2 && report.message === "'0.2.7' is not a valid floating point value.", `map of a bad threshold: ${JSON.stringify(report)}`);
+  }
+
+  console.log(`model check: ${golden} golden frames (whole frame and cell only), trials, sweep thresholds, expected, maps: ${failures === 0 ? "all equal" : `${failures} differences`}`);
   process.exit(failures === 0 ? 0 : 1);
 }
 
