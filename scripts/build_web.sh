@@ -2,8 +2,8 @@
 # Builds the browser edition: the model in WebAssembly with Debian's Emscripten into
 # build-web/ (the "web" preset), the npm packages pinned by web/package-lock.json, and the
 # page's static files into web/dist/. Installs what is missing (Debian's emscripten,
-# node-acorn, nodejs and npm, chromium for the browser tests); nothing is downloaded at
-# build time but the npm packages.
+# node-acorn, nodejs and npm, chromium and firefox-esr for the browser tests, Xvfb for
+# Firefox's WebGL); nothing is downloaded at build time but the npm packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh

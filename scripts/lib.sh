@@ -32,8 +32,9 @@ BRENVIK_PACKAGES=(
 )
 
 # The browser edition: Debian's Emscripten and the Node module it runs with, Node, and
-# Chromium for the page's tests. npm comes with NodeSource's nodejs or as Debian's own.
-BRENVIK_WEB_PACKAGES=(emscripten node-acorn nodejs chromium libboost-dev)
+# Chromium and Firefox ESR (on Xvfb, for its WebGL) for the page's tests. npm comes with
+# NodeSource's nodejs or as Debian's own.
+BRENVIK_WEB_PACKAGES=(emscripten node-acorn nodejs chromium firefox-esr xvfb xauth libboost-dev)
 command -v npm >/dev/null || BRENVIK_WEB_PACKAGES+=(npm)
 
 # The whole program for arm64 (scripts/test_arm64.sh): Debian's arm64 Qt 6 and what the

@@ -8,6 +8,7 @@ export interface PageState {
   stopTimer(): void;
   model: { testCount: number; pointsCsv(): string };
   about: { playing: boolean };
+  map: { shown: number; computing: boolean; lastMilliseconds: number; lastWorkerMilliseconds: number; colourOf(p: number): string };
 }
 
 declare global {

@@ -1,20 +1,26 @@
 // The page in Debian's Chromium, headless, driven by Playwright:
-//   node page_test.js URL [SCREENSHOT_FOLDER]
+//   node page_test.js URL NATIVE_BRENVIK_CLI [SCREENSHOT_FOLDER]
 // URL is the page served with its real headers (serve.mjs), so that a breach of its
 // Content-Security-Policy shows as a console error. The ticks are run by the page's own
-// 35 ms timer, or called one after another where a test needs many. With a folder, the
-// phone and tablet sizes are photographed into it (README's pictures).
+// 35 ms timer, or called one after another where a test needs many. The cases every
+// engine runs (shared_cases.ts) run here with WebGL and with WebGL switched off; the
+// rest are Chromium's alone. With a folder, the phone and tablet sizes are photographed
+// into it (README's pictures).
 
+import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { type BrowserContext, type BrowserContextOptions, chromium, type Page } from "playwright-core";
 import { kChromiumFlags } from "./chromium_flags";
+import { Expectations } from "./driver";
 import "./page_state";
+import { playwrightDriver } from "./playwright_driver";
+import { type SharedContext, sharedCases } from "./shared_cases";
 
-const [url, screenshotFolder] = process.argv.slice(2);
-if (!url) {
-  console.error("usage: node page_test.js URL [SCREENSHOT_FOLDER]");
+const [url, nativeCli, screenshotFolder] = process.argv.slice(2);
+if (!url || !nativeCli) {
+  console.error("usage: node page_test.js URL NATIVE_BRENVIK_CLI [SCREENSHOT_FOLDER]");
   process.exit(2);
 }
 
@@ -51,133 +57,6 @@ async function tickAndGrabView(page: Page): Promise<string> {
 }
 
 const tests: [string, (context: BrowserContext) => Promise<void>][] = [
-  ["the page starts in Russian with the desktop program's captions and initial values", async (context) => {
-    const page = await openPage(context);
-    expect(await page.textContent("#Button1") === "Старт!", "Start button caption");
-    expect(await page.textContent("#Label10") === "Кол-во тестов:", "trials label");
-    expect(await page.getAttribute("#Edit1", "title") === "Это для формулы, считающей распределения. См. хелп ;-)", "Q hint");
-    expect(await page.inputValue("#Edit3") === "0,27", "threshold text");
-    expect(await page.isDisabled("#TrackBar5"), "noise level disabled at start");
-    await page.waitForFunction(() => (document.getElementById("Edit4") as HTMLInputElement).value === "0", null, { timeout: 5000 });
-    expect(await page.textContent("#Edit1-error") === "", "no message at start under a comma locale");
-  }],
-
-  ["a slider changes the picture, and moving it back gives the same picture again", async (context) => {
-    const page = await openPage(context);
-    await holdTimer(page);
-    const before = await tickAndGrabView(page);
-    expect(before === await tickAndGrabView(page), "without noise consecutive frames are equal");
-    // Under the desktop's camera (x and y ÷ 100 into a viewport 10 pixels in, 200 narrower
-    // and 50 lower than the view) the plate, from X −60 to 60 at height −51, is seen edge on.
-    const drawn = await page.evaluate(async (picture) => {
-      const image = new Image();
-      image.src = picture;
-      await image.decode();
-      const c = document.createElement("canvas");
-      c.width = image.width;
-      c.height = image.height;
-      const g = c.getContext("2d")!;
-      g.drawImage(image, 0, 0);
-      const { data } = g.getImageData(0, 0, c.width, c.height);
-      const box = { left: c.width, right: -1, bottom: -1 };
-      for (let y = 0; y < c.height; ++y)
-        for (let x = 0; x < c.width; ++x)
-          if (data[4 * (y * c.width + x) + 3] !== 0) {
-            box.left = Math.min(box.left, x);
-            box.right = Math.max(box.right, x);
-            box.bottom = Math.max(box.bottom, y);
-          }
-      return box;
-    }, before);
-    const near = (value: number, want: number) => Math.abs(value - want) <= 3;
-    expect(near(drawn.left, 10 + 0.2 * 417) && near(drawn.right, 10 + 0.8 * 417) && near(drawn.bottom, 443 - 10 - 0.245 * 393),
-      `the camera shows the plate where the desktop's does (${JSON.stringify(drawn)})`);
-    await page.focus("#TrackBar3");
-    for (let i = 0; i < 20; ++i) await page.keyboard.press("ArrowRight");
-    expect(await page.textContent("#Label12") === "20", "T2's read-out follows the slider");
-    const moved = await tickAndGrabView(page);
-    expect(moved !== before, "the picture changes with T2");
-    for (let i = 0; i < 20; ++i) await page.keyboard.press("ArrowLeft");
-    expect(await tickAndGrabView(page) === before, "the picture returns with T2");
-    await page.focus("#TrackBar6");
-    await page.keyboard.press("PageUp");
-    expect(await page.inputValue("#TrackBar6") === "2", "a page key moves a slider by 2");
-    expect(await tickAndGrabView(page) !== before, "a view slider turns the picture");
-    const view = (await page.locator("#View3D").boundingBox())!;
-    await page.mouse.move(view.x + 300, view.y + 200);
-    await page.mouse.down();
-    await page.mouse.move(view.x + 330, view.y + 190, { steps: 3 });
-    await page.mouse.up();
-    expect(await page.inputValue("#TrackBar7") === "30" && await page.inputValue("#TrackBar6") === "-8",
-      `dragging moves the Y and X view sliders a degree a pixel (${await page.inputValue("#TrackBar7")}, ${await page.inputValue("#TrackBar6")})`);
-  }],
-
-  ["a 2-trial position sweep draws the staircase and ends at step 121", async (context) => {
-    const page = await openPage(context);
-    await holdTimer(page);
-    await page.fill("#Edit2", "2");
-    // A batch size lowered below the trials already made waits for the 8-bit count to wrap.
-    await page.evaluate(() => { for (let i = 0; i < 300 && window.brenvik!.model.testCount !== 0; ++i) window.brenvik!.tick(); });
-    await page.click("#Button1");
-    expect(await page.textContent("#Button1") === "Стоп", "Stop caption while running");
-    expect(await page.isDisabled("#TrackBar3"), "the swept slider is locked");
-    const result = await page.evaluate(() => {
-      const b = window.brenvik!;
-      let ticks = 0;
-      while (b.SweepActive && ticks < 400) { b.tick(); ++ticks; }
-      const g = (document.getElementById("graphCanvas") as HTMLCanvasElement).getContext("2d")!;
-      const image = g.getImageData(0, 0, 528, 312);
-      const lime = (x: number, y: number) => {
-        const p = 4 * (y * 528 + x);
-        return image.data[p] === 0 && image.data[p + 1] === 255 && image.data[p + 2] === 0;
-      };
-      // Every step's run is horizontal: the middle of each run holds exactly one lime pixel.
-      const runs: number[] = [];
-      for (let step = 3; step <= 121; ++step) {
-        let count = 0;
-        for (let y = 0; y < 312; ++y) if (lime(4 * step + 8, y)) ++count;
-        runs.push(count);
-      }
-      return { ticks, runs, step: b.SweepStep, t2: (document.getElementById("Label12") as HTMLOutputElement).value };
-    });
-    expect(result.ticks >= 241 && result.ticks <= 242, `the sweep lasts 120·2 + 1 to 121·2 ticks (${result.ticks})`);
-    expect(result.step === 121, "the counter ends at 121");
-    expect(result.t2 === "60", "T2 ends at the step 120 position");
-    expect(result.runs.every((n) => n === 1), `one lime pixel in the middle of every step (${result.runs.join(" ")})`);
-    expect(await page.textContent("#Button1") === "Старт!", "Start caption after the end");
-    const csv = await page.evaluate(() => window.brenvik!.model.pointsCsv());
-    const rows = csv.trim().split("\n");
-    expect(rows[0] === "step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected", "CSV header");
-    expect(rows.length === 121, `a row per step 2 … 121 (${rows.length - 1})`);
-    expect(rows.slice(1).every((r) => r.split(",")[11] === "2" && r.split(",")[5] === "off"), "two trials at the last parameters, noise off");
-  }],
-
-  ["a bad number shows the message beside its box, makes no trial, and the next good number clears it", async (context) => {
-    const page = await openPage(context);
-    await holdTimer(page);
-    await page.fill("#Edit1", "");
-    const counts = await page.evaluate(() => {
-      const b = window.brenvik!;
-      const before = b.model.testCount;
-      b.tick();
-      b.tick();
-      return { before, after: b.model.testCount };
-    });
-    expect(await page.textContent("#Edit1-error") === "'' is not a valid floating point value.", "the desktop program's message");
-    expect(await page.getAttribute("#Edit1", "aria-invalid") === "true", "the box is marked invalid");
-    expect(counts.before === counts.after, "no trial counted");
-    await page.focus("#Edit1");
-    await page.keyboard.type("9");
-    await page.evaluate(() => window.brenvik!.tick());
-    expect(await page.textContent("#Edit1-error") === "", "the message is cleared");
-    await page.fill("#Edit2", "");
-    await page.focus("#Edit2");
-    await page.keyboard.type("5,5a-");
-    expect(await page.inputValue("#Edit2") === "5,5", "the key filter keeps digits and one separator");
-    await page.evaluate(() => window.brenvik!.tick());
-    expect(await page.textContent("#Edit2-error") === "'5,5' is not a valid integer value.", "the integer message");
-  }],
-
   ["the downloads: BMP with the desktop program's headers, PNG, CSV", async (context) => {
     const page = await openPage(context);
     await holdTimer(page);
@@ -213,7 +92,7 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
         items: [...m.querySelectorAll("[role^=menuitem]")].map((i) => i.textContent) };
     });
     expect(menu.shown && menu.inside && menu.focused === "graphMenuSaveCsv", `the menu opens on screen with its first item focused (${JSON.stringify(menu)})`);
-    expect(menu.items.join("|") === "Сохранить данные (CSV)…|Ожидаемая вероятность", `the menu's items (${menu.items})`);
+    expect(menu.items.join("|") === "Сохранить данные (CSV)…|Ожидаемая вероятность|Карта вероятности…", `the menu's items (${menu.items})`);
     await page.keyboard.press("ArrowDown");
     await page.keyboard.press("Enter");
     expect(await page.isChecked("#expectedCurve"), "the menu's item switches the expected curve on");
@@ -365,10 +244,10 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
 
 /** A fresh Chromium profile of its own for `run`, in the given language. */
 async function withBrowser(locale: string, run: (context: BrowserContext) => Promise<void>,
-  options: BrowserContextOptions = {}): Promise<void> {
+  options: BrowserContextOptions = {}, flags: string[] = []): Promise<void> {
   const profile = mkdtempSync(join(tmpdir(), "brenvik-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: "/usr/bin/chromium", args: kChromiumFlags, locale, viewport: { width: 1300, height: 900 },
+    executablePath: "/usr/bin/chromium", args: [...kChromiumFlags, ...flags], locale, viewport: { width: 1300, height: 900 },
     acceptDownloads: true, ...options,
   });
   try {
@@ -417,12 +296,36 @@ async function axeViolations(page: Page): Promise<string[]> {
   });
 }
 
+const nativeMaps = new Map<string, string>();
+const sharedContext: SharedContext = {
+  nativeMap(args) {
+    const key = args.join(" ");
+    if (!nativeMaps.has(key)) nativeMaps.set(key, execFileSync(nativeCli, ["map", "--threads", "1", ...args], { encoding: "utf8" }));
+    return nativeMaps.get(key)!;
+  },
+};
+
+/** Every shared case on a fresh page, with WebGL 2 or with it switched off. */
+async function runSharedCases(label: string, flags: string[], webgl: boolean): Promise<void> {
+  const x = new Expectations(label);
+  await withBrowser("ru-RU", async (context) => {
+    for (const [name, run] of sharedCases) {
+      console.log(`browser (${label}): ${name}`);
+      await run(playwrightDriver(await openPage(context), label, webgl), x, sharedContext);
+      for (const p of context.pages()) await p.close();
+    }
+  }, {}, flags);
+  failures += x.failures;
+}
+
 async function main(): Promise<void> {
   console.log("server: a malformed address is answered 400, and the server keeps serving");
   const malformed = await fetch(new URL("/%E0%A4%A", url));
   expect(malformed.status === 400, `a malformed address's status (${malformed.status})`);
   expect((await fetch(url)).status === 200, "the page is served after it");
 
+  await runSharedCases("Chromium", [], true);
+  await runSharedCases("Chromium without WebGL", ["--disable-webgl"], false);
   await withBrowser("ru-RU", async (context) => {
     for (const [name, run] of tests) {
       console.log(`browser: ${name}`);
@@ -451,11 +354,13 @@ async function main(): Promise<void> {
       await page.tap("#Button1");
       await page.tap("#Button1");
       expect(await page.isVisible("#Form3"), `${where}: Start by touch opens the graph`);
+      await page.tap("#showMap");
+      await page.waitForFunction(() => window.brenvik!.map.shown === 1, null, { timeout: 120_000 });
       const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
       expect(overflow <= 0, `${where}: no horizontal scroll (${overflow} px too wide)`);
       const boxes = await controlBoxes(page);
       const outside = boxes.filter((b) => b.left < 0 || b.right > size.width).map((b) => b.id);
-      expect(boxes.length === 25 && outside.length === 0, `${where}: every control within the width (${boxes.length} controls; outside: ${outside})`);
+      expect(boxes.length === 29 && outside.length === 0, `${where}: every control within the width (${boxes.length} controls; outside: ${outside})`);
       const small = boxes.filter((b) => b.width < 24 || b.height < 24).map((b) => `${b.id} ${b.width}×${b.height}`);
       expect(small.length === 0, `${where}: every target at least 24 × 24 (${small})`);
       await page.tap("#CheckBox3");
@@ -485,7 +390,7 @@ async function main(): Promise<void> {
       expect(!(await page.evaluate(() => (document.getElementById("AboutBox") as HTMLDialogElement).open)), `${where}: "Ага..." closes it by touch`);
     }, { viewport: { width: size.width, height: size.height }, ...kTouch });
 
-  console.log("browser: axe-core, with the graph open");
+  console.log("browser: axe-core, with the graph and the map open");
   for (const locale of ["ru-RU", "en-US"])
     for (const [size, options] of [["1366 × 768", { viewport: { width: 1366, height: 768 } }],
       ["390 × 844", { viewport: { width: 390, height: 844 }, ...kTouch }]] as const)
@@ -493,6 +398,8 @@ async function main(): Promise<void> {
         const page = await openPage(context);
         await page.click("#Button1");
         await page.click("#Button1");
+        await page.click("#showMap");
+        await page.waitForFunction(() => window.brenvik!.map.shown === 1, null, { timeout: 120_000 });
         const violations = await axeViolations(page);
         console.log(`  axe ${locale} ${size}: ${violations.length} violations`);
         expect(violations.length === 0, `axe ${locale} ${size}: ${violations.join("; ")}`);
