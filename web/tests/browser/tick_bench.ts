@@ -6,7 +6,7 @@
 // over and over in its worker meanwhile, the two axes in turn. Reports the ticks per
 // second that the 35 ms timer made (at most 28.57), the median and 95th percentile of a
 // tick's time on the page's thread (model, sweep step and the drawing calls), and with
-// --map the maps made and their median time from the request to the picture.
+// --map the maps made of either axis and their median time from the request to the picture.
 
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -28,13 +28,13 @@ async function measure(d: PageDriver, seconds: number, withMap: boolean): Promis
   const result = await d.evaluate(async ([ms, map]) => {
     const b = window.brenvik!;
     const axis = document.getElementById("mapAxis") as HTMLSelectElement;
-    const mapTimes: number[] = [];
+    const mapTimes: Record<string, number[]> = { "0": [], "1": [] };
     let shown = b.map.shown;
     // A new map as soon as the last one is shown, the other axis each time.
     const mapper = map ? window.setInterval(() => {
       if (b.map.computing) return;
       if (b.map.shown !== shown) {
-        mapTimes.push(b.map.lastMilliseconds);
+        mapTimes[axis.value].push(b.map.lastMilliseconds);
         shown = b.map.shown;
       }
       axis.value = axis.value === "0" ? "1" : "0";
@@ -47,13 +47,15 @@ async function measure(d: PageDriver, seconds: number, withMap: boolean): Promis
     const elapsed = performance.now() - start;
     window.clearInterval(mapper);
     const own = b.tickTimes.slice(times).sort((x, y) => x - y);
-    mapTimes.sort((x, y) => x - y);
+    const median = (times: number[]) => times.sort((x, y) => x - y)[Math.floor(times.length / 2)] ?? 0;
     return { perSecond: ((b.ticks - ticks) * 1000) / elapsed, median: own[Math.floor(own.length / 2)],
-      p95: own[Math.floor(own.length * 0.95)], maps: mapTimes.length, mapMedian: mapTimes[Math.floor(mapTimes.length / 2)] ?? 0 };
+      p95: own[Math.floor(own.length * 0.95)], noiseMaps: mapTimes["0"].length, noiseMap: median(mapTimes["0"]),
+      thresholdMaps: mapTimes["1"].length, thresholdMap: median(mapTimes["1"]) };
   }, [seconds * 1000, withMap] as const);
   return `${result.perSecond.toFixed(2)} ticks per second; a tick's time on the page's thread: median `
     + `${result.median.toFixed(1)} ms, 95th percentile ${result.p95.toFixed(1)} ms`
-    + (withMap ? `; ${result.maps} maps computed meanwhile, median ${result.mapMedian.toFixed(0)} ms each` : "");
+    + (withMap ? `; maps computed meanwhile: ${result.noiseMaps} of the noise (median ${result.noiseMap.toFixed(0)} ms from `
+      + `the request to the picture), ${result.thresholdMaps} of the threshold (median ${result.thresholdMap.toFixed(0)} ms)` : "");
 }
 
 async function main(): Promise<void> {
