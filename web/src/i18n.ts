@@ -24,6 +24,8 @@ const kPageTexts: Record<string, string> = {
   "Ссылка записана в адрес страницы: скопируйте её оттуда": "The link is in the page's address: copy it from there",
   "Ссылка: этого параметра нет": "Link: no such input",
   "Карта не посчитана: ": "The map was not computed: ",
+  "Наведите указатель на карту": "Point at the map",
+  "Значение под указателем мыши": "The value under the mouse pointer",
   "Трёхмерный вид недоступен: браузер не даёт WebGL 2. Всё остальное работает.":
     "The 3-D view is not available: the browser gives no WebGL 2. Everything else works.",
 };
