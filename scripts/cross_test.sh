@@ -28,6 +28,17 @@ fi
 export BRENVIK_WINEPREFIX="$PWD/$dir/wine-prefix"
 configure_build "$target"
 build_targets "$target"
+if [ "$target" = windows ]; then
+    # The test programs run side by side, and two first runs in a new prefix race to start
+    # its server and to make it. One server is started for the whole run, then one quiet
+    # run makes the prefix before the tests share it.
+    mkdir -p "$BRENVIK_WINEPREFIX"
+    WINEPREFIX=$BRENVIK_WINEPREFIX /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    WINEPREFIX=$BRENVIK_WINEPREFIX /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+    WINEPREFIX=$BRENVIK_WINEPREFIX /usr/lib/wine/wineserver64 -p
+    trap 'WINEPREFIX=$BRENVIK_WINEPREFIX /usr/lib/wine/wineserver64 -k 2>/dev/null || true' EXIT
+    cmake/run_wine.sh cmd /c exit >/dev/null 2>&1 || true
+fi
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
 
 run=()
