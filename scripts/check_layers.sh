@@ -61,7 +61,7 @@ check cli 'model/|cli/' no-qt
 check ui 'model/|view3d/|ui/|cli/(options|parse_options|help)\.h$|ui_[a-z_]+\.h$' any
 # The browser edition: the model, the Qt-free files it shares with the windows and the
 # view, and the tool's option parser, which reads a link's preset.
-check web 'model/|ui/sweep_points\.h$|ui/map/(viridis_scale|map_contour_pieces)\.h$|view3d/(scene_frame|view_rotation|camera)\.h$|cli/parse_options\.h$|web/' no-qt
+check web 'model/|ui/(sweep_points|graph_geometry|sweep_locked_controls)\.h$|ui/map/(viridis_scale|map_contour_pieces)\.h$|view3d/(scene_frame|view_rotation|camera)\.h$|cli/parse_options\.h$|web/' no-qt
 
 if ((${#failures[@]} > 0)); then
     echo "layers: includes that reach outside their layer (docs/architecture.md, Layers):" >&2

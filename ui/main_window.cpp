@@ -26,6 +26,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace brenvik {
@@ -257,12 +259,12 @@ void MainWindow::startOrStopSweep()
         startSweep();
 }
 
-std::array<QWidget*, 12> MainWindow::sweepLockedControls() const
+std::array<QWidget*, kSweepLockedControls.size()> MainWindow::sweepLockedControls() const
 {
-    const MainWindowControls& c = m_controls;
-    return {c.noiseCheck, c.varyPositionCheck, c.varyNoiseCheck, c.t1XSlider,
-            c.t1YSlider,  c.t2XSlider,         c.t2YSlider,      c.noiseLevelSlider,
-            c.qBox,       c.trialCountBox,     c.thresholdBox,   c.varyThresholdCheck};
+    std::array<QWidget*, kSweepLockedControls.size()> controls{};
+    std::ranges::transform(kSweepLockedControls, controls.begin(),
+                           [this](std::string_view role) { return m_controls.input(role); });
+    return controls;
 }
 
 SweptParameters MainWindow::sweptParameters() const

@@ -10,6 +10,7 @@
 #include "model/sweep_steps.h"
 #include "ui/main_window_controls.h"
 #include "ui/number_box_keys.h"
+#include "ui/sweep_locked_controls.h"
 #include "ui/sweep_state.h"
 
 #include <QList>
@@ -109,7 +110,7 @@ private:
     void frameAndPresent();
     void present();
     /// The twelve controls a running sweep locks, in their order.
-    std::array<QWidget*, 12> sweepLockedControls() const;
+    std::array<QWidget*, kSweepLockedControls.size()> sweepLockedControls() const;
     SweptParameters sweptParameters() const;
 
     MainWindowControls m_controls;

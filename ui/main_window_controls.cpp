@@ -2,6 +2,8 @@
 
 #include "ui_main_window.h"
 
+#include <utility>
+
 namespace brenvik {
 
 MainWindowControls MainWindowControls::setUp(QWidget& window)
@@ -36,6 +38,28 @@ MainWindowControls MainWindowControls::setUp(QWidget& window)
         .inputPanel = form.Panel1,
         .viewPanel = form.Panel2,
     };
+}
+
+QWidget* MainWindowControls::input(std::string_view role) const
+{
+    const std::pair<std::string_view, QWidget*> inputs[] = {
+        {"qBox", qBox},
+        {"t1XSlider", t1XSlider},
+        {"t1YSlider", t1YSlider},
+        {"t2XSlider", t2XSlider},
+        {"t2YSlider", t2YSlider},
+        {"trialCountBox", trialCountBox},
+        {"thresholdBox", thresholdBox},
+        {"noiseCheck", noiseCheck},
+        {"noiseLevelSlider", noiseLevelSlider},
+        {"varyPositionCheck", varyPositionCheck},
+        {"varyNoiseCheck", varyNoiseCheck},
+        {"varyThresholdCheck", varyThresholdCheck},
+    };
+    for (const auto& [name, control] : inputs)
+        if (name == role)
+            return control;
+    return nullptr;
 }
 
 }  // namespace brenvik

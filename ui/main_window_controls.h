@@ -4,6 +4,7 @@
 // docs/architecture.md do; setUp() is the one place where a role meets its form name.
 
 #include <array>
+#include <string_view>
 
 class QCheckBox;
 class QFrame;
@@ -51,6 +52,10 @@ struct MainWindowControls {
 
     /// The three number boxes in the order the frame reads them (InputBox).
     std::array<QLineEdit*, 3> numberBoxes() const { return {qBox, trialCountBox, thresholdBox}; }
+
+    /// The model's input control named `role` (a member's name, as "qBox"), or null where
+    /// no input has that role: for lists of roles shared with the browser edition.
+    QWidget* input(std::string_view role) const;
 };
 
 }  // namespace brenvik

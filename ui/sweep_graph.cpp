@@ -1,23 +1,13 @@
 #include "ui/sweep_graph.h"
 
-#include "model/sweep_steps.h"
 #include "ui/graph_canvas.h"
-#include "ui/sweep_points.h"
-
-#include <cmath>
+#include "ui/graph_geometry.h"
 
 namespace brenvik {
 
-namespace {
-constexpr int kLeft = 10;        // x of the vertical axis and of the curve's start
-constexpr int kFullScale = 200;  // pixels for probability 1
-}  // namespace
-
 std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
 {
-    const int width = outer.width();
-    const std::int32_t base = outer.height() - 40;
-    const int right = width - 10;
+    const auto [left, right, base, dx, dy] = graphGrid(outer.width(), outer.height());
 
     canvas.setBrushColor(Qt::black);
     canvas.fillRect(canvas.clipRect());
@@ -25,15 +15,13 @@ std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
     canvas.setPenStyle(Qt::SolidLine);
     canvas.setPenColor(Qt::white);
     canvas.setPenWidth(3);
-    canvas.moveTo({kLeft, 0});
-    canvas.lineTo({kLeft, base});
+    canvas.moveTo({left, 0});
+    canvas.lineTo({left, base});
     canvas.lineTo({right, base});
-    const int dx = (width - 20) / 10;
     for (int i = 1; i <= 10; ++i) {
-        canvas.moveTo({kLeft + i * dx, base - 5});
-        canvas.lineTo({kLeft + i * dx, base + 5});
+        canvas.moveTo({left + i * dx, base - 5});
+        canvas.lineTo({left + i * dx, base + 5});
     }
-    const int dy = (base - 10) / 10;
     for (int i = 1; i <= 10; ++i) {
         canvas.moveTo({5, base - i * dy});
         canvas.lineTo({15, base - i * dy});
@@ -43,15 +31,16 @@ std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
     canvas.setPenStyle(Qt::DotLine);
     canvas.setPenColor(QColor(192, 192, 192));
     for (int i = 1; i <= 10; ++i) {
-        canvas.moveTo({kLeft + i * dx, base});
-        canvas.lineTo({kLeft + i * dx, 0});
+        canvas.moveTo({left + i * dx, base});
+        canvas.lineTo({left + i * dx, 0});
     }
     for (int i = 1; i <= 10; ++i) {
-        canvas.moveTo({kLeft, base - i * dy});
+        canvas.moveTo({left, base - i * dy});
         canvas.lineTo({right, base - i * dy});
     }
 
-    canvas.moveTo({kLeft, base - kFullScale});  // where the curve begins: P = 1
+    const GraphPixel start = curveStart(base);
+    canvas.moveTo({start.x, start.y});
     canvas.setPenStyle(Qt::SolidLine);
     canvas.setPenColor(QColor(0, 255, 0));
     return base;
@@ -59,20 +48,15 @@ std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer)
 
 QPoint curvePoint(int step, Extended P, std::int32_t graphBaseY)
 {
-    return {4 * step + kLeft, graphBaseY - curveHeight(P)};
+    const GraphPixel point = curvePixel(step, P, graphBaseY);
+    return {point.x, point.y};
 }
 
 QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t graphBaseY)
 {
     QPolygon curve;
-    for (const SweepPoint& p : points) {
-        if (!std::isfinite(p.expected))
-            continue;
-        const QPoint level = curvePoint(p.step, p.expected, graphBaseY);
-        if (!curve.isEmpty())
-            curve << QPoint(level.x(), curve.back().y());  // the last level runs on to this step
-        curve << level;
-    }
+    for (const GraphPixel p : expectedStaircase(points, graphBaseY))
+        curve << QPoint(p.x, p.y);
     return curve;
 }
 

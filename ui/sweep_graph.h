@@ -20,14 +20,12 @@ class GraphCanvas;
 /// Returns GraphBaseY, the y of the horizontal axis.
 std::int32_t drawAxesAndGrid(GraphCanvas& canvas, QSize outer);
 
-/// The curve's point for step s at probability P: x = 4·s + 10, 200 pixels for P = 1.
+/// The curve's point (graph_geometry.h) as Qt's point.
 QPoint curvePoint(int step, Extended P, std::int32_t graphBaseY);
 
 struct SweepPoint;
 
-/// The expected shares of the plotted points as the curve draws its levels: each point's
-/// level runs on to the next point's step, then drops or rises to the next level. Points
-/// whose expected share is not a number are left out.
+/// The expected shares' staircase (graph_geometry.h) as Qt's polygon.
 QPolygon expectedCurve(const std::vector<SweepPoint>& points, std::int32_t graphBaseY);
 
 }  // namespace brenvik

@@ -1,17 +1,17 @@
 // The graph window's picture: axes, ticks and the dotted grid drawn at a sweep's Start,
 // then the curve one line per tick from the last point reached, as in the desktop
-// program (no text on the graph, 200 pixels for P = 1, x = 4·step + 10). The expected
-// probability is drawn on a layer of its own over the picture, so that hiding it shows
-// the picture exactly as before.
+// program (no text on the graph). Where each goes is the desktop graph's own geometry,
+// from the model's module. The expected probability is drawn on a layer of its own over
+// the picture, so that hiding it shows the picture exactly as before.
 
-const kLeft = 10;
+import type { GraphGrid, GraphPixel } from "./model";
 
 export class Graph {
   private readonly context: CanvasRenderingContext2D;
   private readonly overlay: CanvasRenderingContext2D;
-  private current = { x: kLeft, y: 0 };
+  private current: GraphPixel = { x: 0, y: 0 };
   /** The y of the horizontal axis. */
-  GraphBaseY = 0;
+  graphBaseY = 0;
 
   constructor(readonly canvas: HTMLCanvasElement, readonly expectedCanvas: HTMLCanvasElement) {
     this.context = canvas.getContext("2d")!;
@@ -24,14 +24,14 @@ export class Graph {
     this.context.fillRect(0, 0, this.canvas.width, this.canvas.height);
   }
 
-  /** Start of a sweep: the window's picture anew. The window has no frame, so its outer size is its canvas. */
-  start(): void {
-    const W = this.canvas.width, H = this.canvas.height;
+  /** Start of a sweep: the window's picture anew, for the grid of its canvas's size (the
+   *  window has no frame, so its outer size is its canvas). */
+  start(grid: GraphGrid): void {
     const g = this.context;
     this.clear();
-    this.overlay.clearRect(0, 0, W, H);
-    this.GraphBaseY = H - 40;
-    const base = this.GraphBaseY;
+    this.overlay.clearRect(0, 0, this.canvas.width, this.canvas.height);
+    const { left, right, base, dx, dy } = grid;
+    this.graphBaseY = base;
     // Lines on whole pixels: an odd width is centred on the pixel's middle.
     const line = (x0: number, y0: number, x1: number, y1: number, width: number) => {
       const half = width % 2 === 1 ? 0.5 : 0;
@@ -44,25 +44,23 @@ export class Graph {
     g.lineWidth = 3;
     g.setLineDash([]);
     g.lineCap = "square";
-    line(kLeft, 0, kLeft, base, 3);
-    line(kLeft, base, W - 10, base, 3);
-    const dx = Math.trunc((W - 20) / 10), dy = Math.trunc((base - 10) / 10);
-    for (let i = 1; i <= 10; ++i) line(kLeft + i * dx, base - 5, kLeft + i * dx, base + 5, 3);
+    line(left, 0, left, base, 3);
+    line(left, base, right, base, 3);
+    for (let i = 1; i <= 10; ++i) line(left + i * dx, base - 5, left + i * dx, base + 5, 3);
     for (let i = 1; i <= 10; ++i) line(5, base - i * dy, 15, base - i * dy, 3);
     g.lineWidth = 1;
     g.lineCap = "butt";
     g.setLineDash([1, 1]);
     g.strokeStyle = "rgb(192, 192, 192)";
-    for (let i = 1; i <= 10; ++i) line(kLeft + i * dx, base, kLeft + i * dx, 0, 1);
-    for (let i = 1; i <= 10; ++i) line(kLeft, base - i * dy, W - 10, base - i * dy, 1);
+    for (let i = 1; i <= 10; ++i) line(left + i * dx, base, left + i * dx, 0, 1);
+    for (let i = 1; i <= 10; ++i) line(left, base - i * dy, right, base - i * dy, 1);
     g.setLineDash([]);
     g.strokeStyle = "rgb(0, 255, 0)";
-    this.current = { x: kLeft, y: base - 200 };
+    this.current = grid.start;
   }
 
-  /** The curve from the last point reached to step `step` at `height` pixels above the axis. */
-  plot(step: number, height: number): void {
-    const to = { x: 4 * step + kLeft, y: this.GraphBaseY - height };
+  /** The curve from the last point reached to `to`. */
+  plot(to: GraphPixel): void {
     const g = this.context;
     g.beginPath();
     g.moveTo(this.current.x + 0.5, this.current.y + 0.5);
@@ -71,8 +69,8 @@ export class Graph {
     this.current = to;
   }
 
-  /** The expected share of each plotted level as short yellow dots, in the curve's staircase. */
-  drawExpected(points: { step: number; height?: number }[], shown: boolean): void {
+  /** The expected shares' staircase (its corners) as short yellow dots. */
+  drawExpected(corners: GraphPixel[], shown: boolean): void {
     const o = this.overlay;
     o.clearRect(0, 0, this.expectedCanvas.width, this.expectedCanvas.height);
     if (!shown) return;
@@ -80,15 +78,7 @@ export class Graph {
     o.lineWidth = 1;
     o.setLineDash([2, 2]);
     o.beginPath();
-    let last: { x: number; y: number } | undefined;
-    for (const p of points) {
-      if (p.height === undefined) continue;
-      const level = { x: 4 * p.step + kLeft + 0.5, y: this.GraphBaseY - p.height + 0.5 };
-      if (last) o.lineTo(level.x, last.y);
-      else o.moveTo(level.x, level.y);
-      o.lineTo(level.x, level.y);
-      last = level;
-    }
+    corners.forEach(({ x, y }, i) => (i === 0 ? o.moveTo(x + 0.5, y + 0.5) : o.lineTo(x + 0.5, y + 0.5)));
     o.stroke();
   }
 

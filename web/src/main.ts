@@ -37,8 +37,8 @@ class BrenvikPage {
   private readonly graphMenu: PopupMenu;
   readonly about: AboutBox;
   private timer: number | undefined;
-  SweepActive = false;
-  SweepStep = 0;
+  /** Whether a sweep runs, and its step, as the desktop's SweepState. */
+  readonly sweep = { active: false, step: 0 };
   ticks = 0;
   /** Milliseconds each tick took, for the benchmark page. */
   readonly tickTimes: number[] = [];
@@ -197,14 +197,17 @@ class BrenvikPage {
     if (window.opener) window.close();
   }
 
+  /** The controls a running sweep locks, named by the model's module. */
   private lockedControls(): HTMLInputElement[] {
-    const c = this.c;
-    return [c.noiseCheck, c.varyPositionCheck, c.varyNoiseCheck, ...this.positionSliders.map(([slider]) => slider),
-      c.noiseLevelSlider, ...this.numberBoxes, c.varyThresholdCheck];
+    return this.model.sweepLockedControls().map((role) => {
+      const control = this.c[role as keyof MainWindowControls];
+      if (!(control instanceof HTMLInputElement)) throw new Error(`a sweep locks "${role}", which is no input of the page`);
+      return control;
+    });
   }
 
   private startOrStopSweep(): void {
-    if (this.SweepActive) this.stopSweep();
+    if (this.sweep.active) this.stopSweep();
     else this.startSweep();
   }
 
@@ -215,18 +218,18 @@ class BrenvikPage {
       c.noiseCheck.checked = true;
       this.noiseSwitched();
     }
-    this.SweepStep = 0;
+    this.sweep.step = 0;
     c.startButton.textContent = tr("Стоп");
     this.controls.graph.panel.hidden = false;
     this.model.clearPoints();
-    this.graph.start();
+    this.graph.start(this.model.graphGrid(this.graph.canvas.width, this.graph.canvas.height));
     this.drawExpected();
-    this.SweepActive = true;
+    this.sweep.active = true;
     this.say(tr("Изменение параметра запущено"));
   }
 
   private stopSweep(): void {
-    this.SweepActive = false;
+    this.sweep.active = false;
     for (const control of this.lockedControls()) control.disabled = false;
     this.c.startButton.textContent = tr("Старт!");
     this.say(tr("Изменение параметра остановлено"));
@@ -235,21 +238,22 @@ class BrenvikPage {
   private sweepStep(): void {
     const c = this.c;
     const vary = { position: c.varyPositionCheck.checked, noise: c.varyNoiseCheck.checked, threshold: c.varyThresholdCheck.checked };
-    const sweep = this.model.sweepTick(this.SweepStep, vary, this.separator);
-    if (sweep.position !== undefined)
+    const next = this.model.sweepTick(this.sweep.step, vary, this.separator);
+    if (next.position !== undefined)
       for (const [slider, readOut] of [[c.t2XSlider, c.t2XReadOut], [c.t2YSlider, c.t2YReadOut]] as const) {
-        slider.value = String(sweep.position);
-        readOut.value = String(sweep.position);
+        slider.value = String(next.position);
+        readOut.value = String(next.position);
       }
-    if (sweep.noiseLevel !== undefined) c.noiseLevelSlider.value = String(sweep.noiseLevel);
-    if (sweep.threshold !== undefined) c.thresholdBox.value = sweep.threshold;
-    this.SweepStep = sweep.step;
-    // Until a batch has completed the box shows "---": the curve waits for a level.
-    if (sweep.plot && this.model.hasBatch) {
-      this.graph.plot(sweep.step, this.model.addPoint(sweep.step));
+    if (next.noiseLevel !== undefined) c.noiseLevelSlider.value = String(next.noiseLevel);
+    if (next.threshold !== undefined) c.thresholdBox.value = next.threshold;
+    this.sweep.step = next.step;
+    // Until a batch has completed the box shows "---" and the model gives no point: the curve waits for a level.
+    const reached = next.plot ? this.model.addPoint(next.step, this.graph.graphBaseY) : undefined;
+    if (reached) {
+      this.graph.plot(reached);
       this.drawExpected();
     }
-    if (sweep.ended) this.stopSweep();
+    if (next.ended) this.stopSweep();
   }
 
   private frameControls(): FrameControls {
@@ -264,7 +268,7 @@ class BrenvikPage {
   /** One tick: the sweep's step, then the frame and its picture. */
   tick(): void {
     const started = performance.now();
-    if (this.SweepActive) this.sweepStep();
+    if (this.sweep.active) this.sweepStep();
     const controls = this.frameControls();
     const report = this.model.frame(controls, this.separator);
     this.showConversion(report.ok ? undefined : report);
@@ -294,7 +298,7 @@ class BrenvikPage {
   }
 
   private drawExpected(): void {
-    this.graph.drawExpected(this.model.expectedPoints(), this.controls.graph.expectedCheck.checked);
+    this.graph.drawExpected(this.model.expectedStaircase(this.graph.graphBaseY), this.controls.graph.expectedCheck.checked);
   }
 
   /** The sweep's points, under the name the desktop program suggests. */

@@ -4,6 +4,7 @@
 /** What the Emscripten module offers: the C functions and the memory views. */
 export interface BrenvikModule {
   HEAPU8: Uint8Array;
+  HEAP32: Int32Array;
   HEAPF32: Float32Array;
   HEAPF64: Float64Array;
   UTF8ToString(pointer: number): string;
@@ -15,6 +16,12 @@ export interface BrenvikModule {
 }
 
 export type ModuleFactory = (options?: { wasmBinary?: Uint8Array; locateFile?: (name: string) => string }) => Promise<BrenvikModule>;
+
+/** A pixel of the graph's picture. */
+export interface GraphPixel { x: number; y: number }
+
+/** The graph's axes (x = left, y = base from left to right), grid spacing and the curve's first point. */
+export interface GraphGrid { left: number; right: number; base: number; dx: number; dy: number; start: GraphPixel }
 
 /** A 4 × 4 matrix as WebGL loads it: column-major. */
 export type Matrix4 = Float64Array;
@@ -183,18 +190,30 @@ export class BrenvikModel {
 
   clearPoints(): void { this.m._brenvik_points_clear(this.session); }
 
-  /** Keeps the point of `step` at the latest batch's level; its height above the axis (200 for P = 1). */
-  addPoint(step: number): number { return this.m._brenvik_point_add(this.session, step); }
+  /** The graph's axes and grid for a picture of this size, as the desktop graph window draws them. */
+  graphGrid(width: number, height: number): GraphGrid {
+    const [left, right, base, dx, dy, startX, startY] = this.ints(this.m._brenvik_graph_grid(this.session, width, height), 7);
+    return { left, right, base, dx, dy, start: { x: startX, y: startY } };
+  }
 
-  /** The kept points: step and the height of the batch's expected share (undefined when it has none). */
-  expectedPoints(): { step: number; height?: number }[] {
-    const count = this.m._brenvik_point_count(this.session);
-    const points = [];
-    for (let i = 0; i < count; ++i) {
-      const height = this.m._brenvik_point_expected_height(this.session, i);
-      points.push({ step: this.m._brenvik_point_step(this.session, i), height: height < 0 ? undefined : height });
-    }
-    return points;
+  /** Keeps the point of `step` at the latest batch's level; the curve's pixel for it (none before any batch). */
+  addPoint(step: number, graphBaseY: number): GraphPixel | undefined {
+    const at = this.m._brenvik_point_add(this.session, step, graphBaseY);
+    if (at === 0) return undefined;
+    const [x, y] = this.ints(at, 2);
+    return { x, y };
+  }
+
+  /** The kept points' expected shares as the graph's staircase of corners. */
+  expectedStaircase(graphBaseY: number): GraphPixel[] {
+    const at = this.m._brenvik_expected_staircase(this.session, graphBaseY);
+    const corners = this.ints(at + 4, 2 * this.ints(at, 1)[0]);
+    return Array.from({ length: corners.length / 2 }, (_, i) => ({ x: corners[2 * i], y: corners[2 * i + 1] }));
+  }
+
+  /** The role names of the main window's controls that a running sweep locks. */
+  sweepLockedControls(): string[] {
+    return this.m.UTF8ToString(this.m._brenvik_sweep_locked_controls(this.session)).split(",");
   }
 
   /** The kept points as the desktop program's CSV file. */
@@ -213,6 +232,10 @@ export class BrenvikModel {
   /** The view's camera: its parallel projection and the eye, in one matrix. */
   get camera(): Matrix4 {
     return this.matrixAt(this.m._brenvik_camera());
+  }
+
+  private ints(pointer: number, count: number): Int32Array {
+    return this.m.HEAP32.slice(pointer / 4, pointer / 4 + count);
   }
 
   private matrixAt(pointer: number): Matrix4 {

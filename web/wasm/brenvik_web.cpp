@@ -14,6 +14,8 @@
 #include "model/resolution_model.h"
 #include "model/sweep_stepper.h"
 #include "model/trial.h"
+#include "ui/graph_geometry.h"
+#include "ui/sweep_locked_controls.h"
 #include "ui/sweep_points.h"
 #include "view3d/camera.h"
 #include "view3d/scene_frame.h"
@@ -26,6 +28,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brenvik {
@@ -45,6 +48,7 @@ struct Session {
     std::string tickThreshold;
     std::vector<SweepPoint> points;
     std::string text;                  ///< the last string handed out
+    std::vector<int> pixels;           ///< the last graph pixels handed out
     ModelParameters presetParameters;  ///< what the last good input of a link's preset set …
     SweptParameters presetVary;        ///< … as brenvik-cli reads it
 };
@@ -199,30 +203,52 @@ EMSCRIPTEN_KEEPALIVE int brenvik_tick_ended(Session* s) { return s->tick.ended ?
 /// A new sweep's graph: the points of the last one are dropped.
 EMSCRIPTEN_KEEPALIVE void brenvik_points_clear(Session* s) { s->points.clear(); }
 
+/// The graph window's axes and grid for a picture of `width` × `height`:
+/// left, right, GraphBaseY, the grid's dx and dy, and the curve's start (x, y).
+EMSCRIPTEN_KEEPALIVE const int* brenvik_graph_grid(Session* s, int width, int height)
+{
+    const brenvik::GraphGrid grid = brenvik::graphGrid(width, height);
+    const brenvik::GraphPixel start = brenvik::curveStart(grid.base);
+    s->pixels = {grid.left, grid.right, grid.base, grid.dx, grid.dy, start.x, start.y};
+    return s->pixels.data();
+}
+
 /// The curve reaches `step` at the latest batch's level: the point is kept (a step's
-/// last level replaces its earlier ones) and its height above the axis returned, with
-/// the batch's expected share's height through brenvik_point_expected_height.
-EMSCRIPTEN_KEEPALIVE int brenvik_point_add(Session* s, int step)
+/// last level replaces its earlier ones) and its pixel (x, y) returned; null before any batch.
+EMSCRIPTEN_KEEPALIVE const int* brenvik_point_add(Session* s, int step, int graphBaseY)
 {
     using namespace brenvik;
     if (!s->lastBatch)
-        return 0;
+        return nullptr;
     const BatchResult& batch = *s->lastBatch;
     const SweepPoint point{step, batch.shown, batch.trials, expectedShare(batch.trials, s->expected)};
     if (!s->points.empty() && s->points.back().step == step)
         s->points.back() = point;
     else
         s->points.push_back(point);
-    return curveHeight(batch.shown);
+    const GraphPixel pixel = curvePixel(step, batch.shown, graphBaseY);
+    s->pixels = {pixel.x, pixel.y};
+    return s->pixels.data();
 }
 
-EMSCRIPTEN_KEEPALIVE int brenvik_point_count(Session* s) { return static_cast<int>(s->points.size()); }
-EMSCRIPTEN_KEEPALIVE int brenvik_point_step(Session* s, int i) { return s->points.at(i).step; }
-/// Height above the axis of point i's expected share, or -1 when it has none.
-EMSCRIPTEN_KEEPALIVE int brenvik_point_expected_height(Session* s, int i)
+/// The kept points' expected shares as the graph draws them: the corner count, then
+/// each corner's x and y.
+EMSCRIPTEN_KEEPALIVE const int* brenvik_expected_staircase(Session* s, int graphBaseY)
 {
-    const double expected = s->points.at(i).expected;
-    return expected == expected ? brenvik::curveHeight(expected) : -1;
+    const std::vector<brenvik::GraphPixel> corners = brenvik::expectedStaircase(s->points, graphBaseY);
+    s->pixels = {static_cast<int>(corners.size())};
+    for (const brenvik::GraphPixel corner : corners)
+        s->pixels.insert(s->pixels.end(), {corner.x, corner.y});
+    return s->pixels.data();
+}
+
+/// The role names of the main window's controls a running sweep locks, comma-separated.
+EMSCRIPTEN_KEEPALIVE const char* brenvik_sweep_locked_controls(Session* s)
+{
+    s->text.clear();
+    for (const std::string_view role : brenvik::kSweepLockedControls)
+        s->text.append(s->text.empty() ? "" : ",").append(role);
+    return s->text.c_str();
 }
 
 /// The points as the desktop program saves them.

@@ -2,8 +2,7 @@
 export interface PageState {
   ticks: number;
   tickTimes: number[];
-  SweepActive: boolean;
-  SweepStep: number;
+  sweep: { active: boolean; step: number };
   tick(): void;
   stopTimer(): void;
   model: { testCount: number; pointsCsv(): string };

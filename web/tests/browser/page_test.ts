@@ -80,7 +80,7 @@ const tests: [string, (context: BrowserContext) => Promise<void>][] = [
       v.getUint16(26, true), v.getUint16(28, true), v.getUint32(30, true), v.getUint32(34, true), v.getUint32(38, true)];
     const want = [54 + rowBytes * 312, 54, 40, 528, 312, 1, 24, 0, rowBytes * 312, 3780];
     expect(header.every((x, i) => x === want[i]), `BMP headers ${header} = ${want}`);
-    // The axis is white: the pixel (10, GraphBaseY) is in row 312 − 1 − 272 from the bottom.
+    // The axis is white: the pixel (10, graphBaseY) is in row 312 − 1 − 272 from the bottom.
     const at = 54 + (312 - 1 - 272) * rowBytes + 3 * 10;
     expect(bmp.bytes[at] === 255 && bmp.bytes[at + 1] === 255 && bmp.bytes[at + 2] === 255, "the axis pixel is white");
     const png = await save("#savePng");

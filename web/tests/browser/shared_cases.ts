@@ -122,11 +122,15 @@ export const sharedCases: Case[] = [
     await d.evaluate(() => { for (let i = 0; i < 300 && window.brenvik!.model.testCount !== 0; ++i) window.brenvik!.tick(); }, undefined);
     await d.click("#Button1");
     x.expect(await text(d, "#Button1") === "Стоп", "Stop caption while running");
-    x.expect(await disabled(d, "#TrackBar3"), "the swept slider is locked");
+    // Locked while it runs: what the sweep varies or each batch reads, and nothing else.
+    const disabledControls = () => d.evaluate(() => [...document.querySelectorAll<HTMLInputElement | HTMLButtonElement>(
+      "#viewArea input, #viewArea button, #Panel1 input, #Panel1 button")].filter((c) => c.disabled).map((c) => c.id).sort().join(" "), undefined);
+    const locked = "CheckBox1 CheckBox2 CheckBox3 CheckBox4 Edit1 Edit2 Edit3 TrackBar1 TrackBar2 TrackBar3 TrackBar4 TrackBar5";
+    x.expect(await disabledControls() === locked, `locked while running: ${await disabledControls()}`);
     const result = await d.evaluate(() => {
       const b = window.brenvik!;
       let ticks = 0;
-      while (b.SweepActive && ticks < 400) { b.tick(); ++ticks; }
+      while (b.sweep.active && ticks < 400) { b.tick(); ++ticks; }
       const g = (document.getElementById("graphCanvas") as HTMLCanvasElement).getContext("2d")!;
       const image = g.getImageData(0, 0, 528, 312);
       const lime = (px: number, py: number) => {
@@ -140,13 +144,15 @@ export const sharedCases: Case[] = [
         for (let py = 0; py < 312; ++py) if (lime(4 * step + 8, py)) ++count;
         runs.push(count);
       }
-      return { ticks, runs, step: b.SweepStep, t2: (document.getElementById("Label12") as HTMLOutputElement).value };
+      return { ticks, runs, step: b.sweep.step, t2: (document.getElementById("Label12") as HTMLOutputElement).value };
     }, undefined);
     x.expect(result.ticks >= 241 && result.ticks <= 242, `the sweep lasts 120·2 + 1 to 121·2 ticks (${result.ticks})`);
     x.expect(result.step === 121, "the counter ends at 121");
     x.expect(result.t2 === "60", "T2 ends at the step 120 position");
     x.expect(result.runs.every((n) => n === 1), `one lime pixel in the middle of every step (${result.runs.join(" ")})`);
     x.expect(await text(d, "#Button1") === "Старт!", "Start caption after the end");
+    // The noise level too, although the noise is off, as in the desktop program.
+    x.expect(await disabledControls() === "", `all unlocked after the end: ${await disabledControls()}`);
     const csv = await d.evaluate(() => window.brenvik!.model.pointsCsv(), undefined);
     const rows = csv.trim().split("\n");
     x.expect(rows[0] === "step,probability,trials,first_t2x,first_t2y,first_noise,first_threshold,last_t2x,last_t2y,last_noise,last_threshold,last_trials,p_expected", "CSV header");

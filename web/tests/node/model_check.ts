@@ -143,7 +143,7 @@ async function main(): Promise<void> {
       threshold = t.threshold ?? threshold;
       level = t.noiseLevel ?? level;
       step = t.step;
-      if (t.plot && model.hasBatch) model.addPoint(step);
+      if (t.plot) model.addPoint(step, 272);  // the graph's axis, which the CSV does not depend on
       ended = t.ended;
       model.frame({ q: "9", batchSize: "3", threshold, t1x: -15, t1y: 0, t2x: 15, t2y: 0, noiseOn: true, noiseLevel: level }, ",");
     }
