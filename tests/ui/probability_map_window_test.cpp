@@ -18,12 +18,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -39,6 +41,16 @@ QString trMap(const char* text) { return QCoreApplication::translate("brenvik::P
 QString readOutUnderPointer(ProbabilityMapWindow& w, QPoint cell)
 {
     QTest::mouseMove(&w.view(), w.view().widgetPoint(QPointF(cell)).toPoint());
+    return w.readOut().text();
+}
+
+// The read-out with the pointer at `pixel` of the view, the move delivered at once (a
+// pointer moved on the display comes back when the display sends it).
+QString readOutAt(ProbabilityMapWindow& w, QPoint pixel)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pixel), w.view().mapToGlobal(QPointF(pixel)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w.view(), &move);
     return w.readOut().text();
 }
 
@@ -90,6 +102,25 @@ bool nearACrossingSquare(const ProbabilityMapView& view, QPoint pixel, double p,
     return false;
 }
 
+// A map of the window's grid whose cells take four colours, each differing from its four
+// neighbours', all below 0.5 so that no contour covers them.
+ProbabilityMap checkerMap(const MapGrid& grid)
+{
+    ProbabilityMap map{grid, std::vector<double>(std::size_t(kMapSteps) * std::size_t(grid.levels()))};
+    for (int level = 0; level < grid.levels(); ++level)
+        for (int step = 0; step < kMapSteps; ++step)
+            map.p[std::size_t(level) * kMapSteps + std::size_t(step)] = 0.1 * (step % 2) + 0.2 * (level % 2);
+    return map;
+}
+
+// Resizes the map window so that its plot is `plot` pixels.
+void resizePlot(ProbabilityMapWindow& w, QSize plot)
+{
+    const QSize now = w.view().plotRect().size();
+    w.resize(w.size() + plot - now);
+    QTRY_COMPARE(w.view().plotRect().size(), plot);
+}
+
 }  // namespace
 
 class ProbabilityMapWindowTest : public QObject {
@@ -118,6 +149,25 @@ private slots:
             const double rise = lightness(viridisColour((i + 1) / 10.0)) - lightness(viridisColour(i / 10.0));
             QVERIFY2(rise > 0.6 * span / 10 && rise < 1.4 * span / 10, qPrintable(QString::number(i)));
         }
+    }
+
+    void colourScaleAnchorsAreViridisExactly_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<QColor>("colour");
+        // Viridis's colours at eleven even steps, as its authors publish them.
+        const QRgb published[] = {0x440154, 0x482576, 0x414487, 0x35608d, 0x2a788e, 0x21908c,
+                                  0x22a884, 0x43bf71, 0x7ad151, 0xbbdf27, 0xfde725};
+        const double at[] = {0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0};
+        for (int i = 0; i < 11; ++i)
+            QTest::addRow("%g", at[i]) << at[i] << QColor::fromRgb(published[i]);
+    }
+
+    void colourScaleAnchorsAreViridisExactly()
+    {
+        QFETCH(double, p);
+        QFETCH(QColor, colour);
+        QCOMPARE(viridisColour(p), colour);
     }
 
     void opensFromTheGraphMenuForTheMainWindowsInputsOffTheGuiThread()
@@ -245,6 +295,189 @@ private slots:
         QVERIFY(!w.view().gridPointAt(QPoint(2, 2)));
     }
 
+    void everyPixelReadsTheCellDrawnThere_data()
+    {
+        QTest::addColumn<bool>("threshold");
+        QTest::addColumn<QSize>("size");  ///< the window's; empty: as it opens
+        // Cells of a fraction of a pixel's width and height: some pixels hold two cells'
+        // edges apart, and each must read the cell it shows.
+        QTest::newRow("noise map as it opens") << false << QSize();
+        QTest::newRow("noise map 733 × 547") << false << QSize(733, 547);
+        QTest::newRow("threshold map as it opens") << true << QSize();
+        QTest::newRow("threshold map 733 × 547") << true << QSize(733, 547);
+    }
+
+    void everyPixelReadsTheCellDrawnThere()
+    {
+        QFETCH(bool, threshold);
+        QFETCH(QSize, size);
+        FormFixture f;
+        f.graph.probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setAxis(threshold ? MapAxis::threshold : MapAxis::noise);
+        waitForMap(f);
+        ProbabilityMapView& view = w.view();
+        if (!size.isEmpty()) {
+            const QSize before = view.size();
+            w.resize(size);
+            QTRY_VERIFY(view.size() != before);
+        }
+        view.setMap(checkerMap(view.map()->grid));
+        const QRect plot = view.plotRect();
+        QVERIFY(plot.width() % kMapSteps != 0 && plot.height() % view.map()->grid.levels() != 0);
+        const QImage image = view.grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const ProbabilityMap& map = *view.map();
+        for (int y = plot.top(); y <= plot.bottom(); ++y) {
+            for (int x = plot.left(); x <= plot.right(); ++x) {
+                const std::optional<QPoint> cell = view.gridPointAt(QPoint(x, y));
+                QVERIFY(cell && QRect(0, 0, kMapSteps, map.grid.levels()).contains(*cell));
+                const QColor shown(image.pixel(int(x * ratio), int(y * ratio)));
+                if (shown != viridisColour(map.at(cell->x(), cell->y())))
+                    QFAIL(qPrintable(
+                        QStringLiteral("pixel (%1, %2) of the plot %3 × %4 reads step %5, level %6")
+                            .arg(x - plot.left())
+                            .arg(y - plot.top())
+                            .arg(plot.width())
+                            .arg(plot.height())
+                            .arg(cell->x())
+                            .arg(cell->y())));
+            }
+        }
+    }
+
+    void pointerOnACellsEdgeReadsTheCellDrawnUnderIt_data()
+    {
+        QTest::addColumn<bool>("threshold");
+        QTest::addColumn<QPointF>("at");    ///< x: steps from the left edge, y: levels from the bottom
+        QTest::addColumn<QPoint>("nudge");  ///< pixels from there
+        QTest::addColumn<QPoint>("cell");
+        QTest::addColumn<QPoint>("across");  ///< the cell on the edge's other side
+        // A pixel whose corner is on an edge lies right of it and below it: it is drawn in
+        // the cell on the right and in the one below, and reads that cell.
+        QTest::newRow("on the edge of steps 36 and 37")
+            << false << QPointF(37, 20.5) << QPoint(0, 0) << QPoint(37, 20) << QPoint(36, 20);
+        QTest::newRow("a pixel left of it")
+            << false << QPointF(37, 20.5) << QPoint(-1, 0) << QPoint(36, 20) << QPoint(37, 20);
+        QTest::newRow("on the edge of levels 19 and 20")
+            << false << QPointF(50.5, 20) << QPoint(0, 0) << QPoint(50, 19) << QPoint(50, 20);
+        QTest::newRow("a pixel above it")
+            << false << QPointF(50.5, 20) << QPoint(0, -1) << QPoint(50, 20) << QPoint(50, 19);
+        QTest::newRow("on a corner") << false << QPointF(37, 20) << QPoint(0, 0) << QPoint(37, 19)
+                                     << QPoint(36, 20);
+        QTest::newRow("top row: level 30")
+            << false << QPointF(60.5, 31) << QPoint(0, 0) << QPoint(60, 30) << QPoint(60, 29);
+        QTest::newRow("top right pixel")
+            << false << QPointF(121, 31) << QPoint(-1, 0) << QPoint(120, 30) << QPoint(119, 30);
+        QTest::newRow("bottom left pixel")
+            << false << QPointF(0, 0) << QPoint(0, -1) << QPoint(0, 0) << QPoint(0, 1);
+        QTest::newRow("threshold: on the edge of levels 89 and 90")
+            << true << QPointF(10.5, 90) << QPoint(0, 0) << QPoint(10, 89) << QPoint(10, 90);
+        QTest::newRow("threshold: top row, level 99")
+            << true << QPointF(10.5, 100) << QPoint(0, 0) << QPoint(10, 99) << QPoint(10, 98);
+    }
+
+    void pointerOnACellsEdgeReadsTheCellDrawnUnderIt()
+    {
+        QFETCH(bool, threshold);
+        QFETCH(QPointF, at);
+        QFETCH(QPoint, nudge);
+        QFETCH(QPoint, cell);
+        QFETCH(QPoint, across);
+        FormFixture f;
+        f.graph.probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setAxis(threshold ? MapAxis::threshold : MapAxis::noise);
+        waitForMap(f);
+        ProbabilityMapView& view = w.view();
+        const int levels = view.map()->grid.levels();
+        // Whole pixels a cell, so that the edges fall on pixels' corners.
+        const QSize margins = view.size() - view.plotRect().size();
+        const QSize least = view.minimumSize() - margins;
+        const int cellWidth = (least.width() + kMapSteps - 1) / kMapSteps;
+        const int cellHeight = (least.height() + levels - 1) / levels;
+        resizePlot(w, QSize(kMapSteps * cellWidth, levels * cellHeight));
+        view.setMap(checkerMap(view.map()->grid));
+        const QRect plot = view.plotRect();
+        const QPoint pixel = QPoint(plot.left() + int(at.x() * cellWidth),
+                                    plot.top() + plot.height() - int(at.y() * cellHeight)) +
+                             nudge;
+        QVERIFY(plot.contains(pixel));
+        const QImage image = view.grab().toImage();
+        const ProbabilityMap& map = *view.map();
+        QCOMPARE(QColor(image.pixel((QPointF(pixel) * image.devicePixelRatio()).toPoint())),
+                 viridisColour(map.at(cell.x(), cell.y())));
+        QCOMPARE(view.gridPointAt(pixel), std::optional<QPoint>(cell));
+        const auto centre = [&](QPoint of) { return view.widgetPoint(QPointF(of)).toPoint(); };
+        const QString wanted = readOutAt(w, centre(cell));
+        QVERIFY(wanted != readOutAt(w, centre(across)));
+        QCOMPARE(readOutAt(w, pixel), wanted);
+    }
+
+    void legendMarksStandOnTheRowsOfTheirValues_data()
+    {
+        QTest::addColumn<double>("p");
+        QTest::addColumn<QRgb>("colour");
+        QTest::newRow("0.5, white") << 0.5 << ProbabilityMapView::kHalfContour;
+        QTest::newRow("0.9, black") << 0.9 << ProbabilityMapView::kNinetyContour;
+    }
+
+    void legendMarksStandOnTheRowsOfTheirValues()
+    {
+        QFETCH(double, p);
+        QFETCH(QRgb, colour);
+        FormFixture f;
+        f.graph.probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ProbabilityMapView& view = w.view();
+        const QColor textColour = view.palette().text().color();
+        // Ten heights a pixel apart: p's place falls on every tenth of a row.
+        for (int grown = 0; grown < 10; ++grown) {
+            if (grown > 0) {
+                const QSize before = view.size();
+                w.resize(w.width(), w.height() + 1);
+                QTRY_VERIFY(view.size() != before);
+            }
+            const QImage image = view.grab().toImage();
+            const qreal ratio = image.devicePixelRatio();
+            const auto at = [&](int x, int y) { return QColor(image.pixel(int(x * ratio), int(y * ratio))); };
+            const QRect plot = view.plotRect();
+            // The legend stands beside the plot, the scale's 0 on its bottom row, 1 on its top row.
+            int left = plot.right() + 2;
+            while (left < view.width() && (at(left, plot.bottom()) != viridisColour(0.0) ||
+                                           at(left, plot.top()) != viridisColour(1.0)))
+                ++left;
+            int right = left;
+            while (right + 1 < view.width() && at(right + 1, plot.bottom()) == viridisColour(0.0))
+                ++right;
+            QVERIFY(right < view.width() - 8);
+            const int middle = (left + right) / 2;
+            const double rows = plot.height() - 1;
+            const double place = plot.bottom() - p * rows;  // p's row, between two rows as it may be
+            const auto nearest = [&](int y) { return std::abs(y - place) <= 0.5 + 1e-9; };
+            const QString where = QStringLiteral("plot height %1").arg(plot.height());
+
+            QList<int> marked;
+            for (int y = plot.top(); y <= plot.bottom(); ++y)
+                if (at(middle, y) == QColor::fromRgb(colour))
+                    marked << y;
+            QVERIFY2(!marked.isEmpty() && marked.size() <= 2 && marked.last() - marked.first() < 2,
+                     qPrintable(where));
+            QVERIFY2(std::any_of(marked.begin(), marked.end(), nearest), qPrintable(where));
+            for (const int y : {marked.first() - 1, marked.last() + 1})
+                QCOMPARE(at(middle, y), viridisColour((plot.bottom() - y) / rows));
+            // Its tick, right of the legend, on p's row.
+            QList<int> ticks;
+            for (int y = int(place) - 4; y <= int(place) + 4; ++y)
+                if (at(right + 3, y) == textColour)
+                    ticks << y;
+            QVERIFY2(ticks.size() == 1 && nearest(ticks.first()), qPrintable(where));
+        }
+    }
+
     void lastPositionSweepIsMarkedAtItsLevel()
     {
         FormFixture f;
@@ -278,6 +511,43 @@ private slots:
         f.graph.probabilityMapAction()->trigger();
         QVERIFY(w.view().sweepPath().isEmpty());
         waitForMap(f);
+    }
+
+    void sweepPathStandsOnItsThresholdsRow_data()
+    {
+        QTest::addColumn<QString>("threshold");  ///< with a comma
+        QTest::addColumn<int>("level");
+        // Thresholds whose single-precision value times 100 falls just below the whole number.
+        QTest::newRow("0.29") << "0,29" << 29;
+        QTest::newRow("0.57") << "0,57" << 57;
+        QTest::newRow("0.9") << "0,9" << 90;
+    }
+
+    void sweepPathStandsOnItsThresholdsRow()
+    {
+        QFETCH(QString, threshold);
+        QFETCH(int, level);
+        FormFixture f;
+        f.edit("Edit2")->setText(QStringLiteral("2"));
+        f.edit("Edit3")->setText(f.local(threshold));
+        f.form->startSweep();
+        for (int tick = 0; f.form->sweep().active && tick < 125 * 2; ++tick)
+            f.form->tick();
+        f.graph.probabilityMapAction()->trigger();
+        ProbabilityMapWindow& w = waitForMap(f);
+        w.setAxis(MapAxis::threshold);
+        waitForMap(f);
+        const QPolygonF path = w.view().sweepPath();
+        QVERIFY(path.size() > 100);
+        for (const QPointF& point : path)
+            QCOMPARE(point.y(), double(level));
+        const QImage image = w.view().grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const int y = int(w.view().widgetPoint(QPointF(0, level)).y());
+        int orange = 0;
+        for (int x = w.view().plotRect().left(); x <= w.view().plotRect().right(); ++x)
+            orange += image.pixel(int(x * ratio), int(y * ratio)) == ProbabilityMapView::kSweepPath ? 1 : 0;
+        QVERIFY2(orange > 50, qPrintable(QString::number(orange)));
     }
 
     void savesPictureAndValuesThroughTheSaveDialog()

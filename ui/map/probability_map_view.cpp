@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace brenvik {
 
@@ -18,6 +19,11 @@ namespace {
 constexpr int kLeft = 64, kRight = 100, kTop = 46, kBottom = 46;
 constexpr int kLegendGap = 18, kLegendWidth = 16;
 constexpr int kTick = 4;
+
+// The cell of a plot's pixel along one side, the pixel counted from the plot's left or
+// bottom edge: the cell that the pixel's left or bottom edge lies in. Drawing and the
+// read-out share it, so that the pointer reads the cell whose colour is under it.
+int cellOfPixel(int pixel, int pixels, int cells) { return pixel * cells / pixels; }
 }  // namespace
 
 ProbabilityMapView::ProbabilityMapView(QWidget* parent) : QWidget(parent)
@@ -110,9 +116,25 @@ std::optional<QPoint> ProbabilityMapView::gridPointAt(QPoint position) const
     const QRect plot = plotRect();
     if (!plot.contains(position))
         return std::nullopt;
-    const int step = (position.x() - plot.left()) * kMapSteps / plot.width();
-    const int level = (plot.top() + plot.height() - 1 - position.y()) * levels() / plot.height();
-    return QPoint(step, level);
+    return QPoint(cellOfPixel(position.x() - plot.left(), plot.width(), kMapSteps),
+                  cellOfPixel(plot.top() + plot.height() - 1 - position.y(), plot.height(), levels()));
+}
+
+QImage ProbabilityMapView::scaledCells(QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    std::vector<int> steps(static_cast<std::size_t>(size.width()));
+    for (int x = 0; x < size.width(); ++x)
+        steps[static_cast<std::size_t>(x)] = cellOfPixel(x, size.width(), kMapSteps);
+    const int rows = m_cells.height();
+    for (int y = 0; y < size.height(); ++y) {
+        const int level = cellOfPixel(size.height() - 1 - y, size.height(), rows);
+        const auto* from = reinterpret_cast<const QRgb*>(m_cells.constScanLine(rows - 1 - level));
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = from[steps[static_cast<std::size_t>(x)]];
+    }
+    return image;
 }
 
 QString ProbabilityMapView::number(double value, int decimals) const
@@ -127,8 +149,9 @@ void ProbabilityMapView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     const QRect plot = plotRect();
     if (m_map) {
-        // One cell a grid point, scaled without smoothing: each cell keeps one colour.
-        painter.drawImage(plot, m_cells);
+        // One cell a grid point, each in one colour, scaled here: Qt's own scaling
+        // rounds its own way and would draw some cells' edges a pixel off the read-out's.
+        painter.drawImage(plot.topLeft(), scaledCells(plot.size()));
         // Unsmoothed lines, so that the contours' pixels have the contours' colours.
         const auto drawContour = [&](double p, QRgb colour) {
             painter.setPen(QPen(QColor::fromRgb(colour), 2));

@@ -66,6 +66,8 @@ protected:
 private:
     int levels() const { return m_grid.levels(); }
     QString number(double value, int decimals) const;
+    /// The cells at `size`, the plot's size, each pixel in the colour of its cell.
+    QImage scaledCells(QSize size) const;
     void drawAxes(QPainter& painter, QRect plot) const;
     void drawLegend(QPainter& painter, QRect plot) const;
     /// The smallest size at which the axes' titles and the legend's numbers read whole.
