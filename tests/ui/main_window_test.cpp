@@ -482,6 +482,85 @@ private slots:
         QTRY_COMPARE(closed.count(), 1);
     }
 
+    void heldEnterPressesTheButtonOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void heldEnterPressesTheButtonOnce()
+    {
+        QFETCH(int, key);
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        FormFixture f;
+        f.showActive();
+        auto* start = f.child<QPushButton>("Button1");
+        start->setFocus(Qt::TabFocusReason);
+        QSignalSpy clicked(start, &QAbstractButton::clicked);
+        // Held down: the keyboard repeats it, a release and a press marked as repeated each
+        // time, here slower than a click shows itself pressed, as a slow repeat rate does.
+        QTest::keyPress(start, Qt::Key(key), modifiers);
+        for (int i = 0; i < 3; ++i) {
+            QTest::qWait(150);
+            QKeyEvent release(QEvent::KeyRelease, key, modifiers, QStringLiteral("\r"), true);
+            QApplication::sendEvent(start, &release);
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, QStringLiteral("\r"), true);
+            QApplication::sendEvent(start, &press);
+        }
+        QTest::qWait(150);
+        QTest::keyRelease(start, Qt::Key(key), modifiers);
+        QTest::qWait(300);
+        QCOMPARE(clicked.count(), 1);
+        QVERIFY(f.form->sweep().active);
+        f.form->stopSweep();
+        f.graph.hide();
+    }
+
+    void fixedWindowsHaveTheirFrames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("minimise");
+        QTest::addColumn<bool>("onTop");
+        QTest::newRow("main window: a close button only") << "main" << false << false;
+        QTest::newRow("graph window: minimise and close, on top") << "graph" << true << true;
+        QTest::newRow("About box: close, on top") << "about" << false << true;
+    }
+
+    void fixedWindowsHaveTheirFrames()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, minimise);
+        QFETCH(bool, onTop);
+        FormFixture f;
+        QWidget* w = window == QLatin1String("graph")   ? static_cast<QWidget*>(&f.graph)
+                     : window == QLatin1String("about") ? static_cast<QWidget*>(&f.aboutBox)
+                                                        : f.form.get();
+        // As built, and as shown the way the program shows it.
+        for (const bool shown : {false, true}) {
+            if (shown) {
+                if (w == &f.graph)
+                    f.graph.startGraph();
+                else if (w == &f.aboutBox)
+                    f.form->showAbout();
+                else
+                    f.showExposed();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+            }
+            const Qt::WindowFlags flags = shown ? w->windowHandle()->flags() : w->windowFlags();
+            const QString where =
+                QStringLiteral("%1 (%2)").arg(shown ? "shown" : "built").arg(flags.toInt(), 0, 16);
+            QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint) && flags.testFlag(Qt::WindowTitleHint) &&
+                         flags.testFlag(Qt::WindowCloseButtonHint),
+                     qPrintable(where));
+            QVERIFY2(flags.testFlag(Qt::WindowMinimizeButtonHint) == minimise, qPrintable(where));
+            QVERIFY2(!flags.testFlag(Qt::WindowMaximizeButtonHint), qPrintable(where));
+            QVERIFY2(flags.testFlag(Qt::WindowStaysOnTopHint) == onTop, qPrintable(where));
+        }
+        f.graph.hide();
+        f.aboutBox.hide();
+    }
+
     void windowsOpenWithoutWarnings()
     {
         // A session prints nothing on the terminal: every window, tooltip, menu and box the
