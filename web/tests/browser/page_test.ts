@@ -346,7 +346,13 @@ async function main(): Promise<void> {
     expect(await page.textContent("#Button1") === "Start!", "English caption");
     expect(await page.getAttribute("#BitBtn1", "title") === "Away from here!!! 8-(", "English hint");
     expect(await page.inputValue("#Edit3") === "0.27" && await page.textContent("#Edit3-error") === "", "the threshold in the user's separator");
-    // Typed, the comma would become a point; pasted text is not filtered.
+    // Typed, the comma becomes a point; pasted text is not filtered.
+    await page.fill("#Edit3", "");
+    await page.focus("#Edit3");
+    await page.keyboard.type("0,3");
+    expect(await page.inputValue("#Edit3") === "0.3", `a comma typed under "." becomes a point (${await page.inputValue("#Edit3")})`);
+    // The box was empty a moment: its message goes with the next tick.
+    await page.waitForFunction(() => document.getElementById("Edit3-error")!.textContent === "", null, { timeout: 5000 });
     await page.evaluate(() => { (document.getElementById("Edit3") as HTMLInputElement).value = "0,27"; });
     await page.waitForFunction(() => document.getElementById("Edit3-error")!.textContent !== "", null, { timeout: 5000 });
     expect(await page.textContent("#Edit3-error") === "'0,27' is not a valid floating point value.", "a comma under \".\" gets the desktop program's message");

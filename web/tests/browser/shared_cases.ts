@@ -150,6 +150,44 @@ export const sharedCases: Case[] = [
     x.expect(result.step === 121, "the counter ends at 121");
     x.expect(result.t2 === "60", "T2 ends at the step 120 position");
     x.expect(result.runs.every((n) => n === 1), `one lime pixel in the middle of every step (${result.runs.join(" ")})`);
+    // The expected probability, switched on, is a staircase too: along each step (x = 4·step
+    // + 10) at one height, then straight up or down at the next step's x to the next height.
+    const expected = await d.evaluate(() => {
+      const check = document.getElementById("expectedCurve") as HTMLInputElement;
+      check.checked = true;
+      check.dispatchEvent(new Event("change", { bubbles: true }));
+      const canvas = document.getElementById("expectedCanvas") as HTMLCanvasElement;
+      const { data } = canvas.getContext("2d")!.getImageData(0, 0, canvas.width, canvas.height);
+      const rowsAt = (px: number) => {
+        const rows: number[] = [];
+        for (let py = 0; py < canvas.height; ++py) if (data[4 * (py * canvas.width + px) + 3] !== 0) rows.push(py);
+        return rows;
+      };
+      // The height along each step: the one row of the three columns between two steps' x.
+      const along: (number | undefined)[] = [];
+      const astray: string[] = [];
+      for (let step = 0; step <= 121; ++step) {
+        const rows = new Set([1, 2, 3].flatMap((dx) => rowsAt(4 * step + 10 + dx)));
+        if (rows.size > 1) astray.push(`after step ${step}: rows ${[...rows].slice(0, 6).join(" ")}…`);
+        along.push(rows.size === 1 ? [...rows][0] : undefined);
+      }
+      // At each step's x, between the height before and the height after.
+      let turns = 0, turning = 0;
+      for (let step = 1; step <= 121; ++step) {
+        const [before, after] = [along[step - 1], along[step]];
+        if (before === undefined || after === undefined) continue;
+        if (before !== after) ++turns;
+        for (const py of rowsAt(4 * step + 10)) {
+          if (py < Math.min(before, after) || py > Math.max(before, after)) astray.push(`at step ${step}: row ${py}`);
+          else if (before !== after) ++turning;
+        }
+      }
+      return { steps: along.filter((y) => y !== undefined).length, turns, turning, astray: astray.length, first: astray.slice(0, 3) };
+    }, undefined);
+    // Without noise the share falls from 1 to 0 as T2 nears T1 and rises again past it.
+    x.expect(expected.steps > 100 && expected.turns >= 2 && expected.turning > 100,
+      `the expected curve is drawn with its steps (${JSON.stringify(expected)})`);
+    x.expect(expected.astray === 0, `the expected curve runs along each step, then up or down (${JSON.stringify(expected)})`);
     x.expect(await text(d, "#Button1") === "Старт!", "Start caption after the end");
     // The noise level too, although the noise is off, as in the desktop program.
     x.expect(await disabledControls() === "", `all unlocked after the end: ${await disabledControls()}`);
@@ -187,6 +225,14 @@ export const sharedCases: Case[] = [
     x.expect(await value(d, "#Edit2") === "5,5", "the key filter keeps digits and one separator");
     await d.evaluate(() => window.brenvik!.tick(), undefined);
     x.expect(await text(d, "#Edit2-error") === "'5,5' is not a valid integer value.", "the integer message");
+    // Either separator typed becomes the page's, here the comma.
+    for (const [typed, shown] of [["0.3", "0,3"], ["0,3", "0,3"], ["0.3.", "0,3"], [".5", ",5"]]) {
+      await fill(d, "#Edit3", "");
+      await d.focus("#Edit3");
+      await d.type(typed);
+      const got = await value(d, "#Edit3");
+      x.expect(got === shown, `"${typed}" typed into the threshold box reads "${shown}" (${got})`);
+    }
   }],
 
   ["the probability map: computed in a worker while the ticks go on, the tool's CSV, its colours, read-out and downloads", async (d, x, context) => {
