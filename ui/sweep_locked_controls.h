@@ -9,7 +9,8 @@
 namespace brenvik {
 
 inline constexpr std::array<std::string_view, 12> kSweepLockedControls{
-    "noiseCheck", "varyPositionCheck", "varyNoiseCheck", "t1XSlider",     "t1YSlider",    "t2XSlider",
-    "t2YSlider",  "noiseLevelSlider",  "qBox",           "trialCountBox", "thresholdBox", "varyThresholdCheck"};
+    "noiseCheck", "varyPositionCheck", "varyNoiseCheck", "t1XSlider",
+    "t1YSlider",  "t2XSlider",         "t2YSlider",      "noiseLevelSlider",
+    "qBox",       "trialCountBox",     "thresholdBox",   "varyThresholdCheck"};
 
 }  // namespace brenvik
