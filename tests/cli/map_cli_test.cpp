@@ -180,6 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliLimit, ProbabilityTakenAsWritten)
 {
     for (const auto& [text, p] : {std::pair{"0.99999999999999999999", 1.0},
+                                  {"1", 1.0},
                                   {"1.000", 1.0},
                                   {"10e-1", 1.0},
                                   {"0,0001e4", 1.0},

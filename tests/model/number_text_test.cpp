@@ -80,6 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{"exponent_without_digits", "1e", ',', kRefused},
         RealCase{"exponent_alone", "e5", ',', kRefused},
         RealCase{"beyond_single_within_extended", "1e400", ',', kTenTo400},
+        // 19 significant digits are kept: the rest count only as powers of ten.
+        RealCase{"twenty_nines", "99999999999999999999", ',', Extended(9999999999999999999u) * 10},
+        RealCase{"zeros_beyond_19_digits", "0,2700000000000000000000", ',', Extended(27) / 100},
+        RealCase{"digits_beyond_19_dropped", "0,12345678901234567899999", ',',
+                 Extended(1234567890123456789u) / Extended(1e19)},
         RealCase{"beyond_extended", "1e5000", ',', kRefused},
         RealCase{"huge_exponent_text", "1e999999999999999999999", ',', kRefused},
         RealCase{"underflows_to_zero", "1e-99999", ',', Extended(0)},

@@ -88,8 +88,8 @@ TEST(ProbabilityMap, ProgressCountsRowsAndACancelledMapGivesNothing)
     EXPECT_FALSE(computeProbabilityMap(thresholdGrid({true, 30}), 2, &cancelled));
     EXPECT_EQ(cancelled.rowsDone.load(), 0);
 
-    EXPECT_THROW(computeProbabilityMap(thresholdGrid({true, kMaxExpectedNoiseLevel + 1}), 1),
-                 std::out_of_range);
+    for (const int level : {-1, kMaxExpectedNoiseLevel + 1})
+        EXPECT_THROW(computeProbabilityMap(thresholdGrid({true, level}), 1), std::out_of_range) << level;
 }
 
 TEST(ProbabilityMapCrossings, NoiselessRowChecksAgainstTheLiteralFrame)

@@ -9,6 +9,7 @@
 #include "model/probability_map_csv.h"
 #include "ui/file_error_reason.h"
 #include "ui/map/colour_scale.h"
+#include "ui/map/map_contour_pieces.h"
 #include "ui/map/probability_map_view.h"
 #include "ui/map/probability_map_window.h"
 #include "ui/window_placement.h"
@@ -149,6 +150,37 @@ private slots:
             const double rise = lightness(viridisColour((i + 1) / 10.0)) - lightness(viridisColour(i / 10.0));
             QVERIFY2(rise > 0.6 * span / 10 && rise < 1.4 * span / 10, qPrintable(QString::number(i)));
         }
+    }
+
+    // A saddle square, its diagonal corners on the line's side: two pieces, each cutting off
+    // a corner whose side differs from the square's centre value.
+    void saddleSquareGivesTwoPiecesApartFromItsCentre_data()
+    {
+        QTest::addColumn<double>("onDiagonal");   // at (0, 0) and (1, 1)
+        QTest::addColumn<double>("offDiagonal");  // at (1, 0) and (0, 1)
+        QTest::addColumn<QString>("pieces");
+        // Centre above 0.5: the corners below are cut off.
+        QTest::newRow("centre above") << 1.0 << 0.0 << QStringLiteral("(0.5,0)-(1,0.5) (0.5,1)-(0,0.5)");
+        // Centre below: the corners above are cut off.
+        QTest::newRow("centre below")
+            << 0.625 << 0.125 << QStringLiteral("(0,0.25)-(0.25,0) (1,0.75)-(0.75,1)");
+    }
+
+    void saddleSquareGivesTwoPiecesApartFromItsCentre()
+    {
+        QFETCH(double, onDiagonal);
+        QFETCH(double, offDiagonal);
+        QFETCH(QString, pieces);
+        ProbabilityMap map;
+        map.p.assign(static_cast<std::size_t>(kMapSteps * map.grid.levels()), 0.0);
+        map.p[0] = map.p[kMapSteps + 1] = onDiagonal;
+        map.p[1] = map.p[kMapSteps] = offDiagonal;
+        QStringList inSquare;
+        const auto place = [](GridPlace at) { return QStringLiteral("(%1,%2)").arg(at.x).arg(at.y); };
+        for (const ContourPiece& piece : contourPieces(map, 0.5))
+            if (std::max({piece.from.x, piece.from.y, piece.to.x, piece.to.y}) <= 1)
+                inSquare << place(piece.from) + "-" + place(piece.to);
+        QCOMPARE(inSquare.join(' '), pieces);
     }
 
     void colourScaleAnchorsAreViridisExactly_data()

@@ -12,14 +12,45 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 
 std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+
+using SoftwareExtended = brenvik::software::Extended;
+
+/// The processor's value in the software type, exactly.
+SoftwareExtended fromHardware(long double x)
+{
+    if (std::isnan(x))
+        return SoftwareExtended::nan(std::signbit(x));
+    if (std::isinf(x) || x == 0)
+        return SoftwareExtended(static_cast<double>(x));  // exact: ±infinity or ±0
+    int exponent = 0;
+    const long double fraction = std::frexp(std::fabs(x), &exponent);  // |x| = fraction · 2^exponent
+    return SoftwareExtended::fromParts(std::signbit(x), static_cast<std::uint64_t>(std::ldexp(fraction, 64)),
+                                       exponent - 64);
+}
+
+/// Equal, with the same sign, or both NaN with the same sign.
+::testing::AssertionResult sameValue(const SoftwareExtended& software, long double hardware)
+{
+    const SoftwareExtended expected = fromHardware(hardware);
+    const bool same = software.isNaN() || expected.isNaN()
+                          ? software.isNaN() && expected.isNaN() && software.signBit() == expected.signBit()
+                          : software == expected && software.signBit() == expected.signBit();
+    if (same)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "software " << static_cast<double>(software) << ", processor " << static_cast<double>(hardware);
+}
 
 /// Every squared distance that a sum of two squares up to 2·128² reaches.
 std::vector<std::int32_t> reachableSquaredDistances()
@@ -231,6 +262,54 @@ TEST(ExtendedIdentity, RandomValuesAsText)
         ASSERT_EQ(hardware_path::text(negative, significand, e, separator),
                   software_path::text(negative, significand, e, separator))
             << significand << " * 2^" << e;
+    }
+}
+
+// Where the rounding meets the ends of the format, and the NaNs' signs.
+TEST(ExtendedIdentity, EdgesOfTheArithmetic)
+{
+    const long double largest = std::numeric_limits<long double>::max();
+    const SoftwareExtended softwareLargest = fromHardware(largest);
+    const long double halfUlp = std::ldexp(1.0L, 16319), quarterUlp = std::ldexp(1.0L, 16318);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const float nanSingle = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        const char* name;
+        SoftwareExtended software;
+        long double processor;
+    } cases[] = {
+        // The largest value's significand is odd: half an ulp more rounds to the even one
+        // beyond the range, a quarter rounds back.
+        {"largest + half ulp", softwareLargest + fromHardware(halfUlp), largest + halfUlp},
+        {"largest + quarter ulp", softwareLargest + fromHardware(quarterUlp), largest + quarterUlp},
+        {"-largest - half ulp", -softwareLargest - fromHardware(halfUlp), -largest - halfUlp},
+        {"largest * 1.5", softwareLargest * SoftwareExtended(1.5), largest * 1.5L},
+        {"smallest subnormal / 2",
+         fromHardware(std::numeric_limits<long double>::denorm_min()) / SoftwareExtended(2),
+         std::numeric_limits<long double>::denorm_min() / 2},
+        {"negative NaN double", SoftwareExtended(-nan), static_cast<long double>(-nan)},
+        {"positive NaN double", SoftwareExtended(nan), static_cast<long double>(nan)},
+        {"negative NaN single", SoftwareExtended(-nanSingle), static_cast<long double>(-nanSingle)},
+        {"positive NaN single", SoftwareExtended(nanSingle), static_cast<long double>(nanSingle)},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(sameValue(c.software, c.processor)) << c.name;
+    EXPECT_TRUE(cases[0].software.isInfinite());
+}
+
+// 10^k correctly rounded, as the C library's strtold reads "1e<k>" (its powl is not).
+TEST(ExtendedIdentity, PowersOfTenAsStrtoldReadsThem)
+{
+    std::vector<int> powers;
+    for (int k = -60; k <= 60; ++k)
+        powers.push_back(k);
+    for (int k = -4965; k <= 4935; k += 41)
+        powers.push_back(k);
+    for (int k : {-4966, -4960, -4951, -4950, -4933, -4932, -4931, 4931, 4932, 4933})
+        powers.push_back(k);
+    for (int k : powers) {
+        const long double expected = std::strtold(("1e" + std::to_string(k)).c_str(), nullptr);
+        EXPECT_TRUE(sameValue(brenvik::software::powerOfTen(k), expected)) << k;
     }
 }
 
