@@ -77,6 +77,17 @@ ProbabilityMapWindow& waitForMap(FormFixture& f)
     return *window;
 }
 
+// The map window opened from the graph's menu, showing the map of `axis`.
+ProbabilityMapWindow& openMapOn(FormFixture& f, MapAxis axis)
+{
+    f.graph.probabilityMapAction()->trigger();
+    ProbabilityMapWindow& w = waitForMap(f);
+    if (!QTest::qWaitForWindowExposed(&w))
+        qFatal("the map window did not show");
+    w.setAxis(axis);
+    return waitForMap(f);
+}
+
 // Whether some square of four grid points within `reach` pixels of `pixel` has values
 // on both sides of p.
 bool nearACrossingSquare(const ProbabilityMapView& view, QPoint pixel, double p, int reach)
@@ -344,11 +355,7 @@ private slots:
         QFETCH(bool, threshold);
         QFETCH(QSize, size);
         FormFixture f;
-        f.graph.probabilityMapAction()->trigger();
-        ProbabilityMapWindow& w = waitForMap(f);
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.setAxis(threshold ? MapAxis::threshold : MapAxis::noise);
-        waitForMap(f);
+        ProbabilityMapWindow& w = openMapOn(f, threshold ? MapAxis::threshold : MapAxis::noise);
         ProbabilityMapView& view = w.view();
         if (!size.isEmpty()) {
             const QSize before = view.size();
@@ -418,11 +425,7 @@ private slots:
         QFETCH(QPoint, cell);
         QFETCH(QPoint, across);
         FormFixture f;
-        f.graph.probabilityMapAction()->trigger();
-        ProbabilityMapWindow& w = waitForMap(f);
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.setAxis(threshold ? MapAxis::threshold : MapAxis::noise);
-        waitForMap(f);
+        ProbabilityMapWindow& w = openMapOn(f, threshold ? MapAxis::threshold : MapAxis::noise);
         ProbabilityMapView& view = w.view();
         const int levels = view.map()->grid.levels();
         // Whole pixels a cell, so that the edges fall on pixels' corners.
