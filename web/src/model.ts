@@ -163,7 +163,6 @@ export class BrenvikModel {
 
   /** What the probability box shows: "---" until a batch completes. */
   batchText(): string { return this.m.UTF8ToString(this.m._brenvik_batch_text(this.session)); }
-  get hasBatch(): boolean { return this.m._brenvik_has_batch(this.session) !== 0; }
 
   /** The exact probability that one trial with these inputs is resolved. */
   expected(i: ExactInputs): number {

@@ -155,7 +155,6 @@ EMSCRIPTEN_KEEPALIVE int brenvik_cell(Session* s, int which)
 EMSCRIPTEN_KEEPALIVE const float* brenvik_surface(Session* s) { return s->scene.surface.data(); }
 
 EMSCRIPTEN_KEEPALIVE int brenvik_batch_completed(Session* s) { return s->batchCompleted ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE int brenvik_has_batch(Session* s) { return s->lastBatch ? 1 : 0; }
 /// The text the probability box shows for the latest completed batch.
 EMSCRIPTEN_KEEPALIVE const char* brenvik_batch_text(Session* s)
 {
