@@ -482,12 +482,7 @@ private slots:
         QTRY_COMPARE(closed.count(), 1);
     }
 
-    void heldEnterPressesTheButtonOnce_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
+    void heldEnterPressesTheButtonOnce_data() { enterPressesTheFocusedButton_data(); }
 
     void heldEnterPressesTheButtonOnce()
     {
