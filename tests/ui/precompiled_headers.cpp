@@ -1,0 +1,1 @@
+// The windows' tests share the precompiled header built with this otherwise empty file.
