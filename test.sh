@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (under Xvfb when there is no
 # display): the source formatting, the layers' includes, the test suite, the browser edition
-# (its WebAssembly model under Node, its page in headless Chromium), the model and the tool
-# on Windows (under Wine) and on arm64 Linux (under qemu-user), the Debian package's
-# contents, a bounded fuzzing run, and the test suite again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Each step says how long it took.
+# (its WebAssembly model under Node, its page in headless Chromium and Firefox), the Debian
+# package's contents, a bounded fuzzing run, the test suite again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the model and the tool on Windows
+# (under Wine) and on arm64 Linux (under qemu-user). The sanitizer build and the cross
+# builds run beside the other steps at a low priority. Each step says how long it took.
 #   ./test.sh            everything (what .ci/run runs)
 #   ./test.sh --quick    the formatting, the layers and the native test suite only
 set -euo pipefail
@@ -24,17 +25,20 @@ esac
 # Every build the tests run treats a compiler warning as an error.
 export BRENVIK_WERROR=ON
 
-# processor_seconds VARIABLE: sets it to the processor time (user and system, in seconds) of
-# this shell's finished children; `times` runs here, since a subshell's children are its own.
+# Each step's clock and processor times, one line each, in the order the steps end.
+timings_file=$(mktemp)
 times_file=$(mktemp)
-trap 'rm -f "$times_file"' EXIT
+trap 'rm -f "$timings_file" "$times_file"*' EXIT
+# processor_seconds VARIABLE: sets it to the processor time (user and system, in seconds) of
+# this shell's finished children; `times` runs here, since a subshell's children are its own
+# (a background lane is such a subshell, hence a file of its own).
 processor_seconds() {
-    times >"$times_file"
+    local file=$times_file.$BASHPID
+    times >"$file"
     printf -v "$1" '%s' "$(awk 'NR == 2 { for (i = 1; i <= 2; i++) { split($i, t, /[ms]/); sum += t[1] * 60 + t[2] }
-        printf "%d", sum }' "$times_file")"
+        printf "%d", sum }' "$file")"
 }
 
-timings=()
 # step NAME COMMAND...: runs one step of the tests and notes its clock and processor times.
 step() {
     local name=$1 start=$SECONDS before after
@@ -43,7 +47,7 @@ step() {
     processor_seconds before
     "$@"
     processor_seconds after
-    timings+=("$(printf '%5d s %6d s  %s' $((SECONDS - start)) $((after - before)) "$name")")
+    printf '%5d s %6d s  %s\n' $((SECONDS - start)) $((after - before)) "$name" >>"$timings_file"
 }
 
 # The whole run's packages in one apt-get call.
@@ -61,22 +65,84 @@ run_tests() {
     with_display ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" --timeout 900
 }
 [ -n "${DISPLAY:-}" ] || echo "test: no display, running the tests under xvfb-run"
-step "the test suite" run_tests build
 
-if [ "$quick" = no ]; then
+if [ "$quick" = yes ]; then
+    step "the test suite" run_tests build
+else
+    # Lanes beside the steps in front: builds, and test runs under an emulator, that need no
+    # display and no idle machine begin in the background at a low priority. The suites in
+    # front wait on timers and leave a core idle much of the time; the lanes take that time
+    # and never the front's (the lower the priority, the later a lane's work is needed).
+    # Each lane's output goes to a log of its own, shown when it fails.
+    set -m # each lane in a process group of its own, stopped whole if the run ends early
+    lane_groups=()
+    stop_lanes() {
+        local group
+        for group in "${lane_groups[@]}"; do
+            kill -- -"$group" 2>/dev/null || true
+        done
+        rm -f "$timings_file" "$times_file"*
+    }
+    trap stop_lanes EXIT
+    declare -A lane_log
+    # lane NAME NICENESS COMMAND...: begins a lane; await NAME waits for it. The lane is not
+    # this shell's child (it runs in a subshell's background), so its processor time is
+    # never counted in a step in front; it writes its status when it ends.
+    lane() {
+        local name=$1 niceness=$2 log
+        shift 2
+        log=$(mktemp)
+        lane_log[$name]=$log
+        echo "test: $name (in the background, its output in $log)"
+        (
+            echo "$BASHPID" >"$log.group" # the group monitor mode gave this subshell
+            (
+                trap 'echo $? >"$log.status"' EXIT
+                renice -n "$niceness" -p "$BASHPID" >/dev/null
+                "$@"
+            ) >"$log" 2>&1 &
+        )
+        lane_groups+=("$(cat "$log.group")")
+        rm -f "$log.group"
+    }
+    await() {
+        local name=$1 log=${lane_log[$1]}
+        echo "test: waiting for $name"
+        until [ -s "$log.status" ]; do sleep 1; done
+        if [ "$(cat "$log.status")" != 0 ]; then
+            tail -n 100 "$log" >&2
+            echo "test: $name failed; its whole output is in $log" >&2
+            exit 1
+        fi
+        cat "$log"
+        rm -f "$log" "$log.status"
+    }
+
+    sanitizer_build() {
+        configure_build sanitize
+        build_targets sanitize
+    }
+    lane "the sanitizer build" 10 step "the sanitizer build (in the background)" sanitizer_build
+    cross_platforms() {
+        step "the model and the tool built for Windows, run under Wine (in the background)" \
+            scripts/cross_test.sh windows
+        step "the model and the tool built for arm64 Linux, run under qemu-user (in the background)" \
+            scripts/cross_test.sh aarch64
+    }
+    lane "the cross builds" 19 cross_platforms
+
+    step "the test suite" run_tests build
     step "the browser edition" scripts/test_web.sh
-    step "the model and the tool built for Windows, run under Wine" scripts/cross_test.sh windows
-    step "the model and the tool built for arm64 Linux, run under qemu-user" scripts/cross_test.sh aarch64
     step "the Debian package" scripts/check_package.sh
     step "fuzzing" scripts/fuzz.sh
 
+    await "the sanitizer build"
     sanitized_tests() {
-        configure_build sanitize
-        build_targets sanitize
         UBSAN_OPTIONS=print_stacktrace=1 run_tests "$(build_dir sanitize)"
     }
-    step "the sanitizer build" sanitized_tests
+    step "the sanitized test suite" sanitized_tests
+    await "the cross builds"
 fi
 
 echo "test: every step passed; their times (clock, processor):"
-printf '  %s\n' "${timings[@]}"
+sed 's/^/  /' "$timings_file"
