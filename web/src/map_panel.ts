@@ -21,6 +21,13 @@ const kLine = 15;
 
 interface Rect { left: number; top: number; width: number; height: number }
 
+/** The cell (of `cells` along an axis of `pixels`) that a pixel of the plot shows and reads:
+ *  one rule for both, as in the desktop's map view, so the read-out names the cell under the
+ *  pointer even on a cell's edge (a browser's scaling picks cells by pixel centres). */
+function cellOfPixel(pixel: number, pixels: number, cells: number): number {
+  return Math.floor((pixel * cells) / pixels);
+}
+
 export interface MapPanelElements {
   panel: HTMLElement;
   axis: HTMLSelectElement;
@@ -159,11 +166,26 @@ export class MapPanel {
       this.e.readout.textContent = tr("Наведите указатель на карту");
       return;
     }
-    const step = Math.floor(((x - plot.left) * kMapSteps) / plot.width);
-    const level = Math.floor(((plot.top + plot.height - 1 - y) * this.map.levels) / plot.height);
+    const step = cellOfPixel(x - plot.left, plot.width, kMapSteps);
+    const level = cellOfPixel(plot.top + plot.height - 1 - y, plot.height, this.map.levels);
     const [s, separation, inQ, levelValue, p] = this.map.readout(step, level, this.separator);
     const levelText = arg(tr(this.map.axis === MapAxis.Noise ? "шум %1" : "порог %1"), levelValue);
     this.e.readout.textContent = arg(tr("Шаг %1: |T2 − T1| = %2 (%3 Q); %4; P = %5"), s, separation, inQ, levelText, p);
+  }
+
+  /** The cells (one RGBA pixel a grid point, the highest level on top) scaled to the plot,
+   *  each pixel the colour of the cell the read-out names there. */
+  private scaledCells(plot: Rect): ImageData {
+    const cells = new Uint32Array(this.map.cells().buffer);
+    const levels = this.map.levels;
+    const image = new ImageData(plot.width, plot.height);
+    const pixels = new Uint32Array(image.data.buffer);
+    const steps = Array.from({ length: plot.width }, (_, x) => cellOfPixel(x, plot.width, kMapSteps));
+    for (let y = 0; y < plot.height; ++y) {
+      const row = (levels - 1 - cellOfPixel(plot.height - 1 - y, plot.height, levels)) * kMapSteps;
+      for (let x = 0; x < plot.width; ++x) pixels[y * plot.width + x] = cells[row + steps[x]];
+    }
+    return image;
   }
 
   private draw(): void {
@@ -174,13 +196,7 @@ export class MapPanel {
     g.fillRect(0, 0, width, height);
     g.font = kFont;
     if (this.map.hasValues) {
-      // One cell a grid point, scaled without smoothing: each cell keeps one colour.
-      const cells = document.createElement("canvas");
-      cells.width = kMapSteps;
-      cells.height = this.map.levels;
-      cells.getContext("2d")!.putImageData(new ImageData(this.map.cells(), kMapSteps, this.map.levels), 0, 0);
-      g.imageSmoothingEnabled = false;
-      g.drawImage(cells, plot.left, plot.top, plot.width, plot.height);
+      g.putImageData(this.scaledCells(plot), plot.left, plot.top);
       this.drawContour(g, 0.5, kHalfContour);
       this.drawContour(g, 0.9, kNinetyContour);
     } else {

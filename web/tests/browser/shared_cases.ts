@@ -303,6 +303,38 @@ export const sharedCases: Case[] = [
     const p = Number(readOut.replace(/.*P = /, "").replace(",", "."));
     x.expect(readOut.startsWith("Шаг 60: |T2 − T1| = ") && readOut.includes("; шум 10; P = ") && p === Number(Number(rows[10 * 121 + 60][6]).toPrecision(4)),
       `the read-out under the pointer (${readOut})`);
+    // Along three rows and three columns of the plot, pixel by pixel: the read-out names the
+    // cell drawn under the pointer, also on the cells' edges. A pixel in the colour of a
+    // neighbour of the cell it reads is the fault (one on a contour line is neither).
+    const misread = await d.evaluate((values) => {
+      const canvas = document.getElementById("mapCanvas") as HTMLCanvasElement;
+      const box = canvas.getBoundingClientRect();
+      const plot = { left: 64, top: 46, width: canvas.width - 164, height: canvas.height - 92 };
+      const image = canvas.getContext("2d")!.getImageData(0, 0, canvas.width, canvas.height).data;
+      const colour = (step: number, level: number) => window.brenvik!.map.colourOf(values[level * 121 + step]);
+      const pixels: [number, number][] = [];
+      for (const f of [0.23, 0.5, 0.81]) {
+        const y = plot.top + Math.floor(f * plot.height), x = plot.left + Math.floor(f * plot.width);
+        for (let i = 0; i < plot.width; ++i) pixels.push([plot.left + i, y]);
+        for (let i = 0; i < plot.height; ++i) pixels.push([x, plot.top + i]);
+      }
+      const wrong: string[] = [];
+      for (const [x, y] of pixels) {
+        canvas.dispatchEvent(new PointerEvent("pointermove", {
+          clientX: box.left + ((x + 0.5) * box.width) / canvas.width, clientY: box.top + ((y + 0.5) * box.height) / canvas.height }));
+        const read = /^Шаг (\d+):.*; шум (\d+);/.exec(document.getElementById("mapReadout")!.textContent ?? "");
+        if (!read) { wrong.push(`(${x}, ${y}) read nothing`); continue; }
+        const [step, level] = [Number(read[1]), Number(read[2])];
+        const at = (y * canvas.width + x) * 4;
+        const shown = `#${[0, 1, 2].map((c) => image[at + c].toString(16).padStart(2, "0")).join("")}`;
+        const neighbours = [[step - 1, level], [step + 1, level], [step, level - 1], [step, level + 1]]
+          .filter(([s, l]) => s >= 0 && s <= 120 && l >= 0 && l <= 30).map(([s, l]) => colour(s, l));
+        if (shown !== colour(step, level) && neighbours.includes(shown)) wrong.push(`(${x}, ${y}) shows ${shown}, reads step ${step}, level ${level}`);
+      }
+      return { pixels: pixels.length, wrong };
+    }, rows.map((r) => Number(r[6])));
+    x.expect(misread.pixels > 1000 && misread.wrong.length === 0,
+      `each pixel reads the cell drawn there (${misread.pixels} pixels; ${misread.wrong.length} wrong: ${misread.wrong.slice(0, 3).join("; ")})`);
     await d.moveMouse(canvas.x + 2, canvas.y + 2);
     x.expect(await text(d, "#mapReadout") === "Наведите указатель на карту", "off the cells the read-out asks for the pointer");
 
