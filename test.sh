@@ -72,51 +72,9 @@ else
     # Lanes beside the steps in front: builds, and test runs under an emulator, that need no
     # display and no idle machine begin in the background at a low priority. The suites in
     # front wait on timers and leave a core idle much of the time; the lanes take that time
-    # and never the front's (the lower the priority, the later a lane's work is needed).
-    # Each lane's output goes to a log of its own, shown when it fails.
+    # and yield it at once (the lower the priority, the later a lane's work is needed).
     set -m # each lane in a process group of its own, stopped whole if the run ends early
-    lane_groups=()
-    stop_lanes() {
-        local group
-        for group in "${lane_groups[@]}"; do
-            kill -- -"$group" 2>/dev/null || true
-        done
-        rm -f "$timings_file" "$times_file"*
-    }
-    trap stop_lanes EXIT
-    declare -A lane_log
-    # lane NAME NICENESS COMMAND...: begins a lane; await NAME waits for it. The lane is not
-    # this shell's child (it runs in a subshell's background), so its processor time is
-    # never counted in a step in front; it writes its status when it ends.
-    lane() {
-        local name=$1 niceness=$2 log
-        shift 2
-        log=$(mktemp)
-        lane_log[$name]=$log
-        echo "test: $name (in the background, its output in $log)"
-        (
-            echo "$BASHPID" >"$log.group" # the group monitor mode gave this subshell
-            (
-                trap 'echo $? >"$log.status"' EXIT
-                renice -n "$niceness" -p "$BASHPID" >/dev/null
-                "$@"
-            ) >"$log" 2>&1 &
-        )
-        lane_groups+=("$(cat "$log.group")")
-        rm -f "$log.group"
-    }
-    await() {
-        local name=$1 log=${lane_log[$1]}
-        echo "test: waiting for $name"
-        until [ -s "$log.status" ]; do sleep 1; done
-        if [ "$(cat "$log.status")" != 0 ]; then
-            tail -n 100 "$log" >&2
-            echo "test: $name failed; its whole output is in $log" >&2
-            exit 1
-        fi
-        cat "$log"
-        rm -f "$log" "$log.status"
-    }
+    trap 'stop_lanes; rm -f "$timings_file" "$times_file"*' EXIT
 
     sanitizer_build() {
         configure_build sanitize
@@ -138,12 +96,12 @@ else
     step "the Debian package" scripts/check_package.sh
     step "fuzzing" scripts/fuzz.sh
 
-    await "the sanitizer build"
+    await_lane "the sanitizer build"
     sanitized_tests() {
         UBSAN_OPTIONS=print_stacktrace=1 run_tests "$(build_dir sanitize)"
     }
     step "the sanitized test suite" sanitized_tests
-    await "the cross builds"
+    await_lane "the cross builds"
 fi
 
 echo "test: every step passed; their times (clock, processor):"

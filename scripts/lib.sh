@@ -1,6 +1,7 @@
 # Sourced by the scripts (and the tests' own scripts): the Debian packages each part needs
-# and the one function that installs them, the display the window tests run on, and the
-# configuration of each build that CMakePresets.json names.
+# and the one function that installs them, the display the window tests run on, the
+# configuration of each build that CMakePresets.json names, and lanes: commands run in the
+# background beside the others.
 # shellcheck shell=bash
 
 # The native build, its tests, the cross builds and the Debian package's check.
@@ -117,4 +118,49 @@ build_targets() {
     shift
     (($# == 0)) || targets=(--target "$@")
     cmake --build "$(build_dir "$preset")" --parallel "$(nproc)" "${targets[@]}"
+}
+
+# lane NAME NICENESS COMMAND...: begins the command in the background at that niceness, its
+# output in a log of its own; await_lane NAME waits for it, shows its output, and fails (with
+# the log's end) if it failed. The caller turns on monitor mode (set -m), so that each lane
+# has a process group of its own, which stop_lanes stops whole. A lane is not the caller's
+# child (it runs in a subshell's background), so its processor time is never counted in
+# the caller's `times`; it writes its status when it ends. Under set -e, a lane stops at
+# its first failing command, as the caller would.
+lane_groups=()
+declare -A lane_log
+lane() {
+    local name=$1 niceness=$2 log
+    shift 2
+    log=$(mktemp)
+    lane_log[$name]=$log
+    echo "test: $name (in the background, its output in $log)"
+    (
+        echo "$BASHPID" >"$log.group" # the group monitor mode gave this subshell
+        (
+            trap 'echo $? >"$log.status"' EXIT
+            renice -n "$niceness" -p "$BASHPID" >/dev/null
+            "$@"
+        ) >"$log" 2>&1 &
+    )
+    lane_groups+=("$(cat "$log.group")")
+    rm -f "$log.group"
+}
+await_lane() {
+    local name=$1 log=${lane_log[$1]}
+    echo "test: waiting for $name"
+    until [ -s "$log.status" ]; do sleep 1; done
+    if [ "$(cat "$log.status")" != 0 ]; then
+        tail -n 100 "$log" >&2
+        echo "test: $name failed; its whole output is in $log" >&2
+        return 1
+    fi
+    cat "$log"
+    rm -f "$log" "$log.status"
+}
+stop_lanes() {
+    local group
+    for group in "${lane_groups[@]}"; do
+        kill -- -"$group" 2>/dev/null || true
+    done
 }
