@@ -39,12 +39,6 @@ QString tr3(const char* text) { return QCoreApplication::translate("brenvik::Gra
 QString trMap(const char* text) { return QCoreApplication::translate("brenvik::ProbabilityMapWindow", text); }
 
 // The map window's read-out for the keyboard's cell and for the pointer over that cell.
-QString readOutUnderPointer(ProbabilityMapWindow& w, QPoint cell)
-{
-    QTest::mouseMove(&w.view(), w.view().widgetPoint(QPointF(cell)).toPoint());
-    return w.readOut().text();
-}
-
 // The read-out with the pointer at `pixel` of the view, the move delivered at once (a
 // pointer moved on the display comes back when the display sends it).
 QString readOutAt(ProbabilityMapWindow& w, QPoint pixel)
@@ -53,6 +47,13 @@ QString readOutAt(ProbabilityMapWindow& w, QPoint pixel)
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&w.view(), &move);
     return w.readOut().text();
+}
+
+// The read-out with the pointer on a cell's centre; delivered at once, as a pointer moved
+// on the display could come back after the next key.
+QString readOutUnderPointer(ProbabilityMapWindow& w, QPoint cell)
+{
+    return readOutAt(w, w.view().widgetPoint(QPointF(cell)).toPoint());
 }
 
 // CIELAB lightness of an sRGB colour.
