@@ -28,7 +28,7 @@ export BRENVIK_WERROR=ON
 # Each step's clock and processor times, one line each, in the order the steps end.
 timings_file=$(mktemp)
 times_file=$(mktemp)
-trap 'rm -f "$timings_file" "$times_file"*' EXIT
+trap 'stop_lanes; rm -f "$timings_file" "$times_file"*' EXIT
 # processor_seconds VARIABLE: sets it to the processor time (user and system, in seconds) of
 # this shell's finished children; `times` runs here, since a subshell's children are its own
 # (a background lane is such a subshell, hence a file of its own).
@@ -74,7 +74,6 @@ else
     # front wait on timers and leave a core idle much of the time; the lanes take that time
     # and yield it at once (the lower the priority, the later a lane's work is needed).
     set -m # each lane in a process group of its own, stopped whole if the run ends early
-    trap 'stop_lanes; rm -f "$timings_file" "$times_file"*' EXIT
 
     sanitizer_build() {
         configure_build sanitize

@@ -38,7 +38,6 @@ namespace {
 QString tr3(const char* text) { return QCoreApplication::translate("brenvik::GraphWindow", text); }
 QString trMap(const char* text) { return QCoreApplication::translate("brenvik::ProbabilityMapWindow", text); }
 
-// The map window's read-out for the keyboard's cell and for the pointer over that cell.
 // The read-out with the pointer at `pixel` of the view, the move delivered at once (a
 // pointer moved on the display comes back when the display sends it).
 QString readOutAt(ProbabilityMapWindow& w, QPoint pixel)
