@@ -73,18 +73,6 @@ TEST(UniformSumOfTheCell, RefusesNegativeDrawsAndEmptyLevels)
     EXPECT_THROW(uniformSumDistribution(3, 0), std::invalid_argument);
 }
 
-ModelParameters sources(int t1x, int t1y, int t2x, int t2y, float threshold = 0.27f, float Q = 9.0f)
-{
-    ModelParameters in;
-    in.q = Q;
-    in.threshold = threshold;
-    in.t1x = static_cast<std::int8_t>(t1x);
-    in.t1y = static_cast<std::int8_t>(t1y);
-    in.t2x = static_cast<std::int8_t>(t2x);
-    in.t2y = static_cast<std::int8_t>(t2y);
-    return in;
-}
-
 struct VerdictCase {
     const char* name;
     ModelParameters inputs;

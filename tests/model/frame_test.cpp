@@ -13,16 +13,6 @@ using namespace brenvik;
 
 namespace {
 
-ModelParameters sources(int t1x, int t1y, int t2x, int t2y)
-{
-    ModelParameters in;  // Q 9, threshold 0.27
-    in.t1x = static_cast<std::int8_t>(t1x);
-    in.t1y = static_cast<std::int8_t>(t1y);
-    in.t2x = static_cast<std::int8_t>(t2x);
-    in.t2y = static_cast<std::int8_t>(t2y);
-    return in;
-}
-
 FrameResult noiselessFrame(const ModelParameters& in)
 {
     NoiseGenerator generator;
