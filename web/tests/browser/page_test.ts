@@ -391,6 +391,8 @@ async function main(): Promise<void> {
         await page.setViewportSize({ width: size.width, height: size.height });
       }
       await page.tap("#SpeedButton1");
+      // The box must be open before it is measured: a closed one measures 0 × 0, on screen.
+      await page.waitForFunction(() => (document.getElementById("AboutBox") as HTMLDialogElement).open);
       const dialog = await page.evaluate(() => {
         const r = document.getElementById("AboutBox")!.getBoundingClientRect();
         return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: innerWidth, height: innerHeight };
