@@ -140,6 +140,9 @@ class BrenvikPage {
     const end = (e: PointerEvent) => { if (last?.pointer === e.pointerId) last = undefined; };
     view.addEventListener("pointerup", end);
     view.addEventListener("pointercancel", end);
+    // The touches that turn the view are the view's own: left to the browser, a quick drag
+    // ends in a fling, and the next tap anywhere on the page only stops that fling.
+    view.addEventListener("touchmove", (e) => e.preventDefault(), { passive: false });
     view.addEventListener("pointermove", (e) => {
       if (!last || e.pointerId !== last.pointer) return;
       // Whole degrees only; the rest of a move waits for the next one.

@@ -384,6 +384,14 @@ async function main(): Promise<void> {
       const turned = [await page.inputValue("#TrackBar7"), await page.inputValue("#TrackBar6")];
       expect(turned.join() === "30,-15", `${where}: a one-finger drag turns the view as the mouse does (${turned})`);
       expect(await tickAndGrabView(page) !== before, `${where}: and the picture turns`);
+      // A quick drag, then a tap at once: the tap must reach its control, not stop a fling.
+      for (let flick = 1; flick <= 4; flick++) {
+        const ticked = await page.isChecked("#CheckBox3");
+        await page.locator("#View3D").scrollIntoViewIfNeeded();
+        await dragWithOneFinger(page, [{ x: 10, y: -5 }, { x: 10, y: -5 }, { x: 10, y: -5 }]);
+        await page.tap("#CheckBox3");
+        expect(await page.isChecked("#CheckBox3") !== ticked, `${where}: a tap straight after a drag on the view reaches its control (drag ${flick})`);
+      }
       if (screenshotFolder) {
         // The whole page in one picture: a full-page capture would drop the touch emulation while it takes it.
         await page.setViewportSize({ width: size.width, height: await page.evaluate(() => document.documentElement.scrollHeight) });
