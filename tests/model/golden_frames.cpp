@@ -38,6 +38,8 @@ void skipField(std::istringstream& row)
 
 }  // namespace
 
+std::string goldenFramesFile() { return BRENVIK_GOLDEN_FRAMES; }
+
 std::vector<GoldenFrame> loadGoldenFrames(const std::string& path)
 {
     std::ifstream file(path);

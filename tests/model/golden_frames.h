@@ -21,8 +21,11 @@ struct GoldenFrame {
     std::uint32_t seedAfter = 0;
 };
 
+/// The golden frames' file in the source tree.
+std::string goldenFramesFile();
+
 /// Every row of the file; throws std::runtime_error naming the line it cannot read.
-std::vector<GoldenFrame> loadGoldenFrames(const std::string& path = BRENVIK_GOLDEN_FRAMES);
+std::vector<GoldenFrame> loadGoldenFrames(const std::string& path = goldenFramesFile());
 
 /// A float as the file writes it: 8 hex digits of its bit pattern.
 std::string hexBits(float value);
