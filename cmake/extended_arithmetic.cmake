@@ -40,7 +40,9 @@ function(brenvik_software_type_headers target)
     if(EMSCRIPTEN)
         return()
     endif()
-    target_precompile_headers(${target} PRIVATE ${PROJECT_SOURCE_DIR}/model/extended_software.h)
+    # Named as the sources include it, not by its absolute path: the generated header would
+    # differ from clone to clone, and so would every file on it for the compiler cache.
+    target_precompile_headers(${target} PRIVATE <model/extended_software.h>)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(${target} PRIVATE -Wno-maybe-uninitialized)
     endif()
