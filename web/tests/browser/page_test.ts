@@ -380,7 +380,8 @@ async function main(): Promise<void> {
       await page.evaluate(() => window.brenvik!.stopTimer());
       await page.locator("#View3D").scrollIntoViewIfNeeded();
       const before = await tickAndGrabView(page);
-      await dragWithOneFinger(page, [{ x: 10, y: -5 }, { x: 10, y: -5 }, { x: 10, y: -5 }]);
+      const quickDrag = [{ x: 10, y: -5 }, { x: 10, y: -5 }, { x: 10, y: -5 }];
+      await dragWithOneFinger(page, quickDrag);
       const turned = [await page.inputValue("#TrackBar7"), await page.inputValue("#TrackBar6")];
       expect(turned.join() === "30,-15", `${where}: a one-finger drag turns the view as the mouse does (${turned})`);
       expect(await tickAndGrabView(page) !== before, `${where}: and the picture turns`);
@@ -388,7 +389,7 @@ async function main(): Promise<void> {
       for (let flick = 1; flick <= 4; flick++) {
         const ticked = await page.isChecked("#CheckBox3");
         await page.locator("#View3D").scrollIntoViewIfNeeded();
-        await dragWithOneFinger(page, [{ x: 10, y: -5 }, { x: 10, y: -5 }, { x: 10, y: -5 }]);
+        await dragWithOneFinger(page, quickDrag);
         await page.tap("#CheckBox3");
         expect(await page.isChecked("#CheckBox3") !== ticked, `${where}: a tap straight after a drag on the view reaches its control (drag ${flick})`);
       }
